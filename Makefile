@@ -1,0 +1,58 @@
+# The two commands of the README: `make run` and `make test`.
+SHELL := /bin/bash
+KALVORA_SANITIZE ?= OFF
+ifeq ($(KALVORA_SANITIZE),ON)
+BUILD ?= build-sanitize
+BUILD_TYPE ?= RelWithDebInfo
+else
+BUILD ?= build
+BUILD_TYPE ?= Release
+endif
+JOBS ?= $(shell nproc)
+
+# Debian packages the build, the tests and the program need.
+PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
+  qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation2 libgtest-dev poppler-utils \
+  xvfb xauth xdotool
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench fuzz clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKALVORA_SANITIZE=$(KALVORA_SANITIZE) $(CMAKE_ARGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target kalvora
+	$(BUILD)/kalvora
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: EXTRA_PACKAGES = libbenchmark-dev
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_BENCH=ON -DKALVORA_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+
+fuzz: EXTRA_PACKAGES = clang libclang-rt-14-dev
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVORA_FUZZ=ON -DKALVORA_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS)
+
+clean:
+	rm -rf build build-sanitize build-bench build-fuzz

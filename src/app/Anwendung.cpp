@@ -1,0 +1,71 @@
+#include "Anwendung.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+
+#include "OrvMath.h"
+#include "Startfenster.h"
+#include "uDruck.h"
+#include "uEinstellungen.h"
+#include "uFormel.h"
+
+TfmStart* fmStart = nullptr;
+TfmEinstellungen* fmEinstellungen = nullptr;
+TfmFormel* fmFormel = nullptr;
+TfrmDruckVorschau* frmDruckVorschau = nullptr;
+
+TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(Title());
+  setApplicationDisplayName(Title());
+  setApplicationVersion(QStringLiteral("1.1.1"));
+  setOrganizationName(QStringLiteral("Merovin"));
+
+  // Qt's own dialogs speak German when the translations are installed.
+  auto* qt = new QTranslator(this);
+  if (qt->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(qt);
+}
+
+TAnwendung::~TAnwendung() { FensterZerstoeren(); }
+
+void TAnwendung::FensterErzeugen() {
+  SetzeZahlenformat(Zahlenformat::AusLocale(QLocale()));
+  fmStart = new TfmStart();
+  fmEinstellungen = new TfmEinstellungen();
+  fmFormel = new TfmFormel();
+  frmDruckVorschau = new TfrmDruckVorschau(fmStart);
+}
+
+void TAnwendung::FensterZerstoeren() {
+  delete fmFormel;
+  fmFormel = nullptr;
+  delete fmEinstellungen;
+  fmEinstellungen = nullptr;
+  delete fmStart;  // owns frmDruckVorschau
+  fmStart = nullptr;
+  frmDruckVorschau = nullptr;
+}
+
+QString TAnwendung::MitPunkt(const QString& text) {
+  if (!text.isEmpty() && text.back() > QLatin1Char('.')) return text + QLatin1Char('.');
+  return text;
+}
+
+void TAnwendung::FehlerZeigen(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Kalvora"), MitPunkt(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
+bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
+  // Last line of defence: no error may leave an event handler uncaught.
+  try {
+    return QApplication::notify(empfaenger, ereignis);
+  } catch (const std::exception& e) {
+    FehlerZeigen(QString::fromUtf8(e.what()));
+  }
+  return false;
+}

@@ -1,0 +1,6 @@
+#include "uFormel.h"
+
+TfmFormel::TfmFormel(QWidget* parent) : QDialog(parent), kachel(100, 50) {
+  setObjectName(QStringLiteral("fmFormel"));
+  kachel.fill(QColor(192, 192, 192));
+}

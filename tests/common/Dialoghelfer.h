@@ -1,0 +1,31 @@
+#pragma once
+// Answers the modal boxes a test provokes and remembers what they said.
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+struct TGezeigteBox {
+  QString Titel;
+  QString Text;
+  QMessageBox::Icon Symbol = QMessageBox::NoIcon;
+};
+
+class TDialogBeantworter : public QObject {
+ public:
+  // While it lives, every modal QMessageBox that opens is recorded and
+  // closed with its default (or only) button.
+  TDialogBeantworter();
+  QList<TGezeigteBox> Boxen;
+  // Any other modal dialog is closed with reject() unless this is false.
+  bool AndereDialogeSchliessen = true;
+  int AndereDialoge = 0;
+
+ private:
+  void Pruefen();
+  QTimer Zeitgeber;
+};
+
+// Lets pending events run for the given time.
+void Warten(int ms);
