@@ -17,6 +17,8 @@ TfmFormel* fmFormel = nullptr;
 TfrmDruckVorschau* frmDruckVorschau = nullptr;
 
 TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
+  // Resources of a static library are not registered unless asked for.
+  Q_INIT_RESOURCE(kalvora);
   setApplicationName(Title());
   setApplicationDisplayName(Title());
   setApplicationVersion(QStringLiteral("1.1.1"));

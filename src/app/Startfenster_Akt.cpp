@@ -1,0 +1,4 @@
+#include "Startfenster.h"
+
+void TfmStart::Akt_GesuchtChange() {}
+void TfmStart::Berechne_Akt() {}

@@ -1,0 +1,3 @@
+#include "Startfenster.h"
+
+void TfmStart::btbtnDruckClick() {}

@@ -1,0 +1,4 @@
+#include "Startfenster.h"
+
+void TfmStart::EuroBerechnung(QLineEdit*) {}
+void TfmStart::EuroFelderLeeren() {}
