@@ -26,6 +26,9 @@ class TfmStart : public QMainWindow {
   void ZinsFormat(QLineEdit* feld);
   void IntFormat(QLineEdit* feld);
 
+  // True when every field has a text; otherwise beep, the missing-field box, false.
+  bool Pflichtfeldpruefung(const QList<QLineEdit*>& felder);
+
   // Rebuilds the question sentence of the active page.
   void FrageUpdate();
   // The seventeen unit labels that show the currency symbol.
