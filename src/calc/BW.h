@@ -1,0 +1,12 @@
+#pragma once
+// Present value of an annuity: a capital paying equal instalments at the end
+// of every period until it is used up, the rest compounding yearly.
+// m is the number of instalments per year.
+#include "OrvMath.h"
+
+namespace BW {
+Ext Rate(Ext BW, Ext p, Ext nj, Ext nm, int m);
+// Term in years, unsplit.
+Ext Laufzeit(Ext R, Ext p, Ext BW, int m);
+Ext Barwert(Ext R, Ext p, Ext nj, Ext nm, int m);
+}  // namespace BW
