@@ -1,0 +1,135 @@
+#include "Hilfe.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+#include "Anwendung.h"
+#include "Startfenster.h"
+#include "ui_Hilfe.h"
+
+namespace {
+
+struct Thema {
+  int Kontext;
+  const char* Datei;
+};
+
+// Context 0 is the contents page.
+constexpr Thema Themen[] = {
+    {0, "inhalt.html"},
+    {10, "programm.html"},
+    {20, "einfache-zinsrechnung.html"},
+    {30, "zinseszins-einmalzahlung.html"},
+    {40, "zinseszins-ratenzahlung.html"},
+    {50, "barwert-rentenrechnung.html"},
+    {60, "annuitaeten-darlehen.html"},
+    {70, "mehrwertsteuer.html"},
+    {80, "aktien.html"},
+    {90, "euro.html"},
+    {100, "programmfamilie.html"},
+};
+
+QPointer<THilfeFenster> Fenster;
+
+// F1 in a field opens the help at the field's context. The shortcut
+// override keeps a window-wide F1 shortcut from taking the key first.
+class THilfeKontext : public QObject {
+ public:
+  THilfeKontext(QWidget* widget, int kontext) : QObject(widget), FKontext(kontext) {}
+  int FKontext;
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+    auto* taste = static_cast<QKeyEvent*>(event);
+    if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+      event->accept();
+      return true;
+    }
+    HilfeZeigen(FKontext);
+    return true;
+  }
+};
+
+}  // namespace
+
+THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::THilfeFenster) {
+  Q_INIT_RESOURCE(kalvora);
+  ui->setupUi(this);
+  setObjectName(QStringLiteral("Hilfefenster"));
+  QTextBrowser* b = ui->Hilfetext;
+  b->setSearchPaths({QStringLiteral(":/hilfe")});
+  connect(ui->InhaltSchalter, &QPushButton::clicked, this, [this] { ThemaZeigen(0); });
+  connect(ui->ZurueckSchalter, &QPushButton::clicked, b, &QTextBrowser::backward);
+  connect(ui->VorSchalter, &QPushButton::clicked, b, &QTextBrowser::forward);
+  connect(ui->SchliessenSchalter, &QPushButton::clicked, this, &QWidget::close);
+  connect(b, &QTextBrowser::backwardAvailable, ui->ZurueckSchalter, &QWidget::setEnabled);
+  connect(b, &QTextBrowser::forwardAvailable, ui->VorSchalter, &QWidget::setEnabled);
+  connect(b, &QTextBrowser::sourceChanged, this, &THilfeFenster::QuelleGeaendert);
+}
+
+THilfeFenster::~THilfeFenster() = default;
+
+QTextBrowser* THilfeFenster::Browser() const { return ui->Hilfetext; }
+
+QUrl THilfeFenster::ThemaUrl(int kontext) {
+  const char* datei = Themen[0].Datei;
+  for (const Thema& t : Themen)
+    if (t.Kontext == kontext) datei = t.Datei;
+  return QUrl(QStringLiteral("qrc:/hilfe/") + QLatin1String(datei));
+}
+
+int THilfeFenster::KontextVon(const QUrl& url) {
+  const QString datei = url.fileName();
+  for (const Thema& t : Themen)
+    if (datei == QLatin1String(t.Datei)) return t.Kontext;
+  return -1;
+}
+
+void THilfeFenster::ThemaZeigen(int kontext) {
+  const QUrl url = ThemaUrl(kontext);
+  // Setting the same source again would not scroll back to the top.
+  if (ui->Hilfetext->source() == url) {
+    ui->Hilfetext->verticalScrollBar()->setValue(0);
+  } else {
+    ui->Hilfetext->setSource(url);
+  }
+  FKontext = KontextVon(url);
+}
+
+void THilfeFenster::QuelleGeaendert(const QUrl& url) {
+  const int k = KontextVon(url);
+  if (k >= 0) FKontext = k;
+}
+
+void HilfeZeigen(int kontext) {
+  if (!Fenster) {
+    // A child window of the main window: it does not keep the program alive
+    // once the main window closes, and it goes with it.
+    auto* parent = static_cast<QWidget*>(fmStart);
+    Fenster = new THilfeFenster(parent);
+    if (!parent) Fenster->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  Fenster->ThemaZeigen(kontext);
+  Fenster->show();
+  Fenster->raise();
+  Fenster->activateWindow();
+}
+
+THilfeFenster* Hilfefenster() { return Fenster; }
+
+void HilfeKontextSetzen(QWidget* widget, int kontext) {
+  if (!widget) return;
+  for (QObject* kind : widget->children()) {
+    if (auto* alt = dynamic_cast<THilfeKontext*>(kind)) {
+      alt->FKontext = kontext;
+      return;
+    }
+  }
+  widget->installEventFilter(new THilfeKontext(widget, kontext));
+}
