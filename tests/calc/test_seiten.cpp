@@ -1,0 +1,242 @@
+// The page formulas with the figures a user sees, their error kinds, and
+// cross-checks against first principles.
+#include <cmath>
+#include <functional>
+
+#include "AnnD.h"
+#include "BW.h"
+#include "Deutsch.h"
+#include "MWST.h"
+#include "ZiZiE.h"
+#include "ZiZiR.h"
+#include "eZi.h"
+
+namespace {
+
+// A case: the result as the fields show it (amount, or "years|months").
+struct Fall {
+  const char* name;
+  std::function<QString()> ergebnis;
+  const char* text;
+};
+
+QString Betrag(Ext wert, int stellen = 18, int dezimalen = 2) { return ZahlText(wert.Wert(), stellen, dezimalen); }
+QString Termin(Ext jahre) {
+  const Laufzeit l = LaufzeitZerlegen(jahre);
+  return ZahlText(l.Jahre, 18, 0) + u'|' + ZahlText(l.Monate, 18, 1);
+}
+
+class Seiten : public MitZahlenformat {
+ protected:
+  static void Pruefe(const std::vector<Fall>& faelle) {
+    for (const Fall& f : faelle) EXPECT_EQ(f.ergebnis(), QString::fromUtf8(f.text)) << f.name;
+  }
+};
+
+TEST_F(Seiten, EinfacheZinsen) {
+  Pruefe({
+      {"Endkapital", [] { return Betrag(eZi::Endkapital(1000, 5, 2, 6)); }, "1.125,00 "},
+      {"Anfangskapital", [] { return Betrag(eZi::Anfangskapital(1125, 5, 2, 6)); }, "1.000,00 "},
+      {"Zinssatz", [] { return Betrag(eZi::Zinssatz(1000, 1125, 2, 6), 18, 3); }, "5,000 "},
+      {"Laufzeit", [] { return Termin(eZi::Laufzeit(1000, 5, 1125)); }, "2 |6,0 "},
+      {"18 Monate", [] { return Betrag(eZi::Endkapital(1000, 10, 0, 18)); }, "1.150,00 "},
+      {"Uebertrag", [] { return Termin(eZi::Laufzeit(1000, 10, 1399.99L)); }, "4 |0,0 "},
+      {"kein Uebertrag", [] { return Termin(eZi::Laufzeit(1000, 10, 1399.25L)); }, "3 |12,0 "},
+      {"negativ", [] { return Termin(eZi::Laufzeit(1000, 5, 875)); }, "-2 |-6,0 "},
+  });
+}
+
+TEST_F(Seiten, ZinseszinsEinmalzahlung) {
+  Pruefe({
+      {"Endkapital", [] { return Betrag(ZiZiE::Endkapital(1000, 5, 10, 0)); }, "1.628,89 "},
+      {"Anfangskapital", [] { return Betrag(ZiZiE::Anfangskapital(1628.89L, 5, 10, 0)); }, "1.000,00 "},
+      {"Zinssatz", [] { return Betrag(ZiZiE::Zinssatz(1000, 2000, 10, 0), 18, 3); }, "7,177 "},
+      {"Laufzeit", [] { return Termin(ZiZiE::Laufzeit(1000, 7, 2000)); }, "10 |3,0 "},
+      // Half a year compounds with the root of the yearly factor.
+      {"halbes Jahr", [] { return Betrag(ZiZiE::Endkapital(10000, 12, 0, 6)); }, "10.583,01 "},
+      {"p = -100", [] { return Betrag(ZiZiE::Endkapital(1000, -100, 5, 0)); }, "0,00 "},
+      {"Kn = 0", [] { return Betrag(ZiZiE::Zinssatz(1000, 0, 10, 0), 18, 3); }, "-100,000 "},
+  });
+}
+
+TEST_F(Seiten, ZinseszinsRatenzahlung) {
+  Pruefe({
+      {"Rate jaehrlich", [] { return Betrag(ZiZiR::Rate(10000, 5, 10, 0, 1)); }, "795,05 "},
+      {"Rate monatlich", [] { return Betrag(ZiZiR::Rate(10000, 5, 10, 0, 12)); }, "64,77 "},
+      {"Endkapital", [] { return Betrag(ZiZiR::Endkapital(100, 5, 10, 0, 12), 15); }, "15.439,36 "},
+      {"Laufzeit", [] { return Termin(ZiZiR::Laufzeit(100, 5, 20000, 12)); }, "12 |2,6 "},
+      {"ohne Laufzeit", [] { return Betrag(ZiZiR::Endkapital(100, 5, 0, 0, 12), 15); }, "0,00 "},
+  });
+}
+
+TEST_F(Seiten, Barwert) {
+  Pruefe({
+      {"Rate jaehrlich", [] { return Betrag(BW::Rate(100000, 6, 20, 0, 1)); }, "8.718,46 "},
+      {"Rate monatlich", [] { return Betrag(BW::Rate(100000, 6, 20, 0, 12)); }, "707,09 "},
+      {"Barwert", [] { return Betrag(BW::Barwert(500, 6, 20, 0, 12), 15); }, "70.712,06 "},
+      {"Laufzeit", [] { return Termin(BW::Laufzeit(500, 6, 50000, 12)); }, "11 |5,4 "},
+      {"ohne Laufzeit", [] { return Betrag(BW::Barwert(500, 6, 0, 0, 12), 15); }, "0,00 "},
+  });
+}
+
+TEST_F(Seiten, Annuitaetendarlehen) {
+  Pruefe({
+      {"Rate", [] { return Betrag(AnnD::Rate(100000, 6, 10, 0, 12)); }, "1.110,21 "},
+      {"Darlehenshoehe", [] { return Betrag(AnnD::Darlehenshoehe(1110.21L, 6, 10, 0, 12)); }, "100.000,45 "},
+      {"Laufzeit mit Uebertrag", [] { return Termin(AnnD::Laufzeit(100000, 6, 1110.21L, 12)); }, "10 |0,0 "},
+      {"Restschuld", [] { return Betrag(AnnD::Restschuld(100000, 6, 5, 0, 1110.21L, 12), 15); }, "57.425,63 "},
+      {"Rate jaehrlich", [] { return Betrag(AnnD::Rate(10000, 5, 3, 0, 1)); }, "3.672,09 "},
+      {"ueberzahlt", [] { return Betrag(AnnD::Restschuld(10000, 5, 3, 0, 3672.09L, 1), 15); }, "-0,01 "},
+      {"Laufzeit jaehrlich", [] { return Termin(AnnD::Laufzeit(10000, 5, 1000, 1)); }, "14 |2,5 "},
+      {"ohne Laufzeit", [] { return Betrag(AnnD::Darlehenshoehe(1000, 6, 0, 0, 12)); }, "0,00 "},
+      {"Restschuld sofort", [] { return Betrag(AnnD::Restschuld(100000, 6, 0, 0, 1110.21L, 12), 15); }, "100.000,00 "},
+  });
+}
+
+TEST_F(Seiten, Mehrwertsteuer) {
+  auto paar = [](MWST::Ergebnis e, int dezimalen) {
+    return Betrag(e.Wert, 15, dezimalen) + u'|' + Betrag(e.Steuer, 15);
+  };
+  Pruefe({
+      {"Brutto", [&] { return paar(MWST::Brutto(100, 16), 2); }, "116,00 |16,00 "},
+      {"Netto", [&] { return paar(MWST::Netto(116, 16), 2); }, "100,00 |16,00 "},
+      {"Prozent", [&] { return paar(MWST::Prozent(116, 100), 3); }, "16,000 |16,00 "},
+      {"Netto gerundet", [&] { return paar(MWST::Netto(100, 16), 2); }, "86,21 |13,79 "},
+      {"Steuer", [] { return Betrag(MWST::Steuer(100, 16), 15); }, "16,00 "},
+      {"negativ", [&] { return paar(MWST::Prozent(90, 100), 3); }, "-10,000 |-10,00 "},
+  });
+}
+
+// Which error a degenerate input raises, and that it is raised at all.
+TEST(Seitenfehler, Fehlerarten) {
+  struct Fehlerfall {
+    const char* name;
+    std::function<void()> rechnung;
+    const char* fehler;
+  };
+  const Fehlerfall faelle[] = {
+      {"eZi Zinssatz ohne Laufzeit", [] { eZi::Zinssatz(1000, 1125, 0, 0); }, "ZeroDivide"},
+      {"eZi Zinssatz K = Kn ohne Laufzeit", [] { eZi::Zinssatz(1000, 1000, 0, 0); }, "InvalidOp"},
+      {"eZi Zinssatz K = 0", [] { eZi::Zinssatz(0, 1125, 2, 0); }, "ZeroDivide"},
+      {"eZi Laufzeit p = 0", [] { eZi::Laufzeit(1000, 0, 1125); }, "ZeroDivide"},
+      {"eZi Laufzeit K = 0", [] { eZi::Laufzeit(0, 5, 0); }, "InvalidOp"},
+      {"eZi Anfangskapital", [] { eZi::Anfangskapital(1000, -50, 2, 0); }, "ZeroDivide"},
+      {"eZi Ueberlauf", [] { eZi::Endkapital(1e4000L, 1e4000L, 1e900L, 0); }, "Overflow"},
+      {"ZiZiE Zinssatz ohne Laufzeit", [] { ZiZiE::Zinssatz(1000, 2000, 0, 0); }, "ZeroDivide"},
+      {"ZiZiE Zinssatz K = 0", [] { ZiZiE::Zinssatz(0, 2000, 10, 0); }, "ZeroDivide"},
+      {"ZiZiE Zinssatz K = Kn = 0", [] { ZiZiE::Zinssatz(0, 0, 10, 0); }, "InvalidOp"},
+      {"ZiZiE Zinssatz Vorzeichen", [] { ZiZiE::Zinssatz(1000, -2000, 10, 0); }, "InvalidOp"},
+      {"ZiZiE Laufzeit Kn = 0", [] { ZiZiE::Laufzeit(1000, 5, 0); }, "ZeroDivide"},
+      {"ZiZiE Laufzeit p = 0", [] { ZiZiE::Laufzeit(1000, 0, 2000); }, "ZeroDivide"},
+      {"ZiZiE Laufzeit p = 0, K = Kn", [] { ZiZiE::Laufzeit(1000, 0, 1000); }, "InvalidOp"},
+      {"ZiZiE Laufzeit p < -100", [] { ZiZiE::Laufzeit(1000, -150, 2000); }, "InvalidOp"},
+      {"ZiZiE Anfangskapital p < -100", [] { ZiZiE::Anfangskapital(1000, -150, 2, 0); }, "InvalidOp"},
+      {"ZiZiE Anfangskapital p = -100", [] { ZiZiE::Anfangskapital(1000, -100, 2, 0); }, "ZeroDivide"},
+      {"ZiZiE Endkapital Ueberlauf", [] { ZiZiE::Endkapital(1000, 100, 2000, 0); }, "Overflow"},
+      {"ZiZiE Endkapital Ueberlauf nach Power", [] { ZiZiE::Endkapital(1e4900L, 100, 1000, 0); }, "Overflow"},
+      {"ZiZiE Eingabe jenseits double", [] { ZiZiE::Zinssatz(1e-320L, 1e100L, 10, 0); }, "Overflow"},
+      {"ZiZiR p = 0 Rate", [] { ZiZiR::Rate(10000, 0, 10, 0, 12); }, "InvalidOp"},
+      {"ZiZiR p = 0 Laufzeit", [] { ZiZiR::Laufzeit(100, 0, 20000, 12); }, "InvalidOp"},
+      {"ZiZiR p = 0 Endkapital", [] { ZiZiR::Endkapital(100, 0, 10, 0, 12); }, "InvalidOp"},
+      {"ZiZiR Rate ohne Laufzeit", [] { ZiZiR::Rate(10000, 5, 0, 0, 12); }, "ZeroDivide"},
+      {"ZiZiR Laufzeit R = 0", [] { ZiZiR::Laufzeit(0, 5, 20000, 12); }, "ZeroDivide"},
+      {"ZiZiR Laufzeit Argument 0", [] { ZiZiR::Laufzeit(5, 5, -100, 1); }, "ZeroDivide"},
+      {"ZiZiR Laufzeit Argument negativ", [] { ZiZiR::Laufzeit(5, 5, -1000, 1); }, "InvalidOp"},
+      {"ZiZiR p < -100", [] { ZiZiR::Endkapital(100, -150, 10, 0, 1); }, "InvalidOp"},
+      {"ZiZiR Ueberlauf", [] { ZiZiR::Endkapital(100, 100, 2000, 0, 1); }, "Overflow"},
+      {"BW p = 0 Rate", [] { BW::Rate(100000, 0, 20, 0, 1); }, "InvalidOp"},
+      {"BW p = 0 Laufzeit", [] { BW::Laufzeit(500, 0, 50000, 1); }, "InvalidOp"},
+      {"BW p = 0 Barwert", [] { BW::Barwert(500, 0, 20, 0, 1); }, "InvalidOp"},
+      {"BW Rate ohne Laufzeit", [] { BW::Rate(100000, 6, 0, 0, 12); }, "ZeroDivide"},
+      {"BW Laufzeit Rne = Zinsen", [] { BW::Laufzeit(3000, 6, 50000, 1); }, "ZeroDivide"},
+      {"BW Laufzeit Rne < Zinsen", [] { BW::Laufzeit(200, 6, 50000, 12); }, "InvalidOp"},
+      {"BW Laufzeit R = 0", [] { BW::Laufzeit(0, 6, 50000, 12); }, "ZeroDivide"},
+      {"BW p < -100", [] { BW::Barwert(500, -150, 20, 0, 1); }, "InvalidOp"},
+      {"BW Ueberlauf", [] { BW::Rate(100000, 100, 2000, 0, 1); }, "Overflow"},
+      {"AnnD p = 0 Darlehenshoehe", [] { AnnD::Darlehenshoehe(1000, 0, 10, 0, 12); }, "InvalidOp"},
+      {"AnnD p = 0 Laufzeit", [] { AnnD::Laufzeit(100000, 0, 1000, 12); }, "InvalidOp"},
+      {"AnnD p = 0 Rate", [] { AnnD::Rate(100000, 0, 10, 0, 12); }, "InvalidOp"},
+      {"AnnD p = 0 Restschuld", [] { AnnD::Restschuld(100000, 0, 5, 0, 1000, 12); }, "InvalidOp"},
+      {"AnnD Rate ohne Laufzeit", [] { AnnD::Rate(100000, 6, 0, 0, 12); }, "ZeroDivide"},
+      {"AnnD Laufzeit Rate zu klein", [] { AnnD::Laufzeit(100000, 6, 400, 12); }, "InvalidOp"},
+      {"AnnD Laufzeit Rate = Zinsen", [] { AnnD::Laufzeit(100000, 6, 500, 12); }, "ZeroDivide"},
+      {"MWST Netto P = -100", [] { MWST::Netto(116, -100); }, "ZeroDivide"},
+      {"MWST Netto B = 0, P = -100", [] { MWST::Netto(0, -100); }, "InvalidOp"},
+      {"MWST Prozent N = 0", [] { MWST::Prozent(116, 0); }, "ZeroDivide"},
+      {"MWST Prozent B = N = 0", [] { MWST::Prozent(0, 0); }, "InvalidOp"},
+      {"Laufzeit jenseits 64 Bit", [] { LaufzeitZerlegen(eZi::Laufzeit(1, 1e-30L, 2)); }, "InvalidOp"},
+  };
+  for (const Fehlerfall& f : faelle) EXPECT_EQ(Fehlerart(f.rechnung), f.fehler) << f.name;
+}
+
+// An annuity loan's instalment has the loan as present value.
+TEST(Gegenprobe, AnnuitaetAlsBarwertDerRaten) {
+  for (int m : {1, 2, 4, 12})
+    for (long double p : {0.5L, 6.0L, 12.75L})
+      for (long double jahre : {1.0L, 10.0L, 30.0L}) {
+        const long double K0 = 250000;
+        const long double R = AnnD::Rate(K0, p, jahre, 0, m).Wert();
+        const long double i = p / m / 100;
+        const long double barwert = R * (1 - std::pow(1 + i, -m * jahre)) / i;
+        EXPECT_NEAR(double(barwert), double(K0), 1e-6) << m << ' ' << double(p) << ' ' << double(jahre);
+        EXPECT_NEAR(double(AnnD::Darlehenshoehe(R, p, jahre, 0, m).Wert()), double(K0), 1e-6);
+        // Paid in full after the whole term, and the term comes back.
+        EXPECT_NEAR(double(AnnD::Restschuld(K0, p, jahre, 0, R, m).Wert()), 0, 0.01);
+        EXPECT_NEAR(double(AnnD::Laufzeit(K0, p, R, m).Wert()), double(jahre), 1e-9);
+      }
+}
+
+// Residual debt against a period-by-period amortisation schedule.
+TEST(Gegenprobe, RestschuldWieTilgungsplan) {
+  const long double K0 = 100000, p = 6, R = 1110.21L;
+  const int m = 12;
+  long double schuld = K0;
+  for (int periode = 1; periode <= 120; ++periode) {
+    schuld = schuld * (1 + p / m / 100) - R;
+    if (periode % 7 == 0) {
+      EXPECT_NEAR(double(AnnD::Restschuld(K0, p, periode / 12, periode % 12, R, m).Wert()), double(schuld), 1e-6)
+          << periode;
+    }
+  }
+}
+
+// A savings plan year by year: each instalment earns simple interest until the
+// year ends, the year-end balance compounds.
+TEST(Gegenprobe, SparplanJahrFuerJahr) {
+  for (int m : {1, 2, 4, 12})
+    for (long double p : {1.0L, 5.0L, 9.5L}) {
+      const long double R = 150;
+      long double guthaben = 0;
+      for (int jahr = 1; jahr <= 25; ++jahr) {
+        long double jahresende = 0;
+        for (int k = 1; k <= m; ++k) jahresende += R * (1 + p / 100 * (m - k) / m);
+        guthaben = guthaben * (1 + p / 100) + jahresende;
+        EXPECT_NEAR(double(ZiZiR::Endkapital(R, p, jahr, 0, m).Wert()), double(guthaben), 1e-6 * double(guthaben));
+      }
+      EXPECT_NEAR(double(ZiZiR::Rate(guthaben, p, 25, 0, m).Wert()), double(R), 1e-9);
+      EXPECT_NEAR(double(ZiZiR::Laufzeit(R, p, guthaben, m).Wert()), 25.0, 1e-9);
+    }
+}
+
+// A present value pays out its annuity and is used up at the end of the term.
+TEST(Gegenprobe, BarwertWirdAufgebraucht) {
+  for (int m : {1, 4, 12}) {
+    const long double p = 6, R = 500;
+    const long double BW = BW::Barwert(R, p, 20, 0, m).Wert();
+    const long double rne = RneAusRate(R, p, m).Wert();
+    long double kapital = BW;
+    for (int jahr = 1; jahr <= 20; ++jahr) kapital = kapital * (1 + p / 100) - rne;
+    EXPECT_NEAR(double(kapital), 0, 1e-6) << m;
+    EXPECT_NEAR(double(BW::Rate(BW, p, 20, 0, m).Wert()), double(R), 1e-9);
+  }
+}
+
+TEST(Gegenprobe, ZinseszinsHinUndZurueck) {
+  const long double Kn = ZiZiE::Endkapital(1000, 4.5L, 7, 9).Wert();
+  EXPECT_NEAR(double(ZiZiE::Anfangskapital(Kn, 4.5L, 7, 9).Wert()), 1000, 1e-9);
+  EXPECT_NEAR(double(ZiZiE::Zinssatz(1000, Kn, 7, 9).Wert()), 4.5, 1e-9);
+  EXPECT_NEAR(double(ZiZiE::Laufzeit(1000, 4.5L, Kn).Wert()), 7.75, 1e-9);
+  EXPECT_NEAR(double(Kn), 1000 * std::pow(1.045, 7.75), 1e-9);
+}
+
+}  // namespace
