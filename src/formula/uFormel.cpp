@@ -1,10 +1,153 @@
 #include "uFormel.h"
 
-QString FormelRessource(const QString&, int) { return {}; }
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextEdit>
 
-TfmFormel::TfmFormel(QWidget* parent) : QDialog(parent), kachel(100, 50) {
-  setObjectName(QStringLiteral("fmFormel"));
-  kachel.fill(QColor(192, 192, 192));
+#include "RtfLeser.h"
+#include "ui_uFormel.h"
+
+// The library is static: its resources must be registered by hand, and only
+// from the global namespace.
+static void FormelnEinbinden() { Q_INIT_RESOURCE(formeln); }
+
+namespace {
+
+const QString Ordner = QStringLiteral(":/formeln");
+
+struct TSeitenDokumente {
+  const char* seite;
+  QList<const char*> namen;  // by sought index
+};
+
+const QList<TSeitenDokumente>& Dokumente() {
+  static const QList<TSeitenDokumente> tabelle = {
+      {"eZi", {"Formel_eZi_AK", "Formel_eZi_Zins", "Formel_eZi_Lfz", "Formel_eZi_EK"}},
+      {"ZiZiE", {"Formel_ZiZiE_AK", "Formel_ZiZiE_Zins", "Formel_ZiZiE_Lfz", "Formel_ZiZiE_EK"}},
+      {"ZiZiR", {"Formel_ZiZiR_R", "Formel_ZiZiR_Lfz", "Formel_ZiZiR_EK"}},
+      {"BW", {"Formel_BW_R", "Formel_BW_Lfz", "Formel_BW_BW"}},
+      {"AnnD", {"Formel_AnnD_K0", "Formel_AnnD_Lfz", "Formel_AnnD_A", "Formel_AnnD_Kn"}},
+      {"MWST", {"Formel_MWST_netto", "Formel_MWST_proz", "Formel_MWST_DM", "Formel_MWST_brutto"}},
+  };
+  return tabelle;
 }
 
-void TfmFormel::DokumentZeigen(const QString&) {}
+// Grey formula signs on silver, two colours only, so that the tile looks the
+// same on every screen.
+QPixmap KachelZeichnen() {
+  const QColor silber(192, 192, 192);
+  const QColor grau(128, 128, 128);
+  QImage bild(100, 50, QImage::Format_RGB32);
+  bild.fill(silber);
+  QPainter p(&bild);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setPen(grau);
+  auto schrift = [](int pixel) {
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(pixel);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+  };
+  p.setFont(schrift(14));
+  p.drawText(QPoint(4, 17), QStringLiteral("K\u00B7q"));
+  p.setFont(schrift(9));
+  p.drawText(QPoint(31, 10), QStringLiteral("n"));
+  p.setFont(schrift(18));
+  p.drawText(QPoint(56, 19), QString(QChar(0x03A3)));
+  p.drawText(QPoint(82, 18), QStringLiteral("%"));
+  p.drawText(QPoint(10, 45), QString(QChar(0x00F7)));
+  p.setFont(schrift(14));
+  p.drawText(QPoint(36, 44), QStringLiteral("\u221Ax"));
+  p.drawText(QPoint(68, 44), QStringLiteral("p/100"));
+  p.end();
+  // Quantise whatever the font engine may have blended back to two colours.
+  for (int y = 0; y < bild.height(); ++y) {
+    auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+    for (int x = 0; x < bild.width(); ++x) zeile[x] = qGray(zeile[x]) < 160 ? grau.rgb() : silber.rgb();
+  }
+  return QPixmap::fromImage(bild);
+}
+
+}  // namespace
+
+QString FormelRessource(const QString& seitenKey, int gesuchtIndex) {
+  if (seitenKey == QLatin1String("Akt")) return QStringLiteral("Formel_Akt");
+  if (seitenKey == QLatin1String("Euro")) return QStringLiteral("Formel_Euro");
+  for (const auto& s : Dokumente()) {
+    if (seitenKey == QLatin1String(s.seite)) {
+      if (gesuchtIndex >= 0 && gesuchtIndex < s.namen.size()) return QString::fromLatin1(s.namen[gesuchtIndex]);
+      return {};
+    }
+  }
+  return {};
+}
+
+QByteArray FormelDokument(const QString& ressourcenName) {
+  FormelnEinbinden();
+  if (ressourcenName.isEmpty()) return {};
+  const QString gesucht = ressourcenName + QStringLiteral(".rtf");
+  const QStringList dateien = QDir(Ordner).entryList(QDir::Files);
+  for (const QString& datei : dateien) {
+    if (datei.compare(gesucht, Qt::CaseInsensitive) == 0) {
+      QFile f(Ordner + QLatin1Char('/') + datei);
+      if (f.open(QIODevice::ReadOnly)) return f.readAll();
+    }
+  }
+  return {};
+}
+
+TfmFormel::TfmFormel(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      ui(new Ui::TfmFormel),
+      kachel(KachelZeichnen()) {
+  FormelnEinbinden();
+  ui->setupUi(this);
+  setFixedSize(size());
+  ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TfmFormel::~TfmFormel() { delete ui; }
+
+QTextEdit* TfmFormel::RichEdit1() const { return ui->RichEdit1; }
+
+bool TfmFormel::DokumentLaden(const QString& ressourcenName) {
+  ui->RichEdit1->setAcceptRichText(true);
+  const QByteArray rtf = FormelDokument(ressourcenName);
+  if (rtf.isEmpty()) {
+    ui->RichEdit1->clear();
+    return false;
+  }
+  const TRtfErgebnis ergebnis = TRtfLeser::Lesen(rtf, ui->RichEdit1->document());
+  ui->RichEdit1->moveCursor(QTextCursor::Start);
+  return ergebnis.Ok;
+}
+
+void TfmFormel::DokumentZeigen(const QString& ressourcenName) {
+  if (!DokumentLaden(ressourcenName)) {
+    // Only a program without its documents gets here; say so rather than
+    // showing an empty window.
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    QStringLiteral("Das Formeldokument \u201E%1\u201C ist nicht vorhanden.").arg(ressourcenName),
+                    QMessageBox::Ok, parentWidget());
+    box.exec();
+    return;
+  }
+  exec();
+}
+
+void TfmFormel::paintEvent(QPaintEvent*) { FormPaint(); }
+
+void TfmFormel::FormPaint() {
+  QPainter p(this);
+  const int tw = kachel.width();
+  const int th = kachel.height();
+  for (int i = 0; i <= height() / th; ++i)
+    for (int k = 0; k <= width() / tw; ++k) p.drawPixmap(k * tw, i * th, kachel);
+}
