@@ -83,6 +83,13 @@ class TPage {
   // The texts of the page in drawing order (what a reader of the page sees).
   QStringList Texts() const;
 
+  // Resolution the page was recorded at and its origin (the printable
+  // corner) measured from the paper's corner, both in its own pixels; they
+  // let a page recorded for one printer land right on another.
+  int DpiX = 300;
+  int DpiY = 300;
+  QPoint Origin;
+
  private:
   QSize FSize;
   std::vector<TPageCommand> FCommands;
@@ -346,7 +353,7 @@ class TPagePrinter : public QScrollArea {
   double OffsetRight() const { return OffsetLeft(); }
   double PaperWidth() const;
   double PaperHeight() const;
-  double PrintableHeight() const { return PaperHeight() - OffsetTop() - OffsetBottom(); }
+  double PrintableHeight() const;
   int LeftPx() const { return UnitsToPixelsX(FMarginLeft - OffsetLeft()); }
   int RightPx() const { return UnitsToPixelsX(FMarginRight - OffsetRight()); }
   int TopPx() const { return UnitsToPixelsY(FMarginTop - OffsetTop()); }
@@ -496,6 +503,8 @@ class TPagePrinter : public QScrollArea {
   bool FInHeaderFooter = false;
   bool FCancelRequested = false;
   bool FConstructing = false;
+  QRect FPaintRect;  // the part of the paint box being repainted
+  friend class TPreviewBox;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TPagePrinter::TPageBorders)

@@ -1,0 +1,603 @@
+// Page printer: properties, units, page geometry, the printer and the page list.
+#include "PagePrnt.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QPageLayout>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "PagePrnt_Intern.h"
+#include "PgPrnPrg.h"
+
+QPrinter& Printer() {
+  static QPrinter printer(QPrinter::HighResolution);
+  return printer;
+}
+
+namespace {
+// Asking the print system for its printers is slow, so the answer is kept
+// until the metrics are refreshed (printer setup, new document).
+bool& InstalledKnown() {
+  static bool known = false;
+  return known;
+}
+bool& Installed() {
+  static bool installed = false;
+  return installed;
+}
+}  // namespace
+
+void RefreshPrinterAvailability() {
+  Installed() = !QPrinterInfo::availablePrinters().isEmpty();
+  InstalledKnown() = true;
+}
+
+bool PrinterReachable() {
+  QPrinter& p = Printer();
+  // Without installed printers Qt falls back to PDF output by itself; only a
+  // PDF printer that was given a file is one the program can print on.
+  if (p.outputFormat() == QPrinter::PdfFormat) return !p.outputFileName().isEmpty();
+  if (!InstalledKnown()) RefreshPrinterAvailability();
+  return Installed() && p.isValid();
+}
+
+namespace PagePrntIntern {
+
+int RoundEven(long double v) {
+  if (std::isnan(v)) return 0;
+  const long double r = std::nearbyintl(v);  // default rounding: halves to even
+  if (r > PixelLimit) return PixelLimit;
+  if (r < -PixelLimit) return -PixelLimit;
+  return static_cast<int>(r);
+}
+
+int SatAdd(int a, long long b) {
+  const long long s = static_cast<long long>(a) + b;
+  return static_cast<int>(std::clamp<long long>(s, -PixelLimit, PixelLimit));
+}
+
+TPrinterMetrics ReadPrinterMetrics() {
+  TPrinterMetrics m;
+  if (!PrinterReachable()) return m;
+  QPrinter& p = Printer();
+  m.Reachable = true;
+  m.DpiX = p.logicalDpiX();
+  m.DpiY = p.logicalDpiY();
+  const QRect paper = p.paperRect(QPrinter::DevicePixel).toRect();
+  const QRect page = p.pageRect(QPrinter::DevicePixel).toRect();
+  m.PhysWidth = paper.width();
+  m.PhysHeight = paper.height();
+  m.OffsetX = page.left() - paper.left();
+  m.OffsetY = page.top() - paper.top();
+  return m;
+}
+
+}  // namespace PagePrntIntern
+
+using namespace PagePrntIntern;
+
+// ---------------------------------------------------------------------------
+
+void TPage::Play(QPainter& painter) const {
+  const qreal scale = std::abs(painter.worldTransform().m11());
+  for (const TPageCommand& c : FCommands) {
+    switch (c.Kind) {
+      case TPageCommand::ckText:
+        painter.setFont(c.Font);
+        painter.setPen(c.Color);
+        painter.drawText(QPointF(c.A.x(), c.A.y() + c.Ascent), c.Text);
+        break;
+      case TPageCommand::ckLine: {
+        QPen pen(c.Color, c.PenWidth, c.PenStyle, Qt::FlatCap);
+        // Keep hair lines visible when the page is shown small.
+        if (c.PenWidth * scale < 1.0) {
+          pen.setWidth(1);
+          pen.setCosmetic(true);
+        }
+        painter.setPen(pen);
+        painter.drawLine(c.A, c.B);
+        break;
+      }
+      case TPageCommand::ckFillRect:
+        painter.fillRect(QRect(c.A, c.B - QPoint(1, 1)), c.Color);
+        break;
+      case TPageCommand::ckFrameRect:
+        painter.setPen(QPen(c.Color, c.PenWidth, c.PenStyle));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(c.A, c.B - QPoint(1, 1)));
+        break;
+    }
+  }
+}
+
+QStringList TPage::Texts() const {
+  QStringList texts;
+  for (const TPageCommand& c : FCommands)
+    if (c.Kind == TPageCommand::ckText) texts << c.Text;
+  return texts;
+}
+
+TPage* TPageList::Add(std::unique_ptr<TPage> page) {
+  FPages.push_back(std::move(page));
+  return FPages.back().get();
+}
+
+// ---------------------------------------------------------------------------
+
+void TPageCanvas::SetFont(const QFont& font, qreal pointSize, int pixelsPerInch) {
+  FFont = font;
+  FSize = pointSize;
+  FPixelsPerInch = pixelsPerInch;
+  const long double px = std::llround(static_cast<long double>(pointSize) * pixelsPerInch / 72.0L);
+  FFont.setPixelSize(static_cast<int>(std::clamp<long double>(px, 1, 100000)));
+  // Widths must scale linearly between printer, preview and file output.
+  FFont.setHintingPreference(QFont::PreferNoHinting);
+  FMetrics.reset();
+}
+
+const QFontMetricsF& TPageCanvas::Metrics() const {
+  if (!FMetrics) FMetrics = std::make_unique<QFontMetricsF>(FFont);
+  return *FMetrics;
+}
+
+int TPageCanvas::TextWidth(const QString& text) const {
+  if (text.isEmpty()) return 0;
+  return RoundEven(Metrics().horizontalAdvance(text));
+}
+
+int TPageCanvas::TextHeight(const QString&) const { return RoundEven(Metrics().height()); }
+
+int TPageCanvas::ExternalLeading() const { return std::max(0, RoundEven(Metrics().leading())); }
+
+void TPageCanvas::TextOut(int x, int y, const QString& text) {
+  if (!FTarget) return;
+  TPageCommand c;
+  c.Kind = TPageCommand::ckText;
+  c.A = QPoint(x, y);
+  c.Text = text;
+  c.Font = FFont;
+  c.Ascent = RoundEven(Metrics().ascent());
+  c.Color = Pen.color();
+  FTarget->Add(std::move(c));
+}
+
+void TPageCanvas::LineTo(int x, int y) {
+  Polyline(FPos, QPoint(x, y));
+  FPos = QPoint(x, y);
+}
+
+void TPageCanvas::Polyline(QPoint from, QPoint to) {
+  if (!FTarget) return;
+  TPageCommand c;
+  c.Kind = TPageCommand::ckLine;
+  c.A = from;
+  c.B = to;
+  c.Color = Pen.color();
+  c.PenWidth = std::max(1, static_cast<int>(Pen.widthF()));
+  c.PenStyle = Pen.style();
+  FTarget->Add(std::move(c));
+}
+
+void TPageCanvas::FillRect(const QRect& rect, const QColor& color) {
+  if (!FTarget) return;
+  TPageCommand c;
+  c.Kind = TPageCommand::ckFillRect;
+  c.A = rect.topLeft();
+  c.B = rect.bottomRight() + QPoint(1, 1);
+  c.Color = color;
+  FTarget->Add(std::move(c));
+}
+
+void TPageCanvas::FrameRect(const QRect& rect, const QColor& color) {
+  if (!FTarget) return;
+  TPageCommand c;
+  c.Kind = TPageCommand::ckFrameRect;
+  c.A = rect.topLeft();
+  c.B = rect.bottomRight() + QPoint(1, 1);
+  c.Color = color;
+  c.PenWidth = std::max(1, static_cast<int>(Pen.widthF()));
+  FTarget->Add(std::move(c));
+}
+
+// ---------------------------------------------------------------------------
+
+TPreviewBox::TPreviewBox(TPagePrinter* owner) : QWidget(owner), FOwner(owner) {
+  setObjectName(QStringLiteral("PaintBox"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPreviewBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  FOwner->FPaintRect = event->rect();
+  FOwner->PaintPreview(painter);
+}
+
+// ---------------------------------------------------------------------------
+
+TPagePrinter::TPagePrinter(QWidget* parent) : QScrollArea(parent) {
+  FConstructing = true;
+  FColor = palette().color(QPalette::Button);
+  FShadowColor = palette().color(QPalette::Dark);
+  FPaintBox = new TPreviewBox(this);
+  setWidget(FPaintBox);
+  setWidgetResizable(false);
+  horizontalScrollBar()->setSingleStep(16);
+  verticalScrollBar()->setSingleStep(16);
+  horizontalScrollBar()->setTracking(true);
+  verticalScrollBar()->setTracking(true);
+  setFont(QFont(QStringLiteral("Courier New"), 10));
+  resize(89, 115);
+  setTitle(QString());
+  setOrientation(poPortrait);
+  FMarginTop = OffsetTop();
+  FMarginBottom = OffsetBottom();
+  FMarginLeft = OffsetLeft();
+  FMarginRight = OffsetRight();
+  ClearPages(false);
+  FontChanged();
+  UpdateScrollBars();
+  FConstructing = false;
+}
+
+TPagePrinter::~TPagePrinter() {
+  delete FProgress;
+  FProgress = nullptr;
+  FCanvas.SetTarget(nullptr);
+}
+
+void TPagePrinter::CheckNotPrinting(const char* message) const {
+  if (IsPrinting()) throw EPagePrinter(QString::fromLatin1(message));
+}
+
+// ---- properties -----------------------------------------------------------
+
+void TPagePrinter::setAutoFooterFont(bool value) {
+  if (value == FAutoFooterFont) return;
+  FAutoFooterFont = value;
+  if (value) FFooterFont = font();
+}
+
+void TPagePrinter::setAutoHeaderFont(bool value) {
+  if (value == FAutoHeaderFont) return;
+  FAutoHeaderFont = value;
+  if (value) FHeaderFont = font();
+}
+
+void TPagePrinter::setColor(const QColor& value) {
+  FColor = value;
+  FPaintBox->update();
+}
+
+void TPagePrinter::setFileName(const QString& value) {
+  const QString v = value.trimmed();
+  if (v == FFileName) return;
+  CheckNotPrinting("Can't change FileName while printing");
+  FFileName = v;
+}
+
+void TPagePrinter::setFriendlyFooter(const QString& value) {
+  FFriendlyFooter = value;
+  ApplyFriendlyFormat(value, false);
+}
+
+void TPagePrinter::setFriendlyHeader(const QString& value) {
+  FFriendlyHeader = value;
+  ApplyFriendlyFormat(value, true);
+}
+
+void TPagePrinter::setGradientBackground(bool value) {
+  if (value == FGradientBackground) return;
+  FGradientBackground = value;
+  FPaintBox->update();
+}
+
+void TPagePrinter::setLineSpacing(TLineSpacing value) {
+  FLineSpacing = value;
+  ComputeLineHeight();
+}
+
+void TPagePrinter::ComputeLineHeight() {
+  const int h = std::abs(FCanvas.FontHeight());
+  switch (FLineSpacing) {
+    case lsHalfSpace: FLineHeight = h / 2; break;
+    case lsSingleSpace: FLineHeight = h; break;
+    case lsSingleAndAHalf: FLineHeight = h + h / 2; break;
+    case lsDoubleSpace: FLineHeight = 2 * h; break;
+  }
+}
+
+void TPagePrinter::SetMargin(double& margin, double value, double low, double high, const char* guard) {
+  CheckNotPrinting(guard);
+  if (std::isnan(value) || low > value)
+    margin = low;
+  else if (value > high)
+    margin = high;
+  else
+    margin = value;
+  FPaintBox->update();
+}
+
+void TPagePrinter::setMarginTop(double value) {
+  SetMargin(FMarginTop, value, OffsetTop(), PaperHeight() - OffsetBottom(),
+            "Unable to change top margin while printing");
+}
+
+void TPagePrinter::setMarginBottom(double value) {
+  SetMargin(FMarginBottom, value, OffsetBottom(), PaperHeight() - OffsetTop(),
+            "Unable to change bottom margin while printing");
+}
+
+void TPagePrinter::setMarginLeft(double value) {
+  SetMargin(FMarginLeft, value, OffsetLeft(), PaperWidth() - OffsetRight(),
+            "Unable to change left margin while printing");
+}
+
+void TPagePrinter::setMarginRight(double value) {
+  SetMargin(FMarginRight, value, OffsetRight(), PaperWidth() - OffsetLeft(),
+            "Unable to change right margin while printing");
+}
+
+void TPagePrinter::setMeasureUnit(TMeasureUnit value) {
+  if (value == FMeasureUnit) return;
+  FMeasureUnit = value;
+  if (FConstructing) return;
+  auto conv = [value](double v) {
+    return value == muInches ? static_cast<double>(v / 25.4L) : static_cast<double>(v * 25.4L);
+  };
+  setMarginTop(conv(FMarginTop));
+  setMarginBottom(conv(FMarginBottom));
+  setMarginLeft(conv(FMarginLeft));
+  setMarginRight(conv(FMarginRight));
+  FPageBorderOffset = conv(FPageBorderOffset);
+  FDefaultColWidth = conv(FDefaultColWidth);
+  RefreshPrinterMetrics();
+  if (FFriendlyFooter.isEmpty()) FFooterFormat = NormalizeTableFormat(FFooterFormat, true);
+  if (FFriendlyHeader.isEmpty()) FHeaderFormat = NormalizeTableFormat(FHeaderFormat, true);
+  FTableFormat = NormalizeTableFormat(FTableFormat, true);
+}
+
+TPagePrinter::TPrinterOrientation TPagePrinter::Orientation() const {
+  if (!PrinterReachable()) return poPortrait;
+  return Printer().pageLayout().orientation() == QPageLayout::Landscape ? poLandscape : poPortrait;
+}
+
+void TPagePrinter::setOrientation(TPrinterOrientation value) {
+  CheckNotPrinting("Unable to change orientation while printing");
+  if (PrinterReachable())
+    Printer().setPageOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  UpdateScrollBars();
+  FPaintBox->update();
+}
+
+void TPagePrinter::setPrintToFile(bool value) {
+  if (value == FPrintToFile) return;
+  CheckNotPrinting("Can't change PrintToFile while printing");
+  FPrintToFile = value;
+}
+
+void TPagePrinter::setShadowColor(const QColor& value) {
+  if (value == FShadowColor) return;
+  FShadowColor = value;
+  FPaintBox->update();
+}
+
+void TPagePrinter::setShadowOffset(uint value) {
+  if (value == FShadowOffset) return;
+  FShadowOffset = value;
+  UpdateScrollBars();
+  FPaintBox->update();
+}
+
+void TPagePrinter::setShowMargins(bool value) {
+  if (value == FShowMargins) return;
+  FShowMargins = value;
+  FPaintBox->update();
+}
+
+QString TPagePrinter::Title() const {
+  if (!PrinterReachable()) return QStringLiteral("<Unknown>");
+  return Printer().docName();
+}
+
+void TPagePrinter::setTitle(const QString& value) {
+  if (PrinterReachable()) Printer().setDocName(value);
+}
+
+void TPagePrinter::setZoomPercent(uint value) {
+  FZoomPercent = value;
+  UpdateScrollBars();
+  FPaintBox->update();
+}
+
+void TPagePrinter::setFromPage(int value) {
+  FFromPage = value;
+  if (FFromPage > FToPage) FToPage = FFromPage;
+}
+
+void TPagePrinter::setToPage(int value) {
+  FToPage = value;
+  if (FToPage < FFromPage) FFromPage = FToPage;
+}
+
+// ---- units and geometry ----------------------------------------------------
+
+int TPagePrinter::PixelsPerInchX() const {
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  return m.Reachable && m.DpiX > 0 ? m.DpiX : FallbackDpi;
+}
+
+int TPagePrinter::PixelsPerInchY() const {
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  return m.Reachable && m.DpiY > 0 ? m.DpiY : FallbackDpi;
+}
+
+static long double ToInches(long double v, TPagePrinter::TMeasureUnit unit) {
+  return unit == TPagePrinter::muMillimeters ? v / 25.4L : v;
+}
+
+static double FromInches(long double inches, TPagePrinter::TMeasureUnit unit) {
+  return static_cast<double>(unit == TPagePrinter::muMillimeters ? inches * 25.4L : inches);
+}
+
+int TPagePrinter::UnitsToPixelsX(double value) const {
+  return RoundEven(PixelsPerInchX() * ToInches(value, FMeasureUnit));
+}
+
+int TPagePrinter::UnitsToPixelsY(double value) const {
+  return RoundEven(PixelsPerInchY() * ToInches(value, FMeasureUnit));
+}
+
+double TPagePrinter::PixelsToUnitsX(int pixels) const {
+  return FromInches(static_cast<long double>(pixels) / PixelsPerInchX(), FMeasureUnit);
+}
+
+double TPagePrinter::PixelsToUnitsY(int pixels) const {
+  return FromInches(static_cast<long double>(pixels) / PixelsPerInchY(), FMeasureUnit);
+}
+
+double TPagePrinter::OffsetTop() const {
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  if (!m.Reachable) return FMeasureUnit == muInches ? 0.25 : 6.0;
+  return PixelsToUnitsY(m.OffsetY);
+}
+
+double TPagePrinter::OffsetLeft() const {
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  if (!m.Reachable) return FMeasureUnit == muInches ? 0.25 : 6.0;
+  return PixelsToUnitsX(m.OffsetX);
+}
+
+double TPagePrinter::PaperWidth() const {
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  if (!m.Reachable) return FMeasureUnit == muInches ? 8.5 : 210.0;
+  return PixelsToUnitsX(m.PhysWidth);
+}
+
+double TPagePrinter::PaperHeight() const {
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  if (!m.Reachable) return FMeasureUnit == muInches ? 11.0 : 297.0;
+  return PixelsToUnitsY(m.PhysHeight);
+}
+
+double TPagePrinter::PrintableHeight() const {
+  if (!PrinterReachable()) return FMeasureUnit == muInches ? 10.5 : 284.0;
+  return PaperHeight() - OffsetTop() - OffsetBottom();
+}
+
+int TPagePrinter::TextAreaWidthPx() const {
+  const long long w = static_cast<long long>(UnitsToPixelsX(PaperWidth() - OffsetLeft() - OffsetRight())) -
+                      LeftPx() - RightPx();
+  return std::abs(w) >= PixelLimit ? 0 : static_cast<int>(w);
+}
+
+int TPagePrinter::TextAreaHeightPx() const {
+  const long long h = static_cast<long long>(UnitsToPixelsY(PrintableHeight())) - TopPx() - BottomPx();
+  return std::abs(h) >= PixelLimit ? 0 : static_cast<int>(h);
+}
+
+QSize TPagePrinter::PageSizePx() const {
+  const int w = UnitsToPixelsX(PaperWidth() - OffsetRight());
+  const int h = UnitsToPixelsY(PaperHeight() - OffsetBottom());
+  return QSize(std::max(1, w), std::max(1, h));
+}
+
+// ---- fonts -------------------------------------------------------------------
+
+void TPagePrinter::changeEvent(QEvent* event) {
+  QScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange && !FConstructing) FontChanged();
+}
+
+void TPagePrinter::FontChanged() {
+  FontRefresh();
+  ComputeLineHeight();
+  if (FAutoHeaderFont) FHeaderFont = font();
+  if (FAutoFooterFont) FFooterFont = font();
+}
+
+void TPagePrinter::FontRefresh() {
+  const QFont f = font();
+  qreal size = f.pointSizeF();
+  if (size <= 0) {
+    // A font given in screen pixels keeps its size in whole points.
+    const int screenDpi = logicalDpiY() > 0 ? logicalDpiY() : 96;
+    size = std::round(static_cast<qreal>(f.pixelSize()) * 72 / screenDpi);
+  }
+  FCanvas.SetFont(f, size, PixelsPerInchY());
+}
+
+void TPagePrinter::RefreshPrinterMetrics() {
+  RefreshPrinterAvailability();
+  if (!IsPrinting()) {
+    setMarginTop(FMarginTop);
+    setMarginBottom(FMarginBottom);
+    setMarginLeft(FMarginLeft);
+    setMarginRight(FMarginRight);
+  }
+  FontRefresh();
+  ComputeLineHeight();
+  if (!FFriendlyHeader.isEmpty()) setFriendlyHeader(FFriendlyHeader);
+  if (!FFriendlyFooter.isEmpty()) setFriendlyFooter(FFriendlyFooter);
+}
+
+void TPagePrinter::Loaded() {
+  RefreshPrinterMetrics();
+  ClearPages(false);
+  UpdateScrollBars();
+  FPaintBox->update();
+}
+
+// ---- page list ---------------------------------------------------------------
+
+void TPagePrinter::ReleaseCurrentPage() {
+  FCanvas.SetTarget(nullptr);
+  FScratchPage.reset();
+  FCurrentPage = nullptr;
+}
+
+void TPagePrinter::NewScratchPage() {
+  ReleaseCurrentPage();
+  const TPrinterMetrics m = ReadPrinterMetrics();
+  FScratchPage = std::make_unique<TPage>(PageSizePx());
+  FScratchPage->DpiX = PixelsPerInchX();
+  FScratchPage->DpiY = PixelsPerInchY();
+  FScratchPage->Origin = m.Reachable ? QPoint(m.OffsetX, m.OffsetY)
+                                     : QPoint(UnitsToPixelsX(OffsetLeft()), UnitsToPixelsY(OffsetTop()));
+  FCurrentPage = FScratchPage.get();
+  FCanvas.SetTarget(FCurrentPage);
+  FCanvas.Pen = QPen(Qt::black);
+  FontRefresh();
+}
+
+void TPagePrinter::AddPage() {
+  NewScratchPage();
+  FCurrentPage = FPages.Add(std::move(FScratchPage));
+}
+
+void TPagePrinter::ClearPages(bool openFirstPage) {
+  ReleaseCurrentPage();
+  FPages.Clear();
+  FPageNumber = 0;
+  if (openFirstPage)
+    AddPage();
+  else
+    NewScratchPage();
+}
+
+// ---- text file -----------------------------------------------------------------
+
+void TPagePrinter::FileWrite(const QString& text) {
+  if (!FFile) return;
+  const QByteArray bytes = text.toUtf8();
+  if (FFile->write(bytes) != bytes.size())
+    throw EInOutError(QStringLiteral("Cannot write to %1: %2").arg(FFileName, FFile->errorString()));
+}
+
+void TPagePrinter::FileLineEnd() { FileWrite(QStringLiteral("\r\n")); }

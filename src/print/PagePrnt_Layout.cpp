@@ -1,0 +1,508 @@
+// Page printer: documents, lines, table rows, headers, footers and page breaks.
+#include <QDate>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTime>
+#include <algorithm>
+#include <cmath>
+
+#include "PagePrnt.h"
+#include "PagePrnt_Intern.h"
+
+using namespace PagePrntIntern;
+
+namespace {
+
+QLocale NumberLocale() {
+  QLocale loc;
+  loc.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+  return loc;
+}
+
+// The locale's long time format without the time zone, which a report line
+// has no use for.
+QString LongTimeText() {
+  QString fmt = QLocale().timeFormat(QLocale::LongFormat);
+  fmt.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b\\s*")));
+  return QLocale().toString(QTime::currentTime(), fmt.trimmed());
+}
+
+QString Blanks(int n) { return n > 0 ? QString(n, QLatin1Char(' ')) : QString(); }
+
+}  // namespace
+
+// ---- documents ---------------------------------------------------------------
+
+void TPagePrinter::BeginDoc() {
+  RefreshPrinterMetrics();
+  FPrinting = true;
+  FInHeaderFooter = false;
+  if (FPrintToFile) {
+    FontRefresh();
+    auto file = std::make_unique<QFile>(FFileName);
+    if (FFileName.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      // The document never started: leave the component idle.
+      FPrinting = false;
+      throw EInOutError(QStringLiteral("Cannot create file \"%1\": %2")
+                            .arg(FFileName, FFileName.isEmpty() ? QStringLiteral("no file name")
+                                                                : file->errorString()));
+    }
+    FFile = std::move(file);
+    FFileOpen = true;
+  } else {
+    ClearPages(true);
+  }
+  FontRefresh();
+  FPageNumber = 1;
+  StartPage();
+}
+
+void TPagePrinter::EndDoc() {
+  FPrinting = false;
+  if (FPrintToFile) {
+    if (FFile) {
+      std::unique_ptr<QFile> file = std::move(FFile);
+      FFileOpen = false;
+      file->close();
+      if (file->error() != QFileDevice::NoError)
+        throw EInOutError(QStringLiteral("Cannot close %1: %2").arg(FFileName, file->errorString()));
+    }
+    FFileOpen = false;
+    return;
+  }
+  ReleaseCurrentPage();
+  NewScratchPage();
+  FPageNumber = PageCount() > 0 ? 1 : 0;
+  UpdateScrollBars();
+  FPaintBox->update();
+}
+
+void TPagePrinter::StartPage() {
+  FX = 0;
+  FY = 0;
+  FLineNumber = 0;
+  emit OnNewPage(this);
+
+  const int savedX = FX, savedY = FY, savedLine = FLineNumber;
+  const QString savedFormat = FTableFormat;
+  const bool savedGrid = FTableGrid;
+  const QFont savedFont = font();
+  const bool savedAutoHeader = FAutoHeaderFont, savedAutoFooter = FAutoFooterFont;
+  FTableGrid = false;
+  FAutoHeaderFont = false;
+  FAutoFooterFont = false;
+  FInHeaderFooter = true;
+
+  auto restore = [&] {
+    FInHeaderFooter = false;
+    FTableFormat = savedFormat;
+    FTableGrid = savedGrid;
+    setFont(savedFont);
+    setAutoHeaderFont(savedAutoHeader);
+    setAutoFooterFont(savedAutoFooter);
+  };
+  try {
+    if (!FHeader.isEmpty()) {
+      setFont(FHeaderFont);
+      const int h = UnitsToPixelsY(FMarginTop);
+      const int l = FLineHeight;
+      if (!(FPageBorders & pbTop))
+        FY = (h - l) / 2 - h;
+      else
+        FY = (UnitsToPixelsY(FMarginTop - FPageBorderOffset) - l) / 2 - h;
+      if (TopPx() + FY < 0) FY = -TopPx();
+      FTableFormat = FHeaderFormat;
+      WriteTableLine(FHeader);
+    }
+    if (!FFooter.isEmpty()) {
+      setFont(FFooterFont);
+      const int b = UnitsToPixelsY(FMarginBottom);
+      const int l = FLineHeight;
+      if (!(FPageBorders & pbBottom))
+        FY = (b - l) / 2 + TextAreaHeightPx();
+      else
+        FY = UnitsToPixelsY(FPageBorderOffset) + TextAreaHeightPx() +
+             (UnitsToPixelsY(FMarginBottom - FPageBorderOffset) - l) / 2;
+      const int printable = UnitsToPixelsY(PrintableHeight());
+      if (TopPx() + FY + l > printable) FY = printable - TopPx() - l;
+      FTableFormat = FFooterFormat;
+      WriteTableLine(FFooter);
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+  FX = savedX;
+  FY = savedY;
+  FLineNumber = savedLine;
+
+  emit OnNewLine(this);
+  DrawPageBorders();
+}
+
+void TPagePrinter::DrawPageBorders() {
+  if (!FPageBorders) return;
+  const int oy = UnitsToPixelsY(FPageBorderOffset);
+  const int ox = UnitsToPixelsX(FPageBorderOffset);
+  const int w = TextAreaWidthPx();
+  const int hh = TextAreaHeightPx();
+  const int left = LeftPx(), top = TopPx();
+  FCanvas.Pen = QPen(Qt::black);
+  FCanvas.Pen.setWidth(PixelsPerInchY() / 300 * 2);
+  if (FPageBorders & pbTop) FCanvas.Polyline(QPoint(left - oy, top - oy), QPoint(left + w + oy, top - oy));
+  if (FPageBorders & pbBottom)
+    FCanvas.Polyline(QPoint(left - oy, top + hh + oy), QPoint(left + w + oy, top + hh + oy));
+  FCanvas.Pen.setWidth(PixelsPerInchX() / 300 * 2);
+  if (FPageBorders & pbLeft) FCanvas.Polyline(QPoint(left - ox, top - ox), QPoint(left - ox, top + hh + ox));
+  if (FPageBorders & pbRight)
+    FCanvas.Polyline(QPoint(left + w + ox, top - ox), QPoint(left + w + ox, top + hh + ox));
+}
+
+void TPagePrinter::NewPage() {
+  if (FFileOpen) {
+    FileWrite(QString(QChar(12)));
+    FileLineEnd();
+  } else {
+    AddPage();
+  }
+  ++FPageNumber;
+  StartPage();
+}
+
+void TPagePrinter::NewLine() {
+  FX = 0;
+  FY = SatAdd(FY, FLineHeight);
+  if (!FFileOpen && !FInHeaderFooter && static_cast<long long>(FY) + FLineHeight >= TextAreaHeightPx()) {
+    NewPage();
+  } else {
+    if (FFileOpen) FileLineEnd();
+    ++FLineNumber;
+  }
+  emit OnNewLine(this);
+}
+
+// ---- text helpers ----------------------------------------------------------------
+
+QString TPagePrinter::ExpandTabs(const QString& text) const {
+  QString result;
+  result.reserve(text.size());
+  for (QChar ch : text) {
+    if (ch == QLatin1Char('\t')) {
+      // A tab size of 0 would divide by zero; such a tab is one blank.
+      const int n = FTabSize == 0 ? 1 : static_cast<int>(FTabSize - (result.size() % FTabSize));
+      result += Blanks(n);
+    } else {
+      result += ch;
+    }
+  }
+  return result;
+}
+
+QString TPagePrinter::FitText(const QString& text, int width) const {
+  if (FCanvas.TextWidth(text) <= width) return text;
+  int hi = static_cast<int>(text.size()), lo = 1, mid = 0, prev = 0;
+  do {
+    prev = mid;
+    mid = (lo + hi) / 2;
+    const int w = FCanvas.TextWidth(text.left(mid));
+    if (w > width)
+      hi = mid;
+    else if (w == width)
+      lo = hi;
+    else
+      lo = mid;
+  } while (mid != prev && hi > lo);
+  return text.left(std::max(mid, std::min<int>(1, static_cast<int>(text.size()))));
+}
+
+QString TPagePrinter::SplitToFit(QString& rest, int width, bool dropBlank) const {
+  QString line = FitText(rest, width);
+  auto n = line.size();
+  if (n < rest.size()) {
+    if (rest.at(n).unicode() >= 33) {
+      qsizetype i = n - 1;
+      while (i >= 0 && line.at(i).unicode() >= 33) --i;
+      if (i >= 0) line.truncate(i + 1);
+      n = line.size();
+    } else if (dropBlank) {
+      ++n;
+    }
+  }
+  rest.remove(0, n);
+  return line;
+}
+
+QString TPagePrinter::ExpandTokens(const QString& text) const {
+  QString s = text;
+  s.replace(QStringLiteral("{$LINE}"), QString::number(FLineNumber));
+  s.replace(QStringLiteral("{$PAGE}"), QString::number(FPageNumber));
+  if (s.contains(QStringLiteral("{$DATE}")))
+    s.replace(QStringLiteral("{$DATE}"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+  if (s.contains(QStringLiteral("{$TIME}"))) s.replace(QStringLiteral("{$TIME}"), LongTimeText());
+  if (s.contains(QStringLiteral("{$TITLE}"))) s.replace(QStringLiteral("{$TITLE}"), Title());
+  return s;
+}
+
+// ---- writing -------------------------------------------------------------------------
+
+void TPagePrinter::WriteWrapped(const QString& text, bool inLine) {
+  QString rest = text;
+  do {
+    const QString line = SplitToFit(rest, TextAreaWidthPx() - FX, !inLine);
+    if (inLine) {
+      Write(line);
+      if (!rest.isEmpty()) NewLine();
+    } else {
+      WriteLine(line);
+    }
+  } while (!rest.isEmpty());
+}
+
+void TPagePrinter::Write(const QString& text) {
+  const QString t = text.contains(QLatin1Char('\t')) ? ExpandTabs(text) : text;
+  const int w = FCanvas.TextWidth(t);
+  if (w > TextAreaWidthPx() - FX && t.size() > 1) {
+    if (FWordWrap)
+      WriteWrapped(t, true);
+    else
+      Write(FitText(t, TextAreaWidthPx() - FX));
+    return;
+  }
+  if (!FFileOpen && static_cast<long long>(FY) + FLineHeight >= TextAreaHeightPx()) NewPage();
+  if (FFileOpen)
+    FileWrite(t);
+  else
+    FCanvas.TextOut(LeftPx() + FX, TopPx() + FY, t);
+  FX = SatAdd(FX, w);
+}
+
+void TPagePrinter::WriteLine(const QString& text) {
+  const QString t = text.contains(QLatin1Char('\t')) ? ExpandTabs(text) : text;
+  const int w = FCanvas.TextWidth(t);
+  const int area = TextAreaWidthPx();
+  if (w > area && t.size() > 1) {
+    FX = 0;
+    if (FWordWrap)
+      WriteWrapped(t, false);
+    else
+      WriteLine(FitText(t, area));
+    return;
+  }
+  // The page break comes first: it resets the write position, and the line
+  // must keep its alignment on the new page.
+  if (!FFileOpen && static_cast<long long>(FY) + FLineHeight >= TextAreaHeightPx()) NewPage();
+  switch (FAlignment) {
+    case taRightJustify: FX = area - w; break;
+    case taCenter: FX = (area - w) / 2; break;
+    case taLeftJustify: FX = 0; break;
+  }
+  if (FFileOpen) {
+    const int blank = FCanvas.TextWidth(QStringLiteral(" "));
+    FileWrite(Blanks(blank > 0 ? FX / blank : 0) + t);
+  } else {
+    FCanvas.TextOut(LeftPx() + FX, TopPx() + FY, t);
+  }
+  NewLine();
+}
+
+void TPagePrinter::WriteLineAligned(TAlignment alignment, const QString& text) {
+  const TAlignment saved = FAlignment;
+  FAlignment = alignment;
+  try {
+    WriteLine(text);
+  } catch (...) {
+    FAlignment = saved;
+    throw;
+  }
+  FAlignment = saved;
+}
+
+void TPagePrinter::WriteTableLine(const QString& text) {
+  const QStringList columns = FTableFormat.split(FTokenSeparator);
+  QStringList cells = text.split(FTokenSeparator);
+  bool firstLine = FTableGrid;
+  const int inset = PixelsPerInchX() / 300 * 6;
+  const int blank = FCanvas.TextWidth(QStringLiteral(" "));
+  bool more = false;
+  do {
+    more = false;
+    FX = LeftPx();
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+      const TColumn col = ParseColumnFormat(columns.at(i));
+      const int cw = UnitsToPixelsX(std::abs(col.Width));
+      const bool grid = FTableGrid && !(col.Width < 0);
+      const bool hasCell = i < cells.size();
+      QString cell = hasCell ? cells.at(i) : QString();
+      if (cell.contains(QStringLiteral("{$"))) cell = ExpandTokens(cell);
+      QString line;
+      if (!FWordWrap) {
+        line = FitText(cell, cw);
+      } else {
+        QString rest = cell;
+        line = SplitToFit(rest, cw, false);
+        const qsizetype p = line.indexOf(QLatin1Char('\n'));
+        if (p >= 0) {
+          if (!rest.isEmpty()) rest.prepend(QLatin1Char(' '));
+          rest.prepend(line.mid(p + 1));
+          line.truncate(p);
+        }
+        if (hasCell) cells[i] = rest;
+        if (!rest.isEmpty()) more = true;
+      }
+      const int tw = FCanvas.TextWidth(line);
+      int offset = 0;
+      if (col.Mark == QLatin1Char('>'))
+        offset = cw - tw;
+      else if (col.Mark == QLatin1Char('^'))
+        offset = (cw - tw) / 2;
+      if (static_cast<long long>(tw) < static_cast<long long>(cw) - inset) {
+        if (col.Mark == QLatin1Char('>')) offset -= inset;
+        if (col.Mark == QLatin1Char('<')) offset += inset;
+      }
+      if (FFileOpen) {
+        const int b1 = blank > 0 ? offset / blank : 0;
+        const int b2 = blank > 0 ? static_cast<int>((static_cast<long long>(cw) - offset - tw) / blank) : 0;
+        FileWrite(Blanks(b1) + line + Blanks(b2));
+      } else {
+        FCanvas.TextOut(SatAdd(FX, offset), TopPx() + FY, line);
+      }
+      if (grid) DrawCellBorder(cw, firstLine, false);
+      FX = SatAdd(FX, cw);
+    }
+    firstLine = false;
+    if (more) NewLine();
+  } while (more);
+  if (FTableGrid) {
+    FX = LeftPx();
+    for (const QString& spec : columns) {
+      const TColumn col = ParseColumnFormat(spec);
+      const int cw = UnitsToPixelsX(std::abs(col.Width));
+      if (!(col.Width < 0)) DrawCellBorder(cw, false, true);
+      FX = SatAdd(FX, cw);
+    }
+  }
+  if (!(FInHeaderFooter && !FFileOpen)) NewLine();
+}
+
+void TPagePrinter::DrawCellBorder(int cw, bool topLine, bool bottomLine) {
+  const int e = FCanvas.ExternalLeading();
+  int shift = e;
+  switch (FLineSpacing) {
+    case lsHalfSpace: shift = e / 2; break;
+    case lsSingleSpace: shift = e; break;
+    case lsSingleAndAHalf: shift = RoundEven(e * 1.5L); break;
+    case lsDoubleSpace: shift = 2 * e; break;
+  }
+  const int y = TopPx() + FY - shift;
+  const int l = FLineHeight;
+  const int right = SatAdd(FX, cw);
+  FCanvas.Pen = QPen(Qt::black);
+  FCanvas.Pen.setWidth(PixelsPerInchY() / 300 * 2);
+  if (topLine) FCanvas.Polyline(QPoint(FX, y), QPoint(right, y));
+  if (bottomLine) FCanvas.Polyline(QPoint(FX, y + l), QPoint(right, y + l));
+  FCanvas.Pen.setWidth(PixelsPerInchX() / 300 * 2);
+  FCanvas.Polyline(QPoint(FX, y), QPoint(FX, y + l));
+  FCanvas.Polyline(QPoint(right, y), QPoint(right, y + l));
+}
+
+// ---- table formats ---------------------------------------------------------------------
+
+QString TPagePrinter::FormatGeneral(double value) const {
+  QString s = NumberLocale().toString(value, 'g', 15);
+  s.remove(QLatin1Char(' '));
+  return s;
+}
+
+TPagePrinter::TColumn TPagePrinter::ParseColumnFormat(const QString& spec) const {
+  QString s = spec;
+  if (s.isEmpty())
+    s = QLatin1Char('<') + FormatGeneral(FDefaultColWidth);
+  else if (s == QLatin1String("<") || s == QLatin1String(">") || s == QLatin1String("^"))
+    s += FormatGeneral(FDefaultColWidth);
+  TColumn col{QLatin1Char('<'), FDefaultColWidth};
+  const QChar first = s.at(0);
+  if (first == QLatin1Char('<') || first == QLatin1Char('>') || first == QLatin1Char('^')) {
+    col.Mark = first;
+    s.remove(0, 1);
+  }
+  bool ok = false;
+  const double w = NumberLocale().toDouble(s.trimmed(), &ok);
+  col.Width = ok && std::isfinite(w) ? w : FDefaultColWidth;
+  return col;
+}
+
+QString TPagePrinter::NormalizeTableFormat(const QString& format, bool convert) const {
+  if (format.isEmpty()) return QString();
+  QStringList out;
+  for (const QString& spec : format.split(FTokenSeparator)) {
+    TColumn col = ParseColumnFormat(spec);
+    if (convert)
+      col.Width = static_cast<double>(FMeasureUnit == muMillimeters ? col.Width * 25.4L : col.Width / 25.4L);
+    out << col.Mark + FormatGeneral(col.Width);
+  }
+  return out.join(FTokenSeparator);
+}
+
+void TPagePrinter::ApplyFriendlyFormat(const QString& friendly, bool header) {
+  QStringList marks;
+  QString text;
+  bool afterAmpersand = false;
+  const QLocale loc;
+  for (QChar ch : friendly) {
+    if (!afterAmpersand) {
+      if (ch == QLatin1Char('&'))
+        afterAmpersand = true;
+      else
+        text += ch;
+      continue;
+    }
+    afterAmpersand = false;
+    QString piece;
+    QString mark;
+    switch (ch.unicode()) {
+      case 'l': mark = QStringLiteral("<"); break;
+      case 'c': mark = QStringLiteral("^"); break;
+      case 'r': mark = QStringLiteral(">"); break;
+      case 'p': piece = QStringLiteral("{$PAGE}"); break;
+      case 'i': piece = QStringLiteral("{$TITLE}"); break;
+      case 'd': piece = loc.toString(QDate::currentDate(), QLocale::ShortFormat); break;
+      case 'D': piece = loc.toString(QDate::currentDate(), QLocale::LongFormat); break;
+      case 't': piece = loc.toString(QTime::currentTime(), QLocale::ShortFormat); break;
+      case 'T': piece = LongTimeText(); break;
+      case 'f': {
+        // Directory separators of both worlds end the directory part.
+        const qsizetype cut = std::max({FFileName.lastIndexOf(QLatin1Char('\\')),
+                                        FFileName.lastIndexOf(QLatin1Char(':')),
+                                        FFileName.lastIndexOf(QLatin1Char('/'))});
+        piece = FFileName.mid(cut + 1);
+        break;
+      }
+      case 'F': piece = FFileName; break;
+      case '&': piece = QStringLiteral("&"); break;
+      default: break;
+    }
+    if (!mark.isEmpty()) {
+      if (!text.isEmpty()) {
+        if (marks.isEmpty()) marks << QStringLiteral("<");
+        text += FTokenSeparator;
+      }
+      marks << mark;
+    } else {
+      text += piece.isEmpty() ? QStringLiteral(" ") : piece;
+    }
+  }
+  if (marks.isEmpty()) marks << QStringLiteral("<");
+  QString width = NumberLocale().toString(PrintableWidth() / static_cast<double>(marks.size()), 'f', 2);
+  width.remove(QLatin1Char(' '));
+  QStringList specs;
+  for (const QString& m : marks) specs << m + width;
+  if (header) {
+    FHeader = text;
+    setHeaderFormat(specs.join(FTokenSeparator));
+  } else {
+    FFooter = text;
+    setFooterFormat(specs.join(FTokenSeparator));
+  }
+}
