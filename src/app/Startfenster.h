@@ -2,10 +2,21 @@
 // The main window. Its controls live in the Designer form (public `ui`, named
 // as the program's vocabulary names them); its behaviour is split by concern
 // over Startfenster*.cpp.
+//
+// How a keystroke becomes a result and a report:
+//   key in a field  -> textChanged -> FrageUpdate (question sentence, _Gesucht.cpp)
+//   field left      -> event filter -> DMFormat/ZinsFormat/IntFormat (_Felder.cpp)
+//   "Rechnen"       -> RechnenSchalterClick -> Berechne_<page> -> one case of the
+//                      page's table run by Rechnen (_Rechnen.cpp): mandatory fields,
+//                      red, read, compute, write, pause, aqua
+//   "Drucken"       -> btbtnDruckClick (_Druck.cpp) -> preview window and report
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -40,6 +51,14 @@ class TfmStart : public QMainWindow {
   void btbtnDruckClick();
   void PageControl1Change();
   void Info1Click();
+  void Hilfe1Click();
+  void Hilfe2Click();
+  void Beenden1Click();
+  void Einstellungen1Click();
+  void HilfeSchalterClick();
+  void SpeedButton1Click();
+  void Label97Click();
+  void Label98Click();
 
   // Calculations, one per page.
   void Berechne_eZi();
@@ -54,4 +73,49 @@ class TfmStart : public QMainWindow {
   void Akt_GesuchtChange();
   void EuroBerechnung(QLineEdit* quelle);
   void EuroFelderLeeren();
+
+  // Field states: input (white), result (aqua) and greyed.
+  static void EingabeFrei(QLineEdit* feld);
+  static void ErgebnisFeld(QLineEdit* feld);
+  static void FeldGesperrt(QLineEdit* feld);
+
+  // Sought-quantity lists.
+  void Gesucht1Change();
+  void ZiZiE_GesuchtChange();
+  void ZiZiR_GesuchtChange();
+  void BW_GesuchtChange();
+  void AnnD_GesuchtChange();
+  void MWST_GesuchtChange();
+
+  // Enter moves on like Tab; returns true when the key was swallowed.
+  bool EnterCheck(QWidget* feld, int taste);
+
+  // Help context of the help button for the active page, and of a field for F1.
+  int HilfeKontext() const;
+  int FeldHilfeKontext(const QWidget* feld) const;
+
+  // Key of the active page ("eZi" ... "Euro"), empty on the Info page.
+  QString SeitenKey() const;
+
+  // The pause that lets the result show in red. Benchmarks set it to 0; the
+  // program never changes it.
+  static int ErgebnisPauseMs;
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  void FormCreate();
+  void Verbinden();
+  void FelderEinrichten();
+  void FormPaint(QWidget* flaeche);
+  void ExitRegel(QLineEdit* feld, int stellen, int dezimalen);
+  void UngueltigMelden(QLineEdit* feld);
+
+  enum class Regel { Keine, DM, Zins, Int };
+  QHash<const QObject*, Regel> regeln;
+  QList<QLineEdit*> euroFelder;
+
+  // Guards the exit rules against the focus changes their own error box causes.
+  bool meldungOffen = false;
 };

@@ -1,0 +1,173 @@
+// Number fields: exit rules, the Enter key, F1 and the three field states.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "Anwendung.h"
+#include "Hilfe.h"
+#include "OrvMath.h"
+#include "Startfenster.h"
+#include "Startfenster_Seiten.h"
+#include "ui_Startfenster.h"
+
+namespace {
+
+void Hintergrund(QLineEdit* feld, const QColor& farbe) {
+  QPalette p = feld->palette();
+  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) p.setColor(gruppe, QPalette::Base, farbe);
+  feld->setPalette(p);
+}
+
+}  // namespace
+
+void TfmStart::FelderEinrichten() {
+  const auto dm = {ui->KFeld, ui->KnFeld, ui->ZiZiE_KFeld, ui->ZiZiE_KnFeld, ui->ZiZiR_RFeld, ui->ZiZiR_KnFeld,
+                   ui->BW_RFeld, ui->BW_BWFeld, ui->AnnD_KFeld, ui->AnnD_RFeld, ui->AnnD_KnFeld, ui->MWST_Netto,
+                   ui->MWST_brutto, ui->Akt_Kurs, ui->Akt_MindGeb, ui->Akt_GrundGeb};
+  const auto zins = {ui->pFeld, ui->ZiZiE_pFeld, ui->ZiZiR_pFeld, ui->BW_pFeld, ui->AnnD_pFeld, ui->MWST_MWSTprozent,
+                     ui->Akt_Geb, ui->Akt_MaklerGeb};
+  const auto ganz = {ui->njFeld, ui->nmFeld, ui->ZiZiE_njFeld, ui->ZiZiE_nmFeld, ui->ZiZiR_njFeld, ui->ZiZiR_nmFeld,
+                     ui->BW_njFeld, ui->BW_nmFeld, ui->AnnD_njFeld, ui->AnnD_nmFeld, ui->AnnD_knjFeld,
+                     ui->AnnD_KnmFeld, ui->Akt_Stueck};
+  for (auto* f : dm) regeln.insert(f, Regel::DM);
+  for (auto* f : zins) regeln.insert(f, Regel::Zins);
+  for (auto* f : ganz) regeln.insert(f, Regel::Int);
+  euroFelder = {ui->Deutschland, ui->Spanien,  ui->Portugal, ui->Oesterreich, ui->Niederlande, ui->Luxemburg,
+                ui->Italien,     ui->Irland,   ui->Frankreich, ui->Finnland,  ui->Belgien,     ui->Euro};
+
+  // Every field and list of every page takes part in Enter and F1.
+  for (int seite = Seiten::eZi; seite < Seiten::Anzahl; ++seite) {
+    QWidget* blatt = ui->PageControl1->widget(seite);
+    for (auto* feld : blatt->findChildren<QLineEdit*>()) feld->installEventFilter(this);
+    for (auto* liste : blatt->findChildren<QComboBox*>()) liste->installEventFilter(this);
+  }
+  // User texts go into the sentences as they are, never as markup.
+  for (auto* frage : {ui->eZi_FrageLabel, ui->ZiZiE_FrageLabel, ui->ZiZiR_FrageLabel, ui->BW_FrageLabel,
+                      ui->AnnD_FrageLabel, ui->MWST_FrageLabel})
+    frage->setTextFormat(Qt::PlainText);
+  ui->centralwidget->installEventFilter(this);
+  ui->Label97->installEventFilter(this);
+  ui->Label98->installEventFilter(this);
+}
+
+bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
+  switch (ereignis->type()) {
+    case QEvent::Paint:
+      if (objekt == ui->centralwidget) {
+        FormPaint(ui->centralwidget);
+        return true;
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
+        if (objekt == ui->Label97) Label97Click();
+        if (objekt == ui->Label98) Label98Click();
+      }
+      break;
+    case QEvent::KeyPress: {
+      auto* taste = static_cast<QKeyEvent*>(ereignis);
+      auto* feld = qobject_cast<QWidget*>(objekt);
+      if (!feld || feld->window() != this) break;
+      if (taste->key() == Qt::Key_F1) {
+        HilfeZeigen(FeldHilfeKontext(feld));
+        return true;
+      }
+      if (EnterCheck(feld, taste->key())) return true;
+      break;
+    }
+    case QEvent::KeyRelease: {
+      auto* feld = qobject_cast<QLineEdit*>(objekt);
+      if (feld && euroFelder.contains(feld)) Fehlerbehandelt([&] { EuroBerechnung(feld); });
+      break;
+    }
+    case QEvent::FocusOut: {
+      auto* feld = qobject_cast<QLineEdit*>(objekt);
+      const auto regel = regeln.value(objekt, Regel::Keine);
+      if (!feld || regel == Regel::Keine || meldungOffen) break;
+      // Switching to another window or opening a menu does not leave the field.
+      const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+      if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) break;
+      // Checked once the focus has settled, so that the error box does not
+      // open in the middle of the focus change.
+      QTimer::singleShot(0, feld, [this, feld, regel] {
+        Fehlerbehandelt([&] {
+          if (regel == Regel::DM) DMFormat(feld);
+          else if (regel == Regel::Zins) ZinsFormat(feld);
+          else IntFormat(feld);
+        });
+      });
+      break;
+    }
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+bool TfmStart::EnterCheck(QWidget* feld, int taste) {
+  if (taste != Qt::Key_Return && taste != Qt::Key_Enter) return false;
+  // Exactly what Tab would do; a list is not opened.
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  QCoreApplication::sendEvent(feld, &tab);
+  return true;
+}
+
+void TfmStart::DMFormat(QLineEdit* feld) { ExitRegel(feld, 18, 2); }
+
+void TfmStart::ZinsFormat(QLineEdit* feld) { ExitRegel(feld, 15, 3); }
+
+void TfmStart::ExitRegel(QLineEdit* feld, int stellen, int dezimalen) {
+  if (!feld) return;
+  try {
+    const QString text = ZahlText(FeldWert(feld->text()), stellen, dezimalen);
+    if (text != feld->text()) feld->setText(text);
+  } catch (const EConvertError&) {
+    if (!feld->text().isEmpty()) UngueltigMelden(feld);
+  }
+}
+
+void TfmStart::IntFormat(QLineEdit* feld) {
+  if (!feld) return;
+  if (const auto wert = GanzzahlWert(feld->text())) {
+    const QString text = GanzzahlText(*wert);
+    if (text != feld->text()) feld->setText(text);
+  } else if (!feld->text().isEmpty()) {
+    UngueltigMelden(feld);
+  }
+}
+
+void TfmStart::UngueltigMelden(QLineEdit* feld) {
+  // The box takes the focus away from the field; that must not check it again.
+  if (meldungOffen) return;
+  meldungOffen = true;
+  QApplication::beep();
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Fehler"),
+                  QLatin1Char('"') + feld->text() + QStringLiteral("\" ist ein ungültiger Wert."), QMessageBox::Ok,
+                  feld->window());
+  box.exec();
+  meldungOffen = false;
+  feld->setFocus(Qt::OtherFocusReason);
+}
+
+void TfmStart::EingabeFrei(QLineEdit* feld) {
+  Hintergrund(feld, Qt::white);
+  feld->setEnabled(true);
+  feld->setReadOnly(false);
+  feld->setFocusPolicy(Qt::StrongFocus);
+}
+
+void TfmStart::ErgebnisFeld(QLineEdit* feld) {
+  Hintergrund(feld, QColor(0, 255, 255));
+  feld->setEnabled(true);
+  feld->setReadOnly(true);
+  feld->setFocusPolicy(Qt::NoFocus);
+}
+
+void TfmStart::FeldGesperrt(QLineEdit* feld) {
+  Hintergrund(feld, QApplication::palette().color(QPalette::Active, QPalette::Button));
+  feld->setReadOnly(true);
+  feld->setEnabled(false);
+  feld->setFocusPolicy(Qt::NoFocus);
+}
