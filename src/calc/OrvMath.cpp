@@ -2,7 +2,6 @@
 
 #include <locale.h>
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -120,12 +119,26 @@ locale_t CLocale() {
   return c;
 }
 
-}  // namespace
+// What a negative amount carries before and after its digits in each of the
+// sixteen layouts, with the empty currency symbol.
+struct Umrahmung {
+  const char* vor;
+  const char* nach;
+};
+constexpr Umrahmung kNegativ[16] = {{"(", ")"},  {"-", ""},   {"-", ""},   {"", "-"},   {"(", ")"},  {"-", ""},
+                                    {"", "-"},   {"", "-"},   {"-", " "},  {"- ", ""},  {"", " -"},  {" ", "-"},
+                                    {" -", ""},  {"", "- "},  {"( ", ")"}, {"(", " )"}};
 
-long double FeldWert(const QString& text) {
-  const QString s = TausenderFilter(text);
+int NegativFormat() {
+  const int format = AktuellesZahlenformat().NegativFormat;
+  return format >= 0 && format < 16 ? format : 8;
+}
+
+const Umrahmung& NegativLayout() { return kNegativ[NegativFormat()]; }
+
+// The plain grammar; false for anything else or a value beyond the range.
+bool Lesen(const QString& s, long double& wert) {
   const QChar trenner = AktuellesZahlenformat().Dezimaltrenner;
-
   // Checked by hand so that strtold sees only the plain form it reads
   // correctly rounded, and nothing it would accept on its own terms
   // (hex, "inf", "nan", locale digits).
@@ -151,14 +164,42 @@ long double FeldWert(const QString& text) {
     gut = exponentZiffern > 0;
   }
   while (i < n && s.at(i) == u' ') ++i;
-  if (!gut || i != n) throw EConvertError(s);
+  if (!gut || i != n) return false;
 
-  errno = 0;
   char* ende = nullptr;
-  const long double wert = strtold_l(plain.c_str(), &ende, CLocale());
+  wert = strtold_l(plain.c_str(), &ende, CLocale());
   // Underflow reads as zero or a denormal; only a value beyond the range fails.
-  if (ende != plain.c_str() + plain.size() || std::isinf(wert) || std::isnan(wert)) throw EConvertError(s);
-  return wert;
+  return ende == plain.c_str() + plain.size() && std::isfinite(wert);
+}
+
+// A negative amount in a layout the plain grammar cannot read ("(1.50)",
+// "1.50-"): the program must read back what it writes itself.
+bool LesenImNegativLayout(const QString& s, long double& wert) {
+  switch (NegativFormat()) {
+    case 1: case 2: case 5: case 8: case 12:
+      return false;  // a leading minus: the plain grammar's own case
+    default:
+      break;
+  }
+  const Umrahmung& u = NegativLayout();
+  const QString vor = QString::fromLatin1(u.vor).trimmed();
+  const QString nach = QString::fromLatin1(u.nach).trimmed();
+  const QString t = s.trimmed();
+  if (t.size() <= vor.size() + nach.size() || !t.startsWith(vor) || !t.endsWith(nach)) return false;
+  const QString innen = t.mid(vor.size(), t.size() - vor.size() - nach.size()).trimmed();
+  if (innen.isEmpty() || innen.front() == u'+' || innen.front() == u'-') return false;
+  if (!Lesen(innen, wert)) return false;
+  wert = -wert;
+  return true;
+}
+
+}  // namespace
+
+long double FeldWert(const QString& text) {
+  const QString s = TausenderFilter(text);
+  long double wert = 0;
+  if (Lesen(s, wert) || LesenImNegativLayout(s, wert)) return wert;
+  throw EConvertError(s);
 }
 
 // ---------------------------------------------------------------------------
@@ -291,19 +332,8 @@ QString ZahlText(long double wert, int stellen, int dezimalen) {
       default: return zahl;
     }
   }
-  switch (f.NegativFormat) {
-    case 0: case 4: return u'(' + zahl + u')';
-    case 1: case 2: case 5: return u'-' + zahl;
-    case 3: case 6: case 7: return zahl + u'-';
-    case 9: return QStringLiteral("- ") + zahl;
-    case 10: return zahl + QStringLiteral(" -");
-    case 11: return u' ' + zahl + u'-';
-    case 12: return QStringLiteral(" -") + zahl;
-    case 13: return zahl + QStringLiteral("- ");
-    case 14: return QStringLiteral("( ") + zahl + u')';
-    case 15: return u'(' + zahl + QStringLiteral(" )");
-    default: return u'-' + zahl + u' ';  // 8
-  }
+  const Umrahmung& u = NegativLayout();
+  return QLatin1String(u.vor) + zahl + QLatin1String(u.nach);
 }
 
 QString ZahlTextEinfach(long double wert, int dezimalen) {

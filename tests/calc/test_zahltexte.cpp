@@ -122,6 +122,26 @@ TEST_F(Zahltexte, DieNegativenLayoutsMitLeeremSymbol) {
   }
 }
 
+// Whatever layout a negative amount is written in, leaving the field again
+// must read it back; the other layouts' decorations stay unreadable.
+TEST_F(Zahltexte, NegativeLayoutsWerdenWiederGelesen) {
+  Zahlenformat f = Zahlenformat::Deutsch();
+  for (int i = 0; i < 16; ++i) {
+    f.NegativFormat = i;
+    SetzeZahlenformat(f);
+    const QString text = ZahlText(-1234.5L, 18, 2);
+    EXPECT_EQ(FeldWert(text), -1234.5L) << i << ' ' << text.toStdString();
+    EXPECT_EQ(ZahlText(FeldWert(text), 18, 2), text) << i;
+  }
+  f.NegativFormat = 0;
+  SetzeZahlenformat(f);
+  for (const char* t : {"(-1)", "(1", "1)", "()", "(1)-", "1-", "(+1)"})
+    EXPECT_EQ(Fehlerart([&] { FeldWert(QString::fromUtf8(t)); }), "ConvertError") << t;
+  SetzeZahlenformat(Zahlenformat::Deutsch());
+  for (const char* t : {"(1)", "1-", "- 1"})
+    EXPECT_EQ(Fehlerart([&] { FeldWert(QString::fromUtf8(t)); }), "ConvertError") << t;
+}
+
 TEST_F(Zahltexte, FormatAusDemLocale) {
   struct Fall {
     QLocale locale;
