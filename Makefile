@@ -13,10 +13,10 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests and the program need.
 PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
   qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation2 libgtest-dev poppler-utils \
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz package screenshots clean
 
 all: build
 
@@ -54,5 +54,19 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVORA_FUZZ=ON -DKALVORA_TESTS=OFF
 	cmake --build build-fuzz -j $(JOBS)
 
+# The Debian package, from a Release build without the tests.
+package: EXTRA_PACKAGES = dpkg-dev file
+package: deps
+	cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_TESTS=OFF
+	cmake --build build-deb -j $(JOBS)
+	cd build-deb && cpack -G DEB
+	@ls -1 build-deb/kalvora_*_amd64.deb
+
+# One picture of every page for the README, taken under a virtual display.
+screenshots: EXTRA_PACKAGES = imagemagick
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target kalvora
+	tools/screenshots.sh $(BUILD)/kalvora docs/screenshots
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz build-deb

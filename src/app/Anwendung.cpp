@@ -1,10 +1,12 @@
 #include "Anwendung.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "Barrierefreiheit.h"
 #include "OrvMath.h"
 #include "Startfenster.h"
 #include "uDruck.h"
@@ -23,6 +25,9 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationDisplayName(Title());
   setApplicationVersion(QStringLiteral("1.1.1"));
   setOrganizationName(QStringLiteral("Merovin"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/kalvora.svg")));
+  // Lets the desktop match the windows to the installed launcher and its icon.
+  setDesktopFileName(QStringLiteral("org.example.merovin.Kalvora"));
 
   // Qt's own dialogs speak German when the translations are installed.
   auto* qt = new QTranslator(this);
@@ -39,6 +44,7 @@ void TAnwendung::FensterErzeugen() {
   fmEinstellungen = new TfmEinstellungen();
   fmFormel = new TfmFormel();
   frmDruckVorschau = new TfrmDruckVorschau(fmStart);
+  BarrierefreiheitHerstellen();
 }
 
 void TAnwendung::FensterZerstoeren() {

@@ -1,0 +1,21 @@
+#pragma once
+// What a screen reader needs beyond the Designer forms: names for the entry
+// fields taken from their captions, and for every entry field whether it is
+// an input or the result the calculation writes.
+#include <QString>
+
+class QWidget;
+
+// Caption as it is read aloud: no mnemonic marker, no trailing colon.
+QString Vorlesetext(const QString& beschriftung);
+
+// The description that matches the field's current state, read from its
+// background colour and whether it accepts input.
+QString FeldZustandText(const QWidget* feld);
+
+// Names every labelled field and every glyph-only button of the window, and
+// keeps the entry fields' descriptions in step with their state from now on.
+void BarrierefreiheitHerstellen(QWidget* fenster);
+
+// The same for every window the application has created so far.
+void BarrierefreiheitHerstellen();

@@ -1,0 +1,70 @@
+#!/bin/bash
+# A user's first calculation with the built program: simple interest on the
+# page "einfache Zinsrechnung", then "Programm" -> "Beenden" from the keyboard.
+# usage: e2e_rechnen.sh <kalvora executable> <folder for the screenshot>
+set -u
+PROG=$(readlink -f "$1")
+AUSGABE=$(readlink -f "${2:-.}")
+. "$(dirname "$(readlink -f "$0")")/hilfen.sh"
+
+if fehlt_werkzeug xvfb-run xauth xdotool; then exit $UEBERSPRUNGEN; fi
+unter_xvfb 90 "$(readlink -f "$0")" "$@"
+
+neue_umgebung
+starte "$PROG" "$TMPD/kalvora.log"
+
+if ! FENSTER=$(warte_fenster "Kalvora 1\.1\.1"); then
+  fehlschlag "kein Fenster \"Kalvora 1.1.1\" erschienen"
+  xdotool search --name . getwindowname %@ 2>/dev/null | sed 's/^/  Fenster: /'
+  kill "$PID" 2>/dev/null
+  cat "$TMPD/kalvora.log"
+  exit 1
+fi
+fokus "$FENSTER"
+
+# The Info page is active after start; the next tab is the simple interest page.
+xdotool key --delay 150 ctrl+Tab
+sleep 0.5
+for wert in 1000 5 2 6; do
+  xdotool type --delay 60 "$wert"
+  [ "$wert" = 6 ] || xdotool key Tab
+done
+xdotool key alt+r
+sleep 1.5
+
+# A missing field or an unreadable entry would show a box now.
+for box in Fehler Kalvora; do
+  if id=$(xdotool search --onlyvisible --name "^${box}\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+    fehlschlag "unerwartete Meldung \"$box\" nach Alt+R"
+    fokus "$id"
+    xdotool key Return
+    sleep 0.5
+    fokus "$FENSTER"
+  fi
+done
+
+if command -v import >/dev/null 2>&1; then
+  mkdir -p "$AUSGABE"
+  import -window root "$AUSGABE/e2e-einfache-zinsrechnung.png" ||
+    fehlschlag "Bildschirmfoto nicht gespeichert"
+else
+  echo "NOTE: 'import' (imagemagick) fehlt, kein Bildschirmfoto"
+fi
+
+xdotool key alt+p
+sleep 0.7
+xdotool key b
+warte_ende 20 || fehlschlag "Programm endete nicht nach Programm -> Beenden"
+
+[ "$STATUS" = 0 ] || fehlschlag "Exit-Status $STATUS statt 0"
+if spuren=$(absturzspuren "$LOG"); then fehlschlag "Absturzspuren in der Ausgabe: $spuren"; fi
+# Nothing is saved at the end; only the settings dialog writes settings.
+geschrieben=$(find "$TMPD/config" "$TMPD/home" -type f 2>/dev/null)
+[ -z "$geschrieben" ] || fehlschlag "Dateien geschrieben: $geschrieben"
+
+if [ "$FEHLER" != 0 ]; then
+  echo "--- Ausgabe des Programms ---"
+  cat "$LOG"
+  exit 1
+fi
+echo "OK: gerechnet, Bildschirmfoto $AUSGABE/e2e-einfache-zinsrechnung.png, sauber beendet"

@@ -1,0 +1,83 @@
+#!/bin/bash
+# Start-ups in unfriendly surroundings: each must either show the main window
+# and end cleanly, or, without any display, say so and exit with status 1.
+# usage: e2e_start.sh <kalvora executable>
+set -u
+PROG=$(readlink -f "$1")
+. "$(dirname "$(readlink -f "$0")")/hilfen.sh"
+
+if [ "${KALVORA_E2E_XVFB:-}" != 1 ]; then
+  # Outside the virtual display first: no display at all must not dump core.
+  TMPD=$(mktemp -d "${TMPDIR:-/tmp}/kalvora-e2e.XXXXXX")
+  fail=0
+  for fall in "ohne Anzeige|" "unerreichbare Anzeige|DISPLAY=:4711" "unbekanntes Plattform-Plugin|QT_QPA_PLATFORM=gibtsnicht"; do
+    name=${fall%%|*}
+    zusatz=${fall#*|}
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$TMPD" XDG_CONFIG_HOME="$TMPD" \
+      ASAN_OPTIONS=detect_leaks=0 $zusatz timeout 30 "$PROG" >"$TMPD/log" 2>&1 </dev/null
+    status=$?
+    dieser=0
+    if [ "$status" != 1 ]; then
+      echo "FAIL: $name: Exit-Status $status statt 1"
+      dieser=1
+    fi
+    if ! grep -q 'Keine grafische Anzeige' "$TMPD/log" || ! grep -q 'No graphical display' "$TMPD/log"; then
+      echo "FAIL: $name: keine deutsch-englische Meldung"
+      dieser=1
+    fi
+    if spuren=$(absturzspuren "$TMPD/log" | grep -v -i 'qt.qpa'); then
+      echo "FAIL: $name: Absturzspuren: $spuren"
+      dieser=1
+    fi
+    if [ "$dieser" = 0 ]; then echo "ok: $name"; else sed 's/^/  | /' "$TMPD/log"; fail=1; fi
+  done
+  rm -rf "$TMPD"
+  if fehlt_werkzeug xvfb-run xauth xdotool; then
+    [ "$fail" = 0 ] && echo "(Fälle mit Anzeige übersprungen)"
+    exit "$fail"
+  fi
+  [ "$fail" = 0 ] || exit 1
+fi
+unter_xvfb 120 "$(readlink -f "$0")" "$@"
+
+neue_umgebung
+mkdir -p "$TMPD/nurlesen"
+chmod 555 "$TMPD/nurlesen"
+# root ignores permission bits; /proc takes no new files from anybody.
+if [ "$(id -u)" = 0 ]; then NURLESEN=/proc/self; else NURLESEN=$TMPD/nurlesen; fi
+
+# name | extra environment for starte
+FAELLE=(
+  "schreibgeschütztes HOME|HOME=$NURLESEN XDG_CONFIG_HOME=$NURLESEN/.config"
+  "fehlendes HOME|-u HOME -u XDG_CONFIG_HOME"
+  "HOME zeigt ins Leere|HOME=$TMPD/gibtsnicht XDG_CONFIG_HOME=$TMPD/gibtsnicht/.config"
+  "LANG=en_US.UTF-8|LANG=en_US.UTF-8"
+  "LANG=C|LANG=C"
+  "nicht installierte Locale|LANG=tlh_XX.UTF-8"
+)
+
+for fall in "${FAELLE[@]}"; do
+  name=${fall%%|*}
+  # shellcheck disable=SC2086 # the extra environment is split on purpose
+  starte "$PROG" "$TMPD/kalvora.log" ${fall#*|}
+  vorher=$FEHLER
+  if FENSTER=$(warte_fenster "Kalvora 1\.1\.1" 30); then
+    fokus "$FENSTER"
+    xdotool key alt+p
+    sleep 0.7
+    xdotool key b
+    warte_ende 20 || fehlschlag "$name: Programm endete nicht nach Programm -> Beenden"
+    [ "$STATUS" = 0 ] || fehlschlag "$name: Exit-Status $STATUS statt 0"
+  else
+    fehlschlag "$name: kein Hauptfenster"
+    kill "$PID" 2>/dev/null
+    wait "$PID" 2>/dev/null
+  fi
+  if spuren=$(absturzspuren "$LOG"); then fehlschlag "$name: Absturzspuren: $spuren"; fi
+  if [ "$FEHLER" != "$vorher" ]; then
+    sed 's/^/  | /' "$LOG"
+  else
+    echo "ok: $name"
+  fi
+done
+exit "$FEHLER"

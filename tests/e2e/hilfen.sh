@@ -1,0 +1,92 @@
+# Shared by the end-to-end scripts: a clean environment for the program, a
+# virtual display, waiting for windows and telling a clean end from a crash.
+# Sourced, not run.
+
+# Exit code that ctest reports as "skipped".
+UEBERSPRUNGEN=77
+
+fehlt_werkzeug() {
+  local w
+  for w in "$@"; do
+    if ! command -v "$w" >/dev/null 2>&1; then
+      echo "SKIP: '$w' ist nicht installiert (apt-get install xvfb xauth xdotool imagemagick) / '$w' is not installed"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Restarts the calling script under its own virtual X server unless it already
+# runs under one. A start number per script keeps parallel ctest runs apart.
+unter_xvfb() {
+  local start=$1
+  shift
+  if [ "${KALVORA_E2E_XVFB:-}" != 1 ]; then
+    export KALVORA_E2E_XVFB=1
+    exec xvfb-run -a -n "$((start + RANDOM % 50))" -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
+  fi
+}
+
+# A fresh home, config, cache and runtime folder, so that nothing of the user's
+# or another test's settings leaks in and every file the run writes is seen.
+neue_umgebung() {
+  TMPD=$(mktemp -d "${TMPDIR:-/tmp}/kalvora-e2e.XXXXXX")
+  mkdir -p "$TMPD/home" "$TMPD/config" "$TMPD/cache" "$TMPD/runtime"
+  chmod 700 "$TMPD/runtime"
+  trap 'chmod -R u+w "$TMPD" 2>/dev/null; rm -rf "$TMPD"' EXIT
+}
+
+# Runs the program in the background with a controlled environment; extra
+# "NAME=value" or "-u NAME" arguments adjust it. Sets PID and LOG.
+starte() {
+  local prog=$1 log=$2
+  shift 2
+  LOG=$log
+  env -u QT_QPA_PLATFORM -u LC_ALL -u LANGUAGE -u WAYLAND_DISPLAY \
+    HOME="$TMPD/home" XDG_CONFIG_HOME="$TMPD/config" XDG_CACHE_HOME="$TMPD/cache" \
+    XDG_RUNTIME_DIR="$TMPD/runtime" LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 \
+    "$@" "$prog" >"$log" 2>&1 &
+  PID=$!
+}
+
+# Prints the id of the visible window whose title is exactly the given text.
+warte_fenster() {
+  local titel=$1 sekunden=${2:-30} id
+  id=$(timeout "$sekunden" xdotool search --sync --onlyvisible --name "^${titel}\$" 2>/dev/null | head -n 1)
+  [ -n "$id" ] || return 1
+  echo "$id"
+}
+
+# Gives the window the keyboard; there is no window manager under Xvfb.
+fokus() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  sleep 0.3
+}
+
+# Waits for the program to end; sets STATUS (124 when it did not end in time).
+warte_ende() {
+  local sekunden=${1:-20} i
+  for ((i = 0; i < sekunden * 10; i++)); do
+    if ! kill -0 "$PID" 2>/dev/null; then
+      wait "$PID"
+      STATUS=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+  kill "$PID" 2>/dev/null
+  wait "$PID" 2>/dev/null
+  STATUS=124
+  return 1
+}
+
+# Crash traces in the program's output (signals, sanitizers, Qt's fatal exit).
+absturzspuren() {
+  grep -E -i 'segmentation|AddressSanitizer|LeakSanitizer|runtime error:|Aborted|core dumped|terminate called|QFATAL|Fatal:' "$1"
+}
+
+FEHLER=0
+fehlschlag() {
+  echo "FAIL: $*"
+  FEHLER=1
+}
