@@ -92,6 +92,13 @@ TEST(Mathe, PowerLog10RootRandfaelle) {
 
 class Laufzeiten : public MitZahlenformat {};
 
+TEST(Mathe, GanzeErgebnisseSindExakt) {
+  EXPECT_EQ(Log10(1000), 3.0);
+  EXPECT_EQ(Log10(1e-10), -10.0);
+  EXPECT_EQ(Power(1, 123.456), 1.0);  // ZiZiR and BW rely on 1^n - 1 being exactly 0
+  EXPECT_EQ(Power(2, 0), 1.0);
+}
+
 TEST_F(Laufzeiten, ZerlegenMitUebertrag) {
   struct Fall {
     long double n;

@@ -79,6 +79,11 @@ TEST_F(Zahltexte, ZahlTextRundetUndGruppiert) {
       {0.049L, 18, 1, "0,0 "},
       {999999999999999.4L, 15, 2, "999.999.999.999.999,00 "},
       {999999999999999999.0L, 18, 2, "999.999.999.999.999.999,00 "},
+      // One rounding at whichever position keeps fewer digits, not 15 digits
+      // first and the decimals after: that would carry 0,1249... up to 0,13.
+      {0.12499999999999996L, 15, 2, "0,12 "},
+      {0.12499999999999996L, 18, 2, "0,12 "},
+      {0.1249999999999999996L, 18, 2, "0,13 "},  // beyond 18 digits the value reads as 0,125
   };
   for (const Fall& f : faelle)
     EXPECT_EQ(ZahlText(f.wert, f.stellen, f.dezimalen), QString::fromUtf8(f.text)) << double(f.wert);
