@@ -418,12 +418,12 @@ void TPagePrinter::setZoomPercent(uint value) {
 
 void TPagePrinter::setFromPage(int value) {
   FFromPage = value;
-  if (FFromPage > FToPage) FToPage = FFromPage;
+  if (FToPage != 0 && FFromPage > FToPage) FToPage = FFromPage;
 }
 
 void TPagePrinter::setToPage(int value) {
   FToPage = value;
-  if (FToPage < FFromPage) FFromPage = FToPage;
+  if (FToPage != 0 && FToPage < FFromPage) FFromPage = FToPage;
 }
 
 // ---- units and geometry ----------------------------------------------------

@@ -330,6 +330,8 @@ class TPagePrinter : public QScrollArea {
   int PageNumber() const { return FPageNumber; }
   void setPageNumber(int value);
   int LineNumber() const { return FLineNumber; }
+  // 0 means the first page for FromPage and the last page for ToPage; the
+  // two are kept in order without giving up either meaning.
   int FromPage() const { return FFromPage; }
   void setFromPage(int value);
   int ToPage() const { return FToPage; }
@@ -434,7 +436,7 @@ class TPagePrinter : public QScrollArea {
   void FileLineEnd();
   void UpdateScrollBars();
   void SizePaintBox();
-  void PrintPage(int page, int first, int last, bool lastPage, QPainter& painter);
+  void PrintPage(int page, int first, int last, bool& pageUsed, QPainter& painter);
   void UpdateProgress(const QString& message, int page, int last, int first);
   void SetMargin(double& margin, double value, double low, double high, const char* guard);
   void CheckNotPrinting(const char* message) const;

@@ -257,13 +257,13 @@ bool TPagePrinter::Print() {
   try {
     if (!PrinterReachable()) throw EPrinter(QStringLiteral("No printer is available"));
     if (!painter.begin(&printer)) throw EPrinter(QStringLiteral("Unable to start the print job"));
+    bool pageUsed = false;
     if (FCollate) {
       for (uint k = 1; k <= FCopies; ++k)
-        for (int page = first; page <= last; ++page)
-          PrintPage(page, first, last, page == last && k == FCopies, painter);
+        for (int page = first; page <= last; ++page) PrintPage(page, first, last, pageUsed, painter);
     } else {
       for (int page = first; page <= last; ++page)
-        for (uint k = 1; k <= FCopies; ++k) PrintPage(page, first, last, page == last && k == FCopies, painter);
+        for (uint k = 1; k <= FCopies; ++k) PrintPage(page, first, last, pageUsed, painter);
     }
     painter.end();
   } catch (const ECancelPrinting&) {
@@ -280,10 +280,14 @@ bool TPagePrinter::Print() {
   return result;
 }
 
-void TPagePrinter::PrintPage(int page, int first, int last, bool lastPage, QPainter& painter) {
+void TPagePrinter::PrintPage(int page, int first, int last, bool& pageUsed, QPainter& painter) {
   if (FShowProgress && FShowCancel) QApplication::processEvents();
   if (FCancelRequested) throw ECancelPrinting();
   UpdateProgress(FProgressMessage, page, last, first);
+  // The sheet for this page is started only now, so that a job cancelled
+  // between pages does not end with an empty sheet.
+  if (pageUsed && !Printer().newPage()) throw EPrinter(QStringLiteral("Unable to start a new page"));
+  pageUsed = true;
 
   const TPage* p = Pages(page);
   const TPrinterMetrics m = ReadPrinterMetrics();
@@ -296,9 +300,6 @@ void TPagePrinter::PrintPage(int page, int first, int last, bool lastPage, QPain
   painter.scale(sx, sy);
   p->Play(painter);
   painter.restore();
-  if (!lastPage) {
-    if (!Printer().newPage()) throw EPrinter(QStringLiteral("Unable to start a new page"));
-  }
 }
 
 void TPagePrinter::UpdateProgress(const QString& message, int page, int last, int first) {

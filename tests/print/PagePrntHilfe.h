@@ -1,0 +1,66 @@
+#pragma once
+// Shared set-up of the page printer tests: the program-wide printer either
+// unreachable (fallback metrics) or printing into a PDF file.
+#include <gtest/gtest.h>
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "PagePrnt.h"
+
+inline void OhneDrucker() {
+  Printer().setOutputFileName(QString());
+  Printer().setPageSize(QPageSize(QPageSize::A4));
+  Printer().setPageOrientation(QPageLayout::Portrait);
+  Printer().setCopyCount(1);
+}
+
+inline void PdfDrucker(const QString& datei, int dpi = 1200) {
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(datei);
+  Printer().setResolution(dpi);
+  Printer().setPageSize(QPageSize(QPageSize::A4));
+  Printer().setPageOrientation(QPageLayout::Portrait);
+  Printer().setCopyCount(1);
+}
+
+// The text of each PDF page, as pdftotext reads it.
+inline QStringList PdfSeiten(const QString& datei) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(QChar(12));
+  if (!seiten.isEmpty() && seiten.last().trimmed().isEmpty()) seiten.removeLast();
+  return seiten;
+}
+
+class PagePrinterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OhneDrucker();
+    pp = std::make_unique<TPagePrinter>();
+  }
+  void TearDown() override {
+    pp.reset();
+    OhneDrucker();
+  }
+  // Fallback metrics in inches (300 dpi, letter paper, 0.25 in offsets):
+  // margins chosen so that the text area is exactly w by h printer pixels.
+  void TextArea(int w, int h) {
+    pp->setMeasureUnit(TPagePrinter::muInches);
+    pp->setMarginLeft(0.25);
+    pp->setMarginTop(0.25);
+    pp->setMarginRight(0.25 + (2400 - w) / 300.0);
+    pp->setMarginBottom(0.25 + (3150 - h) / 300.0);
+    ASSERT_EQ(pp->TextAreaWidthPx(), w);
+    ASSERT_EQ(pp->TextAreaHeightPx(), h);
+  }
+  QString Pfad(const QString& name) const { return Ordner.filePath(name); }
+
+  QTemporaryDir Ordner;
+  std::unique_ptr<TPagePrinter> pp;
+};
