@@ -344,7 +344,9 @@ void TPagePrinter::WriteTableLine(const QString& text) {
         line = SplitToFit(rest, cw, false);
         const qsizetype p = line.indexOf(QLatin1Char('\n'));
         if (p >= 0) {
-          if (!rest.isEmpty()) rest.prepend(QLatin1Char(' '));
+          // The split dropped nothing, so the text after the line feed and the
+          // rest join as they stood; a blank put between them would end up
+          // inside the cell's next lines ("ATS  (Österreich)", " nach:").
           rest.prepend(line.mid(p + 1));
           line.truncate(p);
         }
