@@ -201,6 +201,20 @@ TEST_F(Vorschau, FolgtDemHauptfensterUndHaeltDieKnoepfeInPosition) {
   }
 }
 
+TEST_F(Vorschau, MehrzeiligeZellenBehaltenIhreTexte) {
+  // Cells wider than their column continue on the next line of the row; the
+  // lines must come out as they were given, without blanks put in between.
+  Seite(Seiten::Euro);
+  Klick("btbtnDruck");
+  ASSERT_EQ(P->PageCount(), 1);
+  const QStringList texte = P->Pages(1)->Texts();
+  for (const char* zeile : {"amtliche Umrechnungskurse:", "1 Euro entspricht:", "ATS (Österreich)", "BEF (Belgien)",
+                            "FIM (Finnland)", "1.936,27", "DM  (Deutschland)", "PTE (Portugal)"})
+    EXPECT_TRUE(texte.contains(QString::fromUtf8(zeile))) << zeile << "\n"
+                                                          << texte.join(QLatin1Char('/')).toStdString();
+  for (const QString& t : texte) EXPECT_FALSE(t.startsWith(QLatin1Char(' '))) << t.toStdString();
+}
+
 TEST_F(Vorschau, InfoImMenueVerbirgtDieVorschau) {
   Seite(Seiten::AnnD);
   Klick("btbtnDruck");
