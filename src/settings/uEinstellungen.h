@@ -1,24 +1,79 @@
 #pragma once
+// The five user settings: the record kept for the whole run, the per-user
+// store it is read from once at start and written to when the dialog is
+// confirmed, and the dialog itself.
 #include <QDialog>
 #include <QString>
+#include <array>
+#include <functional>
+#include <memory>
 
-// The five user settings, kept for the whole run.
+class QLineEdit;
+
+// All members are texts, stored exactly as typed or as the exit rules format them.
 struct TEinstellungswerte {
-  QString Waehrungszeichen = QStringLiteral("DM");
-  QString Mindestgebuehr = QStringLiteral("0,00");
-  QString Grundgebuehr = QStringLiteral("20,00");
-  QString Gebuehr = QStringLiteral("0,450");
-  QString Maklergebuehr = QStringLiteral("0,08");
+  QString Waehrungszeichen;
+  QString Mindestgebuehr;
+  QString Grundgebuehr;
+  QString Gebuehr;
+  QString Maklergebuehr;
 };
 extern TEinstellungswerte Einstellungswerte;
 
+// The one declaration of every setting: its value name in the store, its
+// member and its default. Store, dialog and tests all go through this table;
+// its order is the order of reading.
+struct TEinstellung {
+  const char* Name;
+  QString TEinstellungswerte::*Wert;
+  const char* Vorgabe;
+};
+inline constexpr std::array<TEinstellung, 5> Einstellungen{{
+    {"Waehrungszeichen", &TEinstellungswerte::Waehrungszeichen, "DM"},
+    {"Mindestgebuehr", &TEinstellungswerte::Mindestgebuehr, "0,00"},
+    {"Grundgebuehr", &TEinstellungswerte::Grundgebuehr, "20,00"},
+    {"Gebuehr", &TEinstellungswerte::Gebuehr, "0,450"},
+    {"Maklergebuehr", &TEinstellungswerte::Maklergebuehr, "0,08"},
+}};
+TEinstellungswerte Vorgabewerte();
+
+// Reads the record from the store; a missing store gives the defaults and
+// creates nothing.
 void LoadSettings();
+// Writes the five texts; a store that cannot be written stays as it was and
+// nothing is reported.
 void SaveSettings();
+// Shows the currency symbol in the main window and refreshes its question.
 void ApplySettings();
 
-// Placeholder until the settings dialog is built.
+// Shows the read-failure message. Replaceable so that unattended runs
+// (fuzzing) need no one to close the box; an empty function restores the box.
+void SetzeLesefehlerMeldung(std::function<void()> meldung);
+QString LesefehlerText();
+
+namespace Ui {
+class TfmEinstellungen;
+}
+
 class TfmEinstellungen : public QDialog {
   Q_OBJECT
  public:
   explicit TfmEinstellungen(QWidget* parent = nullptr);
+  ~TfmEinstellungen() override;
+
+  std::unique_ptr<Ui::TfmEinstellungen> ui;
+
+  void FormShow();
+  void BitBtn1Click();
+  void Edit1Exit(QLineEdit* feld);
+  void Edit3Exit(QLineEdit* feld);
+
+ protected:
+  void showEvent(QShowEvent* ereignis) override;
+  void keyPressEvent(QKeyEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  bool SchonGezeigt = false;
+  bool InExit = false;
 };
