@@ -23,8 +23,11 @@ fi
 fokus "$FENSTER"
 
 # The Info page is active after start; the next tab is the simple interest page.
+# No field has the focus then: the first Tab reaches the sought-quantity list,
+# the second the starting capital.
 xdotool key --delay 150 ctrl+Tab
 sleep 0.5
+xdotool key --delay 150 Tab Tab
 for wert in 1000 5 2 6; do
   xdotool type --delay 60 "$wert"
   [ "$wert" = 6 ] || xdotool key Tab

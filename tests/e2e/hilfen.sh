@@ -41,11 +41,18 @@ neue_umgebung() {
 starte() {
   local prog=$1 log=$2
   shift 2
+  local -a weg=(-u QT_QPA_PLATFORM -u LC_ALL -u LANGUAGE -u WAYLAND_DISPLAY) setzen=() grund=()
+  while [ $# -gt 0 ]; do
+    if [ "$1" = -u ]; then weg+=(-u "$2"); shift 2; else setzen+=("$1"); shift; fi
+  done
+  local v
+  for v in HOME="$TMPD/home" XDG_CONFIG_HOME="$TMPD/config" XDG_CACHE_HOME="$TMPD/cache" \
+           XDG_RUNTIME_DIR="$TMPD/runtime" LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0; do
+    # A variable the case removes must not come back through the defaults.
+    [[ " ${weg[*]} " == *" ${v%%=*} "* ]] || grund+=("$v")
+  done
   LOG=$log
-  env -u QT_QPA_PLATFORM -u LC_ALL -u LANGUAGE -u WAYLAND_DISPLAY \
-    HOME="$TMPD/home" XDG_CONFIG_HOME="$TMPD/config" XDG_CACHE_HOME="$TMPD/cache" \
-    XDG_RUNTIME_DIR="$TMPD/runtime" LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 \
-    "$@" "$prog" >"$log" 2>&1 &
+  env "${weg[@]}" "${grund[@]}" "${setzen[@]}" "$prog" >"$log" 2>&1 &
   PID=$!
 }
 
