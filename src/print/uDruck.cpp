@@ -117,7 +117,8 @@ QString TfrmDruckVorschau::StandardPdfDatei() {
   return QDir(ordner).filePath(QStringLiteral("Kalvora-Bericht.pdf"));
 }
 
-bool TfrmDruckVorschau::PdfZielWaehlen() {
+bool TfrmDruckVorschau::PdfZielWaehlen(bool& neuGewaehlt) {
+  neuGewaehlt = false;
   QPrinter& drucker = Printer();
   if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) return true;
   if (PrinterReachable()) return true;
@@ -127,6 +128,8 @@ bool TfrmDruckVorschau::PdfZielWaehlen() {
   if (datei.isEmpty()) return false;
   drucker.setOutputFormat(QPrinter::PdfFormat);
   drucker.setOutputFileName(datei);
+  neuGewaehlt = true;
+  ui->PgprntrVorschau->RefreshPrinterMetrics();
   return true;
 }
 
@@ -143,7 +146,19 @@ void TfrmDruckVorschau::BitBtn1Click() {
   }
   // With no printer installed the report goes into a PDF file; a declined
   // file choice is a cancelled print, never a silent nothing.
-  if (!PdfZielWaehlen() || !p->Print()) Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
+  bool neuGewaehlt = false;
+  if (!PdfZielWaehlen(neuGewaehlt)) {
+    Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
+    return;
+  }
+  try {
+    if (!p->Print()) Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
+  } catch (...) {
+    // A file that cannot be written must not stay the target: the next
+    // attempt asks again instead of failing the same way for good.
+    if (neuGewaehlt) Printer().setOutputFileName(QString());
+    throw;
+  }
 }
 
 void TfrmDruckVorschau::bitbtnAbbruchClick() { hide(); }

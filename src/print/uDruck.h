@@ -46,7 +46,7 @@ class TfrmDruckVorschau : public QWidget {
   // The main window's area below its menu that the preview covers.
   void AnClientflaecheAnpassen();
   // Without an installed printer the report goes into a PDF file; false when
-  // the user chose none.
-  bool PdfZielWaehlen();
+  // the user chose none. neuGewaehlt: the file was chosen just now.
+  bool PdfZielWaehlen(bool& neuGewaehlt);
   static void Information(QWidget* eltern, const QString& text);
 };

@@ -324,6 +324,33 @@ TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
   EXPECT_TRUE(PdfText(datei).contains(QStringLiteral("Mehrwertsteuer")));
 }
 
+TEST_F(Vorschau, UnbeschreibbareDateiWirdGemeldetUndNichtBehalten) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+  TDruckerZustand zustand;
+  Printer().setOutputFileName(QString());
+  Seite(Seiten::eZi);
+  Klick("btbtnDruck");
+
+  TDialogBeantworter antworten;
+  antworten.AndereDialogeSchliessen = false;
+  QTimer waehler;
+  waehler.setInterval(5);
+  QObject::connect(&waehler, &QTimer::timeout, [&] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      dialog->selectFile(QStringLiteral("/proc/kalvora-bericht.pdf"));
+      static_cast<QDialog*>(dialog)->accept();
+    }
+  });
+  waehler.start();
+  Klick("BitBtn1");
+  waehler.stop();
+  ASSERT_EQ(antworten.Boxen.size(), 1);
+  EXPECT_EQ(antworten.Boxen[0].Symbol, QMessageBox::Critical);
+  // The next attempt asks for a file again.
+  EXPECT_TRUE(Printer().outputFileName().isEmpty());
+  EXPECT_FALSE(PrinterReachable());
+}
+
 TEST_F(Vorschau, DruckeinstellungErneuertDieMetrikAuchBeimAbbrechen) {
   TDialogBeantworter antworten;
   P->setMarginLeft(20.0);
