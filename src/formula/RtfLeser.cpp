@@ -6,7 +6,9 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextOption>
 
 #include <algorithm>
@@ -155,6 +157,7 @@ class TParser {
   QTextCharFormat formatZwischenspeicher;
   bool formatGueltig = false;
   qsizetype erzeugt = 0;
+  int laeufeImAbsatz = 0;
   int zuUeberspringen = 0;
 
   QHash<int, TSchrift> schriften;
@@ -470,7 +473,16 @@ void TParser::Ausgeben(QChar z) {
     formatZustand = akt.zeichen;
     formatGueltig = true;
   }
-  if (!puffer.isEmpty() && formatZwischenspeicher != pufferFormat) Leeren();
+  if (!puffer.isEmpty() && formatZwischenspeicher != pufferFormat) {
+    // Every run of its own format costs the document a fragment, and the
+    // text document slows down with the square of the runs in one paragraph.
+    erzeugt += 8;
+    if (++laeufeImAbsatz > TRtfLeser::MaxLaeufeJeAbsatz) {
+      Fehler(QStringLiteral("Das RTF-Dokument ist zu vielfältig formatiert."));
+      return;
+    }
+    Leeren();
+  }
   if (puffer.isEmpty()) pufferFormat = formatZwischenspeicher;
   puffer += z;
 }
@@ -491,7 +503,9 @@ void TParser::Leeren() {
 }
 
 void TParser::AbsatzEnde() {
-  if (++erzeugt > TRtfLeser::MaxZeichen) {
+  erzeugt += 32;  // a paragraph is dearer than a character
+  laeufeImAbsatz = 0;
+  if (erzeugt > TRtfLeser::MaxZeichen) {
     Fehler(QStringLiteral("Das RTF-Dokument ist zu groß."));
     return;
   }
@@ -544,9 +558,23 @@ QTextBlockFormat TParser::Absatzformat() const {
 TRtfErgebnis TRtfLeser::Lesen(const QByteArray& rtf, QTextDocument* dokument) {
   dokument->clear();
   if (rtf.size() > MaxEingabe) return {false, QStringLiteral("Das RTF-Dokument ist zu groß.")};
+  // A document that is shown relays itself out after every insertion; built
+  // apart and inserted in one piece, it is laid out once.
+  QTextDocument roh;
+  roh.setUndoRedoEnabled(false);
+  TRtfErgebnis ergebnis = TParser(rtf, &roh).Lesen();
+  if (!ergebnis.Ok) return ergebnis;
   const bool rueckgaengig = dokument->isUndoRedoEnabled();
   dokument->setUndoRedoEnabled(false);
-  TRtfErgebnis ergebnis = TParser(rtf, dokument).Lesen();
+  dokument->setDefaultFont(roh.defaultFont());
+  // Only the tab distance is the document's; wrapping belongs to the viewer.
+  QTextOption option = dokument->defaultTextOption();
+  option.setTabStopDistance(roh.defaultTextOption().tabStopDistance());
+  dokument->setDefaultTextOption(option);
+  QTextCursor(dokument).insertFragment(QTextDocumentFragment(&roh));
+  // The fragment does not carry the first paragraph's format into the
+  // existing first block.
+  QTextCursor(dokument).setBlockFormat(roh.firstBlock().blockFormat());
   dokument->setUndoRedoEnabled(rueckgaengig);
   return ergebnis;
 }

@@ -20,9 +20,10 @@ class TRtfLeser {
  public:
   static constexpr int MaxTiefe = 200;               // nested groups
   static constexpr qsizetype MaxEingabe = 8 << 20;   // bytes of RTF
-  static constexpr qsizetype MaxZeichen = 1 << 20;   // characters of text produced
+  static constexpr qsizetype MaxZeichen = 1 << 18;   // characters of text produced
   static constexpr int MaxTabulatoren = 64;          // per paragraph
   static constexpr int MaxTabellenEintraege = 1024;  // fonts and colours
+  static constexpr int MaxLaeufeJeAbsatz = 256;      // changes of format within one paragraph
 
   // Replaces the content of `dokument` with the RTF text `rtf`. On failure the
   // document is left empty and the result carries the reason.

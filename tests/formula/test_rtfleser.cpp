@@ -1,0 +1,286 @@
+// The RTF reader on small hand-made documents: what each control word does,
+// and that broken input ends in a document or a clean error.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTextLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "RtfLeser.h"
+
+namespace {
+
+QByteArray Rtf(const QByteArray& rumpf) {
+  return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+         "{\\f1\\fmodern\\fcharset0 Courier New;}{\\f2\\ftech\\fcharset2 Symbol;}}"
+         "{\\colortbl;\\red255\\green0\\blue0;}" +
+         rumpf + "}";
+}
+
+QString Text(const QByteArray& rtf) {
+  QTextDocument doc;
+  const TRtfErgebnis e = TRtfLeser::Lesen(rtf, &doc);
+  EXPECT_TRUE(e.Ok) << e.Fehler.toStdString();
+  return doc.toPlainText();
+}
+
+// The character format of the first occurrence of `text`.
+QTextCharFormat FormatVon(QTextDocument& doc, const QString& text) {
+  QTextCursor c = doc.find(text);
+  EXPECT_FALSE(c.isNull()) << text.toStdString();
+  QTextCursor z(&doc);
+  z.setPosition(c.selectionStart() + 1);  // the format left of the cursor is that of the first character
+  return z.charFormat();
+}
+
+TEST(RtfLeser, Zeichen) {
+  struct Fall {
+    const char* name;
+    QByteArray rumpf;
+    QString erwartet;
+  };
+  const Fall faelle[] = {
+      {"Klartext", "Hallo Welt", "Hallo Welt"},
+      {"Zeilenumbrueche im Quelltext zaehlen nicht", "Ha\r\nllo", "Hallo"},
+      {"Absatz", "eins\\par zwei", "eins\nzwei"},
+      {"Zeilenwechsel", "eins\\line zwei", "eins\nzwei"},
+      {"Tabulator", "a\\tab b", "a\tb"},
+      {"maskierte Zeichen", "\\\\ \\{x\\}", "\\ {x}"},
+      {"1252-Umlaute", "f\\'fcr \\'c4\\'d6\\'dc\\'df", QString::fromUtf8("für ÄÖÜß")},
+      {"1252-Oberzone", "\\'80 \\'96 \\'84x\\'93", QString::fromUtf8("€ – „x“")},
+      {"rohe 1252-Bytes", "gr\xf6\xdf" "e", QString::fromUtf8("größe")},
+      {"Unicode mit einem Ersatzzeichen", "\\u8364?5", QString::fromUtf8("€5")},
+      {"Unicode negativ", "\\u-3972?", QString(QChar(char16_t(0xF07C)))},
+      {"uc2 ueberspringt zwei", "\\uc2\\u8364 abc", QString::fromUtf8("€c")},
+      {"Ersatz als Escape", "\\u228\\'e4x", QString::fromUtf8("äx")},
+      {"uc0 ueberspringt nichts", "\\uc0\\u246 x", QString::fromUtf8("öx")},
+      {"uc gilt nur in der Gruppe", "{\\uc0 a}\\u246 bc", QString::fromUtf8("aöc")},
+      {"Gruppenende beendet das Ueberspringen", "{\\uc3\\u246 a}bc", QString::fromUtf8("öbc")},
+      {"Surrogatpaar", "\\uc0\\u-10179\\u-8704", QString::fromUtf8("😀")},
+      {"halbes Surrogat", "\\uc0\\u-10179 x", QString(QChar(QChar::ReplacementCharacter)) + "x"},
+      {"unbekannte Woerter", "a\\foo12 b\\barbaz\\qux-3 c", "abc"},
+      {"optionale Ziele", "a{\\*\\generator Wordpad {x}}b", "ab"},
+      {"bekannte fremde Ziele", "a{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}b", "ab"},
+      {"Binaerdaten", "a{\\*\\blob\\bin4 }}{{}b", "ab"},
+      {"Steuersymbole", "a\\~b\\-c\\_d", QString::fromUtf8("a bc\u2011d")},
+      {"Symbolschrift", "{\\f2\\'e6\\'b4\\'53}", QString::fromUtf8("⎛×Σ")},
+      {"Leerzeichen nach Wort gehoert dazu", "\\b  x", " x"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const QString text = Text(Rtf(f.rumpf));  // toPlainText() shows a no-break space as a blank
+    EXPECT_EQ(text.toStdString(), f.erwartet.toStdString());
+  }
+}
+
+TEST(RtfLeser, Zeichenformate) {
+  QTextDocument doc;
+  ASSERT_TRUE(TRtfLeser::Lesen(Rtf("\\f0\\fs24 normal {\\b fett}{\\i kursiv}{\\ul unter\\ulnone nicht}"
+                                   "{\\f1\\fs20 courier}{\\up6\\fs16 hoch}{\\dn4\\fs16 tief}"
+                                   "{\\super sup\\nosupersub aus}{\\sub sub}{\\cf1 rot}"
+                                   "{\\b\\i\\fs32 \\plain schlicht}\\b0 danach"),
+                               &doc)
+                  .Ok);
+
+  const QTextCharFormat normal = FormatVon(doc, "normal");
+  EXPECT_EQ(normal.fontFamilies().toStringList(), QStringList{"Times New Roman"});
+  EXPECT_DOUBLE_EQ(normal.fontPointSize(), 12.0);
+  EXPECT_FALSE(normal.font().bold());
+  EXPECT_EQ(normal.baselineOffset(), 0.0);
+
+  EXPECT_TRUE(FormatVon(doc, "fett").font().bold());
+  EXPECT_FALSE(FormatVon(doc, "kursiv").font().bold());
+  EXPECT_TRUE(FormatVon(doc, "kursiv").fontItalic());
+  EXPECT_TRUE(FormatVon(doc, "unter").fontUnderline());
+  EXPECT_FALSE(FormatVon(doc, "nicht").fontUnderline());
+
+  const QTextCharFormat courier = FormatVon(doc, "courier");
+  EXPECT_EQ(courier.fontFamilies().toStringList(), QStringList{"Courier New"});
+  EXPECT_DOUBLE_EQ(courier.fontPointSize(), 10.0);
+
+  const QTextCharFormat hoch = FormatVon(doc, "hoch");
+  EXPECT_DOUBLE_EQ(hoch.fontPointSize(), 8.0);
+  EXPECT_GT(hoch.baselineOffset(), 10.0);
+  const QTextCharFormat tief = FormatVon(doc, "tief");
+  EXPECT_DOUBLE_EQ(tief.fontPointSize(), 8.0);
+  EXPECT_LT(tief.baselineOffset(), -10.0);
+
+  EXPECT_EQ(FormatVon(doc, "sup").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+  EXPECT_EQ(FormatVon(doc, "aus").verticalAlignment(), QTextCharFormat::AlignNormal);
+  EXPECT_EQ(FormatVon(doc, "sub").verticalAlignment(), QTextCharFormat::AlignSubScript);
+  EXPECT_EQ(FormatVon(doc, "rot").foreground().color(), QColor(255, 0, 0));
+
+  const QTextCharFormat schlicht = FormatVon(doc, "schlicht");
+  EXPECT_FALSE(schlicht.font().bold());
+  EXPECT_FALSE(schlicht.fontItalic());
+  EXPECT_DOUBLE_EQ(schlicht.fontPointSize(), 12.0);
+  // The group's formats end with the group.
+  EXPECT_DOUBLE_EQ(FormatVon(doc, "danach").fontPointSize(), 12.0);
+  EXPECT_EQ(doc.defaultFont().family(), QStringLiteral("Times New Roman"));
+}
+
+TEST(RtfLeser, RaisedTextReallyMovesUp) {
+  // The layout, not just the format, has to shift the exponent.
+  QTextDocument doc;
+  ASSERT_TRUE(TRtfLeser::Lesen(Rtf("\\f1\\fs24 x{\\up8\\fs16 n}x{\\dn6\\fs16 m}"), &doc).Ok);
+  doc.setDocumentMargin(0);
+  doc.setTextWidth(400);
+  doc.size();  // lays the document out
+  QTextLayout* layout = doc.firstBlock().layout();
+  ASSERT_GT(layout->lineCount(), 0);
+  QImage bild(200, 60, QImage::Format_RGB32);
+  bild.fill(Qt::white);
+  QPainter p(&bild);
+  doc.drawContents(&p);
+  p.end();
+  // Find the inked rows of each glyph column range.
+  auto tinte = [&](int x0, int x1, bool oben) {
+    for (int yi = 0; yi < bild.height(); ++yi) {
+      const int y = oben ? yi : bild.height() - 1 - yi;
+      for (int x = x0; x < x1; ++x)
+        if (qGray(bild.pixel(x, y)) < 128) return y;
+    }
+    return -1;
+  };
+  const QTextLine zeile = layout->lineAt(0);
+  const int b0 = int(zeile.cursorToX(0)), n0 = int(zeile.cursorToX(1)), x0 = int(zeile.cursorToX(2));
+  const int m0 = int(zeile.cursorToX(3)), m1 = int(zeile.cursorToX(4));
+  ASSERT_LT(b0, n0);
+  // Raised by 4 pt: the exponent's foot stands clearly above the base line.
+  EXPECT_LT(tinte(n0, x0, false), tinte(b0, n0, false) - 3);
+  // Lowered by 3 pt: the index's top is clearly below the letters' top.
+  EXPECT_GT(tinte(m0, m1, true), tinte(x0, m0, true) + 3);
+}
+
+TEST(RtfLeser, Absatzformate) {
+  QTextDocument doc;
+  ASSERT_TRUE(TRtfLeser::Lesen(Rtf("\\pard\\tx1440\\tqc\\tx2880\\tqr\\tx4320\\tqdec\\tx5760 a\\tab b\\par "
+                                   "zweiter\\par\\pard\\qc mitte\\par\\pard\\li720\\fi-360 einger\\par\\pard ohne"),
+                               &doc)
+                  .Ok);
+  ASSERT_GE(doc.blockCount(), 5);
+  const QList<QTextOption::Tab> tabs = doc.findBlockByNumber(0).blockFormat().tabPositions();
+  ASSERT_EQ(tabs.size(), 4);
+  EXPECT_DOUBLE_EQ(tabs[0].position, 96.0);  // one inch at 96 dpi
+  EXPECT_EQ(tabs[0].type, QTextOption::LeftTab);
+  EXPECT_EQ(tabs[1].type, QTextOption::CenterTab);
+  EXPECT_EQ(tabs[2].type, QTextOption::RightTab);
+  EXPECT_EQ(tabs[3].type, QTextOption::DelimiterTab);
+  EXPECT_EQ(tabs[3].delimiter, QLatin1Char(','));
+  // Tab stops stay until \pard.
+  EXPECT_EQ(doc.findBlockByNumber(1).blockFormat().tabPositions().size(), 4);
+  EXPECT_EQ(doc.findBlockByNumber(2).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_TRUE(doc.findBlockByNumber(2).blockFormat().tabPositions().isEmpty());
+  EXPECT_DOUBLE_EQ(doc.findBlockByNumber(3).blockFormat().leftMargin(), 48.0);
+  EXPECT_DOUBLE_EQ(doc.findBlockByNumber(3).blockFormat().textIndent(), -24.0);
+  EXPECT_DOUBLE_EQ(doc.findBlockByNumber(4).blockFormat().leftMargin(), 0.0);
+
+  // The text after a tab really starts at the stop.
+  doc.setDocumentMargin(0);
+  doc.setTextWidth(800);
+  doc.size();
+  const QTextLine zeile = doc.firstBlock().layout()->lineAt(0);
+  EXPECT_NEAR(zeile.cursorToX(2), 96.0, 0.5);
+}
+
+TEST(RtfLeser, KaputteEingabenEndenSauber) {
+  struct Fall {
+    const char* name;
+    QByteArray rtf;
+    bool ok;
+    QString text;  // checked when ok
+  };
+  const QByteArray tief(100000, '{');
+  const Fall faelle[] = {
+      {"leer", "", false, {}},
+      {"kein RTF", "Hallo {\\rtf1 x}", false, {}},
+      {"offene Gruppen", "{\\rtf1 a{\\b b{\\i c", true, "abc"},
+      {"zu viele schliessende", "{\\rtf1 a}}}b", true, "a"},
+      {"abgeschnittenes Escape", "{\\rtf1 a\\'4", true, "a4"},
+      {"kaputtes Escape", "{\\rtf1 a\\'zzb}", true, "azzb"},
+      {"Backslash am Ende", "{\\rtf1 a\\", true, "a"},
+      {"Riesenzahl", "{\\rtf1 \\fs99999999999999999999999999 a\\u99999999999999999 b\\uc99999999 \\u65 cd}", true,
+       "a" + QString(QChar(QChar::ReplacementCharacter)) + "A"},
+      {"negative Riesenzahl", "{\\rtf1 \\tx-99999999999999\\li-9999999999 a}", true, "a"},
+      {"riesiges bin", "{\\rtf1 a\\bin999999999999 xyz}", true, "a"},
+      {"endloses Wort", "{\\rtf1 \\" + QByteArray(5000, 'a') + " x}", true, "x"},
+      {"Schriftentabelle ohne Ende", "{\\rtf1{\\fonttbl{\\f0 Arial", true, ""},
+      {"Farbtabelle mit Unsinn", "{\\rtf1{\\colortbl\\red999;\\green-5;;}\\cf2 a\\cf99 b\\cf-1 c}", true, "abc"},
+      {"tiefe Verschachtelung", "{\\rtf1 " + tief, false, {}},
+      {"Nullbytes", QByteArray("{\\rtf1 a\0b\\'00c}", 16), true, "abc"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("alter Inhalt"));
+    const TRtfErgebnis e = TRtfLeser::Lesen(f.rtf, &doc);
+    EXPECT_EQ(e.Ok, f.ok);
+    if (f.ok) {
+      EXPECT_EQ(doc.toPlainText().toStdString(), f.text.toStdString());
+    } else {
+      EXPECT_FALSE(e.Fehler.isEmpty());
+      EXPECT_TRUE(doc.isEmpty());
+    }
+  }
+}
+
+TEST(RtfLeser, AusgabeIstBegrenzt) {
+  // Small input, huge output: tabs and paragraphs count as well as letters.
+  QByteArray rtf = "{\\rtf1 ";
+  for (int i = 0; i < 300000; ++i) rtf += "\\tab\\par ";
+  rtf += "}";
+  QTextDocument doc;
+  QElapsedTimer uhr;
+  uhr.start();
+  const TRtfErgebnis e = TRtfLeser::Lesen(rtf, &doc);
+  EXPECT_FALSE(e.Ok);
+  EXPECT_EQ(e.Fehler, QStringLiteral("Das RTF-Dokument ist zu groß."));
+  EXPECT_TRUE(doc.isEmpty());
+  EXPECT_LT(uhr.elapsed(), 10000);
+
+  EXPECT_FALSE(TRtfLeser::Lesen("{\\rtf1 " + QByteArray(TRtfLeser::MaxEingabe, 'x') + "}", &doc).Ok);
+
+  // Format changes in one paragraph are limited too; across paragraphs they are not.
+  QByteArray bunt = "{\\rtf1 ";
+  for (int i = 0; i < 1000; ++i) bunt += "{\\b a}{\\i b}";
+  uhr.restart();
+  const TRtfErgebnis e2 = TRtfLeser::Lesen(bunt + "}", &doc);
+  EXPECT_FALSE(e2.Ok);
+  EXPECT_FALSE(e2.Fehler.isEmpty());
+  EXPECT_LT(uhr.elapsed(), 10000);
+  bunt = "{\\rtf1 ";
+  for (int i = 0; i < 1000; ++i) bunt += "{\\b a}{\\i b}\\par ";
+  EXPECT_TRUE(TRtfLeser::Lesen(bunt + "}", &doc).Ok);
+}
+
+TEST(RtfLeser, TabellenUndStapelSindBegrenzt) {
+  QByteArray rtf = "{\\rtf1\\pard";
+  for (int i = 0; i < 5000; ++i) rtf += "\\tx" + QByteArray::number(i * 10);
+  rtf += " a\\par}";
+  QTextDocument doc;
+  ASSERT_TRUE(TRtfLeser::Lesen(rtf, &doc).Ok);
+  EXPECT_EQ(doc.firstBlock().blockFormat().tabPositions().size(), TRtfLeser::MaxTabulatoren);
+
+  // Exactly as deep as allowed still reads.
+  const QByteArray grenze = "{\\rtf1 " + QByteArray(TRtfLeser::MaxTiefe, '{') + "x" +
+                            QByteArray(TRtfLeser::MaxTiefe, '}') + "}";
+  EXPECT_TRUE(TRtfLeser::Lesen(grenze, &doc).Ok);
+  EXPECT_EQ(doc.toPlainText(), QStringLiteral("x"));
+}
+
+TEST(RtfLeser, Codeseite1252) {
+  // The five holes of the code page must not turn into control characters.
+  for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(Cp1252Zeichen(b), QChar(QChar::ReplacementCharacter));
+  EXPECT_EQ(Cp1252Zeichen(0x80), QChar(0x20AC));
+  EXPECT_EQ(Cp1252Zeichen(0x9F), QChar(0x0178));
+  EXPECT_EQ(Cp1252Zeichen(0xB7), QChar(0x00B7));
+  EXPECT_EQ(Cp1252Zeichen('A'), QLatin1Char('A'));
+  EXPECT_EQ(SymbolZeichen('S'), QChar(0x03A3));
+  EXPECT_EQ(SymbolZeichen(0xF8), QChar(0x23A0));
+}
+
+}  // namespace
