@@ -346,6 +346,9 @@ void TPagePrinter::setMarginRight(double value) {
 
 void TPagePrinter::setMeasureUnit(TMeasureUnit value) {
   if (value == FMeasureUnit) return;
+  // The margins cannot be converted while a document is open; refuse before
+  // anything changes, or the old numbers would be read in the new unit.
+  if (!FConstructing) CheckNotPrinting("Unable to change top margin while printing");
   FMeasureUnit = value;
   if (FConstructing) return;
   auto conv = [value](double v) {

@@ -121,6 +121,8 @@ TEST_F(PagePrinterTest, GuardsRefuseChangesWhileADocumentIsOpen) {
       {[&] { pp->setMarginRight(30); }, "Unable to change right margin while printing"},
       {[&] { pp->setPrintToFile(true); }, "Can't change PrintToFile while printing"},
       {[&] { pp->setFileName(QStringLiteral("a.txt")); }, "Can't change FileName while printing"},
+      // a unit change would have to convert the margins
+      {[&] { pp->setMeasureUnit(TP::muInches); }, "Unable to change top margin while printing"},
   };
   for (const auto& f : faelle) {
     try {
@@ -131,6 +133,7 @@ TEST_F(PagePrinterTest, GuardsRefuseChangesWhileADocumentIsOpen) {
     }
   }
   EXPECT_DOUBLE_EQ(pp->MarginTop(), 20.0);
+  EXPECT_EQ(pp->MeasureUnit(), TP::muMillimeters);
   EXPECT_FALSE(pp->PrintToFile());
   // Setting a value it already has is no change.
   EXPECT_NO_THROW(pp->setPrintToFile(false));
