@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QUrl>
+#include <algorithm>
 
 #include "Anwendung.h"
 #include "Hilfe.h"
@@ -90,7 +91,15 @@ void TfmStart::FormCreate() {
   ui->Schalterbild->setPixmap(SvgBild(QStringLiteral(":/glyphen/formel.svg"), QSize(16, 16)));
   ui->FormelSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/formel.svg")));
   ui->btbtnDruck->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
-  ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+  // One width for all four, so that the row spreads them evenly.
+  const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->HilfeSchalter};
+  int breite = 0;
+  for (auto* k : knoepfe) {
+    k->setIconSize(QSize(16, 16));
+    breite = std::max(breite, k->sizeHint().width());
+  }
+  for (auto* k : knoepfe) k->setFixedWidth(breite);
 
   LoadSettings();
   ApplySettings();

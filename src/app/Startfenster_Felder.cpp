@@ -148,6 +148,7 @@ void TfmStart::UngueltigMelden(QLineEdit* feld) {
                   feld->window());
   box.exec();
   meldungOffen = false;
+  feld->window()->activateWindow();
   feld->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,0 +1,58 @@
+#pragma once
+// Drives the real main window as a user does.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "Anwendung.h"
+#include "Dialoghelfer.h"
+#include "Startfenster.h"
+
+inline const QColor Aqua(0, 255, 255);
+inline const QColor Rot(255, 0, 0);
+inline const QColor Weiss(255, 255, 255);
+
+class StartfensterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qobject_cast<TAnwendung*>(qApp)->FensterErzeugen();
+    fm = fmStart;
+    fm->show();
+    fm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fm));
+  }
+  void TearDown() override { qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren(); }
+
+  template <class T = QLineEdit>
+  T* W(const QString& name) const {
+    T* w = fm->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
+  QTabWidget* Seiten() const { return W<QTabWidget>(QStringLiteral("PageControl1")); }
+  QPushButton* Knopf(const char* name) const { return W<QPushButton>(QString::fromLatin1(name)); }
+
+  // Picks a tab as a click on it would.
+  void Seite(int index) const { Seiten()->setCurrentIndex(index); }
+  // Picks a list item as the user would with the keyboard.
+  void Waehlen(const QString& liste, int index) const { W<QComboBox>(liste)->setCurrentIndex(index); }
+
+  // Replaces the text of an input field by typing.
+  void Tippen(const QString& feld, const QString& text) const {
+    QLineEdit* f = W(feld);
+    f->setFocus();
+    f->selectAll();
+    QTest::keyClick(f, Qt::Key_Delete);
+    if (!text.isEmpty()) QTest::keyClicks(f, text);
+  }
+  void Taste(Qt::Key taste) const { QTest::keyClick(QApplication::focusWidget(), taste); }
+
+  QString Text(const QString& feld) const { return W(feld)->text(); }
+  QColor Farbe(const QString& feld) const { return W(feld)->palette().color(QPalette::Base); }
+
+  TfmStart* fm = nullptr;
+};
