@@ -206,6 +206,21 @@ TEST_F(PagePrinterTest, CellsWrapAndLineFeedsContinueTheRow) {
   EXPECT_EQ(t[5].Text, QStringLiteral("Zeile 1\nZeile 2"));
 }
 
+TEST_F(PagePrinterTest, LineFeedCellsKeepTheirLinesExactly) {
+  // Each line fits the column, all of them together do not: every line must
+  // come out as it was given, without blanks added or lost.
+  pp->setMeasureUnit(TP::muMillimeters);
+  pp->setTableFormat(QStringLiteral("<30|<30"));
+  pp->BeginDoc();
+  pp->WriteTableLine(QStringLiteral("Zinssatz:\nLaufzeit:\nEndkapital:|5 %\n2 Jahre, 6 Monate\n1.125,00 DM"));
+  pp->EndDoc();
+  const QStringList t = pp->Pages(1)->Texts();
+  EXPECT_EQ(t, QStringList({QStringLiteral("Zinssatz:"), QStringLiteral("5 %"), QStringLiteral("Laufzeit:"),
+                            QStringLiteral("2 Jahre, 6 "), QStringLiteral("Endkapital:"), QStringLiteral("Monate"),
+                            QString(), QStringLiteral("1.125,00 DM")}))
+      << t.join(QLatin1Char('/')).toStdString();
+}
+
 TEST_F(PagePrinterTest, LongCellsWrapInsideTheirColumn) {
   pp->setMeasureUnit(TP::muMillimeters);
   pp->setTableFormat(QStringLiteral("<20|<20"));
