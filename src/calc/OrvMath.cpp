@@ -172,6 +172,14 @@ bool Lesen(const QString& s, long double& wert) {
   return ende == plain.c_str() + plain.size() && std::isfinite(wert);
 }
 
+// Only ordinary blanks count, as in the plain grammar.
+QString OhneBlanks(const QString& text) {
+  qsizetype anfang = 0, ende = text.size();
+  while (anfang < ende && text.at(anfang) == u' ') ++anfang;
+  while (ende > anfang && text.at(ende - 1) == u' ') --ende;
+  return text.mid(anfang, ende - anfang);
+}
+
 // A negative amount in a layout the plain grammar cannot read ("(1.50)",
 // "1.50-"): the program must read back what it writes itself.
 bool LesenImNegativLayout(const QString& s, long double& wert) {
@@ -182,11 +190,11 @@ bool LesenImNegativLayout(const QString& s, long double& wert) {
       break;
   }
   const Umrahmung& u = NegativLayout();
-  const QString vor = QString::fromLatin1(u.vor).trimmed();
-  const QString nach = QString::fromLatin1(u.nach).trimmed();
-  const QString t = s.trimmed();
+  const QString vor = OhneBlanks(QString::fromLatin1(u.vor));
+  const QString nach = OhneBlanks(QString::fromLatin1(u.nach));
+  const QString t = OhneBlanks(s);
   if (t.size() <= vor.size() + nach.size() || !t.startsWith(vor) || !t.endsWith(nach)) return false;
-  const QString innen = t.mid(vor.size(), t.size() - vor.size() - nach.size()).trimmed();
+  const QString innen = OhneBlanks(t.mid(vor.size(), t.size() - vor.size() - nach.size()));
   if (innen.isEmpty() || innen.front() == u'+' || innen.front() == u'-') return false;
   if (!Lesen(innen, wert)) return false;
   wert = -wert;

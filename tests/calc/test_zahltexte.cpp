@@ -136,11 +136,12 @@ TEST_F(Zahltexte, NegativeLayoutsWerdenWiederGelesen) {
     SetzeZahlenformat(f);
     const QString text = ZahlText(-1234.5L, 18, 2);
     EXPECT_EQ(FeldWert(text), -1234.5L) << i << ' ' << text.toStdString();
+    EXPECT_EQ(FeldWert(QStringLiteral("  ") + text + QStringLiteral("  ")), -1234.5L) << i;
     EXPECT_EQ(ZahlText(FeldWert(text), 18, 2), text) << i;
   }
   f.NegativFormat = 0;
   SetzeZahlenformat(f);
-  for (const char* t : {"(-1)", "(1", "1)", "()", "(1)-", "1-", "(+1)"})
+  for (const char* t : {"(-1)", "(1", "1)", "()", "(1)-", "1-", "(+1)", "\t(1)", "( 1\t)"})
     EXPECT_EQ(Fehlerart([&] { FeldWert(QString::fromUtf8(t)); }), "ConvertError") << t;
   SetzeZahlenformat(Zahlenformat::Deutsch());
   for (const char* t : {"(1)", "1-", "- 1"})
