@@ -88,17 +88,6 @@ class Vorschau : public ::testing::Test {
   TPagePrinter* P = nullptr;
 };
 
-TEST_F(Vorschau, LiegtVerborgenUeberDemClientbereich) {
-  EXPECT_FALSE(frmDruckVorschau->isVisible());
-  EXPECT_EQ(frmDruckVorschau->parentWidget(), fmStart);
-  EXPECT_EQ(P->objectName(), QStringLiteral("PgprntrVorschau"));
-  EXPECT_EQ(P->MeasureUnit(), TPagePrinter::muMillimeters);
-  EXPECT_DOUBLE_EQ(P->MarginTop(), 20.0);
-  EXPECT_DOUBLE_EQ(P->MarginLeft(), 20.0);
-  EXPECT_FALSE(P->GradientBackground());
-  EXPECT_EQ(P->ZoomPercent(), 100u);
-}
-
 TEST_F(Vorschau, Zoomstufen) {
   struct {
     uint Start;
@@ -185,6 +174,7 @@ TEST_F(Vorschau, ZweiterBerichtErsetztDenErstenUndTitelBleibtNormal) {
 }
 
 TEST_F(Vorschau, FolgtDemHauptfensterUndHaeltDieKnoepfeInPosition) {
+  EXPECT_FALSE(frmDruckVorschau->isVisible());
   Seite(Seiten::eZi);
   Klick("btbtnDruck");
   for (QSize groesse : {QSize(1100, 800), QSize(760, 560)}) {
@@ -349,15 +339,6 @@ TEST_F(Vorschau, UnbeschreibbareDateiWirdGemeldetUndNichtBehalten) {
   // The next attempt asks for a file again.
   EXPECT_TRUE(Printer().outputFileName().isEmpty());
   EXPECT_FALSE(PrinterReachable());
-}
-
-TEST_F(Vorschau, DruckeinstellungErneuertDieMetrikAuchBeimAbbrechen) {
-  TDialogBeantworter antworten;
-  P->setMarginLeft(20.0);
-  Klick("Button4");
-  EXPECT_EQ(antworten.AndereDialoge, 1);
-  EXPECT_DOUBLE_EQ(P->MarginLeft(), 20.0);
-  EXPECT_FALSE(P->IsPrinting());
 }
 
 }  // namespace
