@@ -55,9 +55,11 @@ QPixmap KachelZeichnen() {
     return f;
   };
   p.setFont(schrift(14));
-  p.drawText(QPoint(4, 17), QStringLiteral("K\u00B7q"));
+  const QString basis = QStringLiteral("K\u00B7q");
+  p.drawText(QPoint(4, 17), basis);
+  const int hinterBasis = 4 + p.fontMetrics().horizontalAdvance(basis);
   p.setFont(schrift(9));
-  p.drawText(QPoint(31, 10), QStringLiteral("n"));
+  p.drawText(QPoint(hinterBasis, 11), QStringLiteral("n"));
   p.setFont(schrift(18));
   p.drawText(QPoint(56, 19), QString(QChar(0x03A3)));
   p.drawText(QPoint(82, 18), QStringLiteral("%"));
