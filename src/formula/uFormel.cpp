@@ -124,10 +124,14 @@ bool TfmFormel::DokumentLaden(const QString& ressourcenName) {
   const QByteArray rtf = FormelDokument(ressourcenName);
   if (rtf.isEmpty()) {
     ui->RichEdit1->clear();
+    ladeFehler = QStringLiteral("Das Formeldokument \u201E%1\u201C ist nicht vorhanden.").arg(ressourcenName);
     return false;
   }
   const TRtfErgebnis ergebnis = TRtfLeser::Lesen(rtf, ui->RichEdit1->document());
   ui->RichEdit1->moveCursor(QTextCursor::Start);
+  ladeFehler = ergebnis.Ok ? QString()
+                           : QStringLiteral("Das Formeldokument \u201E%1\u201C kann nicht gelesen werden: %2")
+                                 .arg(ressourcenName, ergebnis.Fehler);
   return ergebnis.Ok;
 }
 
@@ -135,9 +139,8 @@ void TfmFormel::DokumentZeigen(const QString& ressourcenName) {
   if (!DokumentLaden(ressourcenName)) {
     // Only a program without its documents gets here; say so rather than
     // showing an empty window.
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                    QStringLiteral("Das Formeldokument \u201E%1\u201C ist nicht vorhanden.").arg(ressourcenName),
-                    QMessageBox::Ok, parentWidget());
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), ladeFehler, QMessageBox::Ok,
+                    parentWidget());
     box.exec();
     return;
   }

@@ -41,4 +41,5 @@ class TfmFormel : public QDialog {
 
   Ui::TfmFormel* ui;
   QPixmap kachel;
+  QString ladeFehler;
 };
