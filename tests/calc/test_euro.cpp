@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 #include "Deutsch.h"
 #include "Euro.h"
@@ -22,17 +23,6 @@ TEST_F(EuroTest, KurseWieImAmtlichenUmrechnungskurs) {
   EXPECT_EQ(Euro::KursVon("Euro"), 0);
 }
 
-TEST_F(EuroTest, HundertMarkInAlleWaehrungen) {
-  const Ext euro = Euro::EuroAus(Ext(100), Euro::KursVon("Deutschland"));
-  EXPECT_EQ(Text(euro), "51,13");
-  const std::map<std::string, QString> erwartet{
-      {"Oesterreich", "703,56"}, {"Belgien", "2.062,58"},  {"Luxemburg", "2.062,58"}, {"Spanien", "8.507,32"},
-      {"Finnland", "304,01"},    {"Portugal", "10.250,64"}, {"Frankreich", "335,39"},  {"Irland", "40,27"},
-      {"Niederlande", "112,68"}, {"Italien", "99.001,49"}, {"Deutschland", "100,00"}};
-  for (const auto& [feld, text] : erwartet)
-    EXPECT_EQ(Text(Euro::InWaehrung(euro, Euro::KursVon(feld.c_str()))), text) << feld;
-}
-
 TEST_F(EuroTest, EuroBetragAufDenCent) {
   const struct {
     long double Eingabe;
@@ -44,15 +34,11 @@ TEST_F(EuroTest, EuroBetragAufDenCent) {
   for (const auto& f : faelle) EXPECT_EQ(Text(Euro::EuroBetrag(Ext(f.Eingabe))), f.Euro) << double(f.Eingabe);
 }
 
-TEST_F(EuroTest, UmrechnungenDesBeispiels) {
-  EXPECT_EQ(Text(Euro::InWaehrung(Euro::EuroBetrag(Ext(1)), Euro::KursVon("Deutschland"))), "1,96");
-  EXPECT_EQ(Text(Euro::InWaehrung(Euro::EuroBetrag(Ext(1)), Euro::KursVon("Italien"))), "1.936,27");
-  EXPECT_EQ(Text(Euro::InWaehrung(Euro::EuroBetrag(Ext(1)), Euro::KursVon("Irland"))), "0,79");
-  EXPECT_EQ(Text(Euro::InWaehrung(Euro::EuroBetrag(Ext(1.0056L)), Euro::KursVon("Deutschland"))), "1,98");
+TEST_F(EuroTest, UeberDenAufDenCentGekuerztenEuro) {
   // 1 DM is 0,5113 euro, cut to 0,51 before it goes on.
-  EXPECT_EQ(Text(Euro::EuroAus(Ext(1), Euro::KursVon("Deutschland"))), "0,51");
-  EXPECT_EQ(Text(Euro::InWaehrung(Euro::EuroAus(Ext(1), Euro::KursVon("Deutschland")), Euro::KursVon("Frankreich"))),
-            "3,35");
+  const Ext euro = Euro::EuroAus(Ext(1), Euro::KursVon("Deutschland"));
+  EXPECT_EQ(Text(euro), "0,51");
+  EXPECT_EQ(Text(Euro::InWaehrung(euro, Euro::KursVon("Frankreich"))), "3,35");
 }
 
 TEST_F(EuroTest, RiesigeBetraegeLaufenUeber) {

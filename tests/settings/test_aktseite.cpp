@@ -149,17 +149,4 @@ TEST_F(AktSeite, KeineAktienWerdenNachDenAnderenErgebnissenGemeldet) {
   }
 }
 
-TEST_F(AktSeite, UnlesbareEingabeAendertKeinErgebnis) {
-  Eingeben({"100", "10", "20", "0", "1", "0,08"});
-  Art(1);
-  Rechnen();
-  const QStringList vorher = Ergebnis();
-  Eingeben({"100", "10", "20", "0", "1", "x"});
-  boxen.Boxen.clear();
-  Rechnen();
-  ASSERT_EQ(boxen.Boxen.size(), 1);
-  EXPECT_EQ(boxen.Boxen[0].Text, "'x' ist kein gültiger Gleitkommawert.");
-  EXPECT_EQ(Ergebnis(), vorher);
-}
-
 }  // namespace
