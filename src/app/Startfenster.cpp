@@ -154,8 +154,9 @@ void TfmStart::FormCreate() {
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
 
-  // The layouts decide the size; the window opens centred.
-  resize(sizeHint().expandedTo(QSize(560, 520)));
+  // Wide enough for most of the tabs; the rest scroll into view.
+  ui->PageControl1->setMinimumWidth(640);
+  resize(sizeHint());
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
     move(bildschirm->availableGeometry().center() - rect().center());
 }

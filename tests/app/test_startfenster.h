@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,7 +50,18 @@ class StartfensterTest : public ::testing::Test {
     QTest::keyClick(f, Qt::Key_Delete);
     if (!text.isEmpty()) QTest::keyClicks(f, text);
   }
-  void Taste(Qt::Key taste) const { QTest::keyClick(QApplication::focusWidget(), taste); }
+  void Taste(Qt::Key taste) const {
+    QWidget* ziel = QApplication::focusWidget();
+    QTest::keyClick(ziel ? ziel : fm, taste);
+  }
+  // Lets events run until the condition holds or the time is up.
+  template <class F>
+  static bool WartenBis(F bedingung, int ms = 2000) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!bedingung() && uhr.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return bedingung();
+  }
 
   QString Text(const QString& feld) const { return W(feld)->text(); }
   QColor Farbe(const QString& feld) const { return W(feld)->palette().color(QPalette::Base); }

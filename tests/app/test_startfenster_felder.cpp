@@ -28,11 +28,12 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
     TDialogBeantworter antworten;
     Tippen(z.Feld, QString::fromUtf8(z.Getippt));
     Taste(Qt::Key_Tab);
-    Warten(30);
     if (z.Ergebnis) {
+      WartenBis([&] { return Text(z.Feld) == QString::fromUtf8(z.Ergebnis); }, 500);
       EXPECT_TRUE(antworten.Boxen.isEmpty());
       EXPECT_EQ(Text(z.Feld), QString::fromUtf8(z.Ergebnis));
     } else {
+      WartenBis([&] { return !antworten.Boxen.isEmpty() && QApplication::focusWidget() == W(z.Feld); });
       ASSERT_EQ(antworten.Boxen.size(), 1);
       EXPECT_EQ(antworten.Boxen[0].Text, QLatin1Char('"') + QString::fromUtf8(z.Getippt) +
                                              QStringLiteral("\" ist ein ungültiger Wert."));
@@ -48,7 +49,7 @@ TEST_F(StartfensterTest, FormatierterTextBleibtBeimNaechstenVerlassen) {
   Seite(1);
   Tippen(QStringLiteral("KFeld"), QStringLiteral("1234,5"));
   Taste(Qt::Key_Tab);
-  Warten(30);
+  WartenBis([&] { return Text(QStringLiteral("KFeld")) == QStringLiteral("1.234,50 "); });
   W(QStringLiteral("KFeld"))->setFocus();
   Taste(Qt::Key_Tab);
   Warten(30);
@@ -61,7 +62,8 @@ TEST_F(StartfensterTest, UngueltigerTextGibtGenauEineMeldungUndFokusZurueck) {
   TDialogBeantworter antworten;
   Tippen(QStringLiteral("KnFeld"), QStringLiteral("abc"));
   Taste(Qt::Key_Tab);
-  Warten(200);
+  WartenBis([&] { return !antworten.Boxen.isEmpty() && QApplication::focusWidget() == W(QStringLiteral("KnFeld")); });
+  Warten(100);
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("\"abc\" ist ein ungültiger Wert."));
   EXPECT_EQ(QApplication::focusWidget(), W(QStringLiteral("KnFeld")));
