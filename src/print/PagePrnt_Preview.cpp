@@ -240,8 +240,9 @@ bool TPagePrinter::Print() {
   bool result = true;
   if (IsPrinting()) EndDoc();
   if (PageCount() == 0) return true;
-  const int first = FFromPage == 0 ? 1 : std::min(FFromPage, PageCount());
-  const int last = FToPage == 0 ? PageCount() : std::min(FToPage, PageCount());
+  // Negative page numbers mean nothing here; they are treated like 0.
+  const int first = FFromPage <= 0 ? 1 : std::min(FFromPage, PageCount());
+  const int last = FToPage <= 0 ? PageCount() : std::min(FToPage, PageCount());
 
   QPrinter& printer = Printer();
   const int oldCopies = printer.copyCount();

@@ -210,6 +210,7 @@ TEST_F(PreviewTest, CopiesAndCollationDecidePageOrder) {
       {1, true, 0, 2, {1, 2}, 2},
       {3, false, 3, 3, {3, 3, 3}, 3},
       {1, true, 7, 0, {3}, 1},  // ToPage follows to 7, both cut to the page count
+      {1, true, -2, -1, {1, 2, 3}, 3},
   };
   int nr = 0;
   for (const auto& f : faelle) {
