@@ -156,7 +156,7 @@ void TfmStart::FormCreate() {
 
   // Wide enough for most of the tabs; the rest scroll into view.
   ui->PageControl1->setMinimumWidth(640);
-  resize(sizeHint());
+  resize(sizeHint() + QSize(24, 24));
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
     move(bildschirm->availableGeometry().center() - rect().center());
 }
