@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString normal = pp->TableFormat();
   // The normal form is a fixed point.
   if (pp->NormalizeTableFormat(normal, false) != normal) std::abort();
-  for (const QString& spec : format.split(pp->TokenSeparator())) {
-    const TPagePrinter::TColumn col = pp->ParseColumnFormat(spec);
+  for (const QString& columnText : format.split(pp->TokenSeparator())) {
+    const TPagePrinter::TColumn col = pp->ParseColumnFormat(columnText);
     if (col.Mark != QLatin1Char('<') && col.Mark != QLatin1Char('>') && col.Mark != QLatin1Char('^')) std::abort();
   }
 

@@ -387,7 +387,7 @@ class TPagePrinter : public QScrollArea {
     QChar Mark;    // '<', '>' or '^'
     double Width;  // negative: no grid lines for this column
   };
-  TColumn ParseColumnFormat(const QString& spec) const;
+  TColumn ParseColumnFormat(const QString& columnText) const;
   QString NormalizeTableFormat(const QString& format, bool convert) const;
   void ApplyFriendlyFormat(const QString& friendly, bool header);
 

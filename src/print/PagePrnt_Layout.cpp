@@ -378,8 +378,8 @@ void TPagePrinter::WriteTableLine(const QString& text) {
   } while (more);
   if (FTableGrid) {
     FX = LeftPx();
-    for (const QString& spec : columns) {
-      const TColumn col = ParseColumnFormat(spec);
+    for (const QString& columnText : columns) {
+      const TColumn col = ParseColumnFormat(columnText);
       const int cw = UnitsToPixelsX(std::abs(col.Width));
       if (!(col.Width < 0)) DrawCellBorder(cw, false, true);
       FX = SatAdd(FX, cw);
@@ -417,8 +417,8 @@ QString TPagePrinter::FormatGeneral(double value) const {
   return s;
 }
 
-TPagePrinter::TColumn TPagePrinter::ParseColumnFormat(const QString& spec) const {
-  QString s = spec;
+TPagePrinter::TColumn TPagePrinter::ParseColumnFormat(const QString& columnText) const {
+  QString s = columnText;
   if (s.isEmpty())
     s = QLatin1Char('<') + FormatGeneral(FDefaultColWidth);
   else if (s == QLatin1String("<") || s == QLatin1String(">") || s == QLatin1String("^"))
@@ -438,8 +438,8 @@ TPagePrinter::TColumn TPagePrinter::ParseColumnFormat(const QString& spec) const
 QString TPagePrinter::NormalizeTableFormat(const QString& format, bool convert) const {
   if (format.isEmpty()) return QString();
   QStringList out;
-  for (const QString& spec : format.split(FTokenSeparator)) {
-    TColumn col = ParseColumnFormat(spec);
+  for (const QString& columnText : format.split(FTokenSeparator)) {
+    TColumn col = ParseColumnFormat(columnText);
     if (convert)
       col.Width = static_cast<double>(FMeasureUnit == muMillimeters ? col.Width * 25.4L : col.Width / 25.4L);
     out << col.Mark + FormatGeneral(col.Width);
@@ -498,13 +498,13 @@ void TPagePrinter::ApplyFriendlyFormat(const QString& friendly, bool header) {
   if (marks.isEmpty()) marks << QStringLiteral("<");
   QString width = NumberLocale().toString(PrintableWidth() / static_cast<double>(marks.size()), 'f', 2);
   width.remove(QLatin1Char(' '));
-  QStringList specs;
-  for (const QString& m : marks) specs << m + width;
+  QStringList columnTexts;
+  for (const QString& m : marks) columnTexts << m + width;
   if (header) {
     FHeader = text;
-    setHeaderFormat(specs.join(FTokenSeparator));
+    setHeaderFormat(columnTexts.join(FTokenSeparator));
   } else {
     FFooter = text;
-    setFooterFormat(specs.join(FTokenSeparator));
+    setFooterFormat(columnTexts.join(FTokenSeparator));
   }
 }
