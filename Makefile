@@ -47,7 +47,7 @@ bench: EXTRA_PACKAGES = libbenchmark-dev
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_BENCH=ON -DKALVORA_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
-	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+	for b in build-bench/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 fuzz: EXTRA_PACKAGES = clang libclang-rt-14-dev
 fuzz: deps
