@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTabBar>
 #include <QSvgRenderer>
 #include <QUrl>
 #include <algorithm>
@@ -154,6 +155,8 @@ void TfmStart::FormCreate() {
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
 
+  // The tabs are picked with the mouse; Tab only walks the fields.
+  ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
   // Wide enough for most of the tabs; the rest scroll into view.
   ui->PageControl1->setMinimumWidth(640);
   resize(sizeHint() + QSize(24, 24));

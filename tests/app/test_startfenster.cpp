@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QToolButton>
 
 #include "Hilfe.h"
@@ -26,6 +27,9 @@ TEST_F(StartfensterTest, NachDemStartInfoSeiteUndAnfangszustand) {
   EXPECT_EQ(Knopf("RechnenSchalter")->text(), QStringLiteral("&Ende"));
   EXPECT_TRUE(Knopf("RechnenSchalter")->isEnabled());
   EXPECT_FALSE(Knopf("btbtnDruck")->isEnabled());
+  EXPECT_EQ(Seiten()->tabBar()->focusPolicy(), Qt::NoFocus);
+  for (const char* k : {"RechnenSchalter", "FormelSchalter", "btbtnDruck", "HilfeSchalter"})
+    EXPECT_EQ(Knopf(k)->focusPolicy(), Qt::NoFocus) << k;
 
   const QList<std::pair<const char*, int>> gesucht{{"Gesucht1", 3},    {"ZiZiE_Gesucht", 3}, {"ZiZiR_Gesucht", 2},
                                                     {"BW_Gesucht", 2},  {"AnnD_Gesucht", 3},  {"MWST_Gesucht", 1},

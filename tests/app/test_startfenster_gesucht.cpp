@@ -122,11 +122,3 @@ TEST_F(StartfensterTest, FrageFolgtJedemTastendruck) {
   Waehlen(QStringLiteral("AnnD_Zahlungsweise"), 2);
   EXPECT_TRUE(W<QLabel>(QStringLiteral("AnnD_FrageLabel"))->text().contains(QStringLiteral("halbjährlich")));
 }
-
-TEST_F(StartfensterTest, LeereSeiteZeigtXUndWaehrung) {
-  Seite(1);
-  EXPECT_EQ(W<QLabel>(QStringLiteral("eZi_FrageLabel"))->text(),
-            QStringLiteral("Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % "
-                           "anlege? \nDabei erfolgt die Zinsgutschrift am Ende der Gesamtlaufzeit, also ohne "
-                           "Zinseszinseffekt."));
-}
