@@ -1,6 +1,5 @@
 #pragma once
-// Every test gets a store of its own in a fresh folder and the windows
-// built on top of it.
+// Every test gets a store of its own in a fresh folder and the windows built on top of it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,38 +13,32 @@
 #include "Dialoghelfer.h"
 #include "uEinstellungen.h"
 
+// Points the store at `ordner` (QSettings remembers the folder of its first use) and writes `inhalt` into it.
+inline void SpeicherIn(const QString& ordner, const QByteArray* inhalt = nullptr) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner);
+  if (!inhalt) return;
+  QDir().mkpath(ordner + QStringLiteral("/Merovin"));
+  QFile datei(ordner + QStringLiteral("/Merovin/Tesselo.conf"));
+  ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+  datei.write(*inhalt);
+}
+
 class MitEigenemSpeicher : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Ordner.isValid());
-    // QSettings remembers the folder of the first use; point it here anew.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner.path());
+    SpeicherIn(Ordner.path());
     Einstellungswerte = {};
   }
   void TearDown() override {
     if (Offen) qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
   }
-
   void Starten() {
     qobject_cast<TAnwendung*>(qApp)->FensterErzeugen();
     Offen = true;
   }
-
   QString Datei() const { return Ordner.path() + QStringLiteral("/Merovin/Tesselo.conf"); }
 
-  void SpeicherSchreiben(const QByteArray& inhalt) const {
-    ASSERT_TRUE(QDir().mkpath(Ordner.path() + QStringLiteral("/Merovin")));
-    QFile datei(Datei());
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-  }
-
-  QByteArray SpeicherLesen() const {
-    QFile datei(Datei());
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-  }
-
-  template <class T>
+  template <class T = QWidget>
   T* Finde(QWidget* fenster, const char* name) {
     auto* w = fenster->findChild<T*>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
@@ -56,8 +49,7 @@ class MitEigenemSpeicher : public ::testing::Test {
   bool Offen = false;
 };
 
-// Puts a window on screen and makes it the active one, so that focus moves
-// as a user's Tab moves it.
+// Puts a window on screen and makes it the active one, so that focus moves as a user's Tab moves it.
 inline void Aktivieren(QWidget* fenster) {
   fenster->show();
   fenster->activateWindow();

@@ -36,14 +36,17 @@ QStringList AktGebuehren() {
   return t;
 }
 
+void WaehrungUeberall(const QString& zeichen) {
+  for (QLabel* l : fmStart->Waehrungslabels()) EXPECT_EQ(l->text(), zeichen) << l->objectName().toStdString();
+}
+
 TEST_F(Speicher, OhneSpeicherGeltenDieVorgabenUndNichtsEntsteht) {
   TDialogBeantworter boxen;
   Starten();
   EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"DM", "0,00", "20,00", "0,450", "0,08"}));
   EXPECT_EQ(AktGebuehren(), (QStringList{"0,00", "20,00", "0,450", "0,08"}));
-  for (QLabel* l : fmStart->Waehrungslabels()) EXPECT_EQ(l->text(), "DM") << l->objectName().toStdString();
+  WaehrungUeberall("DM");
   EXPECT_TRUE(boxen.Boxen.isEmpty());
-  EXPECT_FALSE(QFileInfo::exists(Datei()));
   EXPECT_FALSE(QFileInfo::exists(Ordner.path() + "/Merovin"));
 }
 
@@ -62,35 +65,24 @@ TEST_F(Speicher, GespeicherteTexteKommenUnveraendertZurueck) {
   EXPECT_TRUE(boxen.Boxen.isEmpty());
 }
 
-TEST_F(Speicher, FehlenderWertIstLeerOhneMeldung) {
-  SpeicherSchreiben("[General]\nWaehrungszeichen=EUR\nGebuehr=\"1,5\"\n");
-  TDialogBeantworter boxen;
-  Starten();
-  EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"EUR", "", "", "1,5", ""}));
-  EXPECT_TRUE(boxen.Boxen.isEmpty());
-}
-
 TEST_F(Speicher, WertFalschenTypsMeldetUndBehaeltDenRest) {
-  const struct {
-    const char* Name;
-    QByteArray Wert;
-  } faelle[] = {
-      {"Liste", "1,2"},
-      {"Zahl", "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)"},
-      {"Bytes", "@ByteArray(20)"},
-      {"Rechteck", "@Rect(1 2 3 4)"},
-      {"Ungueltig", "@Invalid()"},
-  };
-  for (const auto& f : faelle) {
-    SCOPED_TRACE(f.Name);
+  // A missing value is empty without a message.
+  const QByteArray fehlt = "[General]\nWaehrungszeichen=EUR\nGebuehr=\"1,5\"\n";
+  SpeicherIn(Ordner.path(), &fehlt);
+  {
+    TDialogBeantworter ohne;
+    LoadSettings();
+    EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"EUR", "", "", "1,5", ""}));
+    EXPECT_TRUE(ohne.Boxen.isEmpty());
+  }
+
+  for (const QByteArray wert : {"1,2", "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)", "@ByteArray(20)", "@Rect(1 2 3 4)",
+                                "@Invalid()"}) {
+    SCOPED_TRACE(wert.toStdString());
     QTemporaryDir ordner;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
-    QDir().mkpath(ordner.path() + "/Merovin");
-    QFile datei(ordner.path() + "/Merovin/Tesselo.conf");
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write("[General]\nWaehrungszeichen=EUR\nMindestgebuehr=\"1,00\"\nGrundgebuehr=" + f.Wert +
-                "\nGebuehr=x\nMaklergebuehr=y\n");
-    datei.close();
+    const QByteArray inhalt = "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=\"1,00\"\nGrundgebuehr=" + wert +
+                              "\nGebuehr=x\nMaklergebuehr=y\n";
+    SpeicherIn(ordner.path(), &inhalt);
     Einstellungswerte = {"a", "b", "c", "d", "e"};
     TDialogBeantworter boxen;
     LoadSettings();
@@ -105,22 +97,12 @@ TEST_F(Speicher, WertFalschenTypsMeldetUndBehaeltDenRest) {
 }
 
 TEST_F(Speicher, KaputterSpeicherFuehrtZuVorgabenOderMeldung) {
-  const QByteArray inhalte[] = {
-      "[General\nWaehrungszeichen=EUR\n",
-      QByteArray("\0\xff\xfe[[[=\n=\n\\x=\"", 14),
-      "[General]\nWaehrungszeichen=@Variant(\\xff\\xff\\xff\\xff)\n",
-      QByteArray(70000, '['),
-  };
-  int i = 0;
-  for (const QByteArray& inhalt : inhalte) {
-    SCOPED_TRACE(i++);
+  for (const QByteArray& inhalt : {QByteArray("[General\nWaehrungszeichen=EUR\n"),
+                                   QByteArray("\0\xff\xfe[[[=\n=\n\\x=\"", 14),
+                                   QByteArray("[General]\nWaehrungszeichen=@Variant(\\xff\\xff\\xff\\xff)\n"),
+                                   QByteArray(70000, '[')}) {
     QTemporaryDir ordner;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
-    QDir().mkpath(ordner.path() + "/Merovin");
-    QFile datei(ordner.path() + "/Merovin/Tesselo.conf");
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-    datei.close();
+    SpeicherIn(ordner.path(), &inhalt);
     Einstellungswerte = {};
     TDialogBeantworter boxen;
     LoadSettings();
@@ -129,7 +111,7 @@ TEST_F(Speicher, KaputterSpeicherFuehrtZuVorgabenOderMeldung) {
   }
   // A folder where the file should be cannot be read at all.
   QTemporaryDir ordner;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
+  SpeicherIn(ordner.path());
   QDir().mkpath(ordner.path() + "/Merovin/Tesselo.conf");
   TDialogBeantworter boxen;
   LoadSettings();
@@ -137,11 +119,11 @@ TEST_F(Speicher, KaputterSpeicherFuehrtZuVorgabenOderMeldung) {
 }
 
 TEST_F(Speicher, MisslungenesSchreibenLaesstDenAltenSpeicherStehen) {
-  SpeicherSchreiben("[General]\nWaehrungszeichen=ATS\n");
+  const QByteArray alt = "[General]\nWaehrungszeichen=ATS\n";
+  SpeicherIn(Ordner.path(), &alt);
   Einstellungswerte = {QString(4000, 'x'), "1", "2", "3", "4"};
   TDialogBeantworter boxen;
-  // A write that breaks off half-way (the file size limit holds for every
-  // user, unlike permissions).
+  // A write that breaks off half-way (the file size limit holds for every user, unlike permissions).
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit vorher{};
   getrlimit(RLIMIT_FSIZE, &vorher);
@@ -150,18 +132,20 @@ TEST_F(Speicher, MisslungenesSchreibenLaesstDenAltenSpeicherStehen) {
   setrlimit(RLIMIT_FSIZE, &eng);
   SaveSettings();
   setrlimit(RLIMIT_FSIZE, &vorher);
-  EXPECT_EQ(SpeicherLesen(), "[General]\nWaehrungszeichen=ATS\n");
+  QFile datei(Datei());
+  ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+  EXPECT_EQ(datei.readAll(), alt);
   EXPECT_TRUE(boxen.Boxen.isEmpty());
-  // Nothing of the attempt is left behind.
+  // Nothing of the attempt is left behind, and the next attempt with room to write succeeds.
   EXPECT_EQ(QDir(Ordner.path() + "/Merovin").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"Tesselo.conf"});
-  // The next attempt with room to write succeeds.
   SaveSettings();
   EXPECT_EQ(Gespeichert(Datei()).value("Waehrungszeichen"), QString(4000, 'x'));
 }
 
 TEST_F(Speicher, EineFremdeSperreHaeltDasProgrammNichtAuf) {
-  SpeicherSchreiben("[General]\nWaehrungszeichen=ATS\n");
+  const QByteArray alt = "[General]\nWaehrungszeichen=ATS\n";
+  SpeicherIn(Ordner.path(), &alt);
   ASSERT_TRUE(QDir().mkpath(Datei() + ".lock"));
   Einstellungswerte = Vorgabewerte();
   QElapsedTimer uhr;
@@ -179,125 +163,82 @@ class Dialog : public MitEigenemSpeicher {
     dlg = fmEinstellungen;
     boxen.AndereDialogeSchliessen = false;
   }
-  void Oeffnen() {
+  void Oeffnen(bool aktien = false) {
     Aktivieren(dlg);
     ASSERT_TRUE(dlg->isVisible());
+    if (aktien) Finde<QTabWidget>(dlg, "PageControl1")->setCurrentWidget(Finde(dlg, "TabSheet2"));
   }
   QLineEdit* Feld(const char* name) { return Finde<QLineEdit>(dlg, name); }
   QPushButton* Knopf(const char* name) { return Finde<QPushButton>(dlg, name); }
-  void SeiteAktien() {
-    auto* seiten = Finde<QTabWidget>(dlg, "PageControl1");
-    seiten->setCurrentWidget(Finde<QWidget>(dlg, "TabSheet2"));
-  }
   QDialog* dlg = nullptr;
   TDialogBeantworter boxen;
 };
 
-TEST_F(Dialog, ZeigtDenDatensatzUndBeginntAufAllgemein) {
-  Einstellungswerte = {"EUR", "1", "2", "3", "4"};
-  Oeffnen();
-  EXPECT_EQ(dlg->windowTitle(), "Programmeinstellungen");
-  EXPECT_EQ(Finde<QTabWidget>(dlg, "PageControl1")->currentWidget()->objectName(), "TabSheet1");
+TEST_F(Dialog, ZeigtDenDatensatzUndAbbrechenAendertNichts) {
+  Einstellungswerte = Vorgabewerte();
+  Einstellungswerte.Mindestgebuehr = "1";
+  Oeffnen(true);
   QStringList t;
   for (const char* n : {"Edit5", "Edit1", "Edit2", "Edit3", "Edit4"}) t << Feld(n)->text();
-  EXPECT_EQ(t, (QStringList{"EUR", "1", "2", "3", "4"}));
-  EXPECT_EQ(Finde<QLabel>(dlg, "Label83")->text(), "EUR");
-  EXPECT_EQ(Finde<QLabel>(dlg, "Label84")->text(), "EUR");
-  EXPECT_TRUE(Knopf("BitBtn1")->isDefault());
-  // Escape does not abort.
-  QTest::keyClick(Feld("Edit5"), Qt::Key_Escape);
-  EXPECT_TRUE(dlg->isVisible());
-  Knopf("BitBtn2")->click();
-  EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(dlg->result(), QDialog::Rejected);
-}
-
-TEST_F(Dialog, OkSpeichertUndZeigtDasWaehrungszeichen) {
-  auto* seiten = Finde<QTabWidget>(fmStart, "PageControl1");
-  seiten->setCurrentWidget(Finde<QWidget>(fmStart, "eZi_TabSheet"));
-  auto* frage = Finde<QLabel>(fmStart, "eZi_FrageLabel");
-  ASSERT_TRUE(frage->text().contains("DM"));
-  Oeffnen();
+  EXPECT_EQ(t, (QStringList{"DM", "1", "20,00", "0,450", "0,08"}));
   Eintippen(Feld("Edit5"), "EUR");
-  Knopf("BitBtn1")->click();
-  EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(dlg->result(), QDialog::Accepted);
-
-  for (QLabel* l : fmStart->Waehrungslabels()) EXPECT_EQ(l->text(), "EUR") << l->objectName().toStdString();
-  EXPECT_TRUE(frage->text().contains("EUR"));
-  EXPECT_FALSE(frage->text().contains("DM"));
-  EXPECT_EQ(Finde<QLabel>(fmStart, "Label80")->text(), "EUR");
-
-  const auto roh = Gespeichert(Datei());
-  EXPECT_EQ(roh.size(), 5);
-  EXPECT_EQ(roh.value("Waehrungszeichen"), "EUR");
-  EXPECT_EQ(roh.value("Grundgebuehr"), "20,00");
-  EXPECT_TRUE(boxen.Boxen.isEmpty());
-}
-
-TEST_F(Dialog, AbbrechenAendertNichts) {
-  Oeffnen();
-  Eintippen(Feld("Edit5"), "EUR");
-  SeiteAktien();
   Eintippen(Feld("Edit2"), "99");
+  QTest::keyClick(Feld("Edit2"), Qt::Key_Escape);  // Escape does not abort
+  ASSERT_TRUE(dlg->isVisible());
   Knopf("BitBtn2")->click();
-  EXPECT_EQ(Texte(Einstellungswerte), Texte(Vorgabewerte()));
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(Einstellungswerte.Waehrungszeichen, "DM");
+  EXPECT_EQ(Einstellungswerte.Grundgebuehr, "20,00");
   EXPECT_FALSE(QFileInfo::exists(Datei()));
-  for (QLabel* l : fmStart->Waehrungslabels()) EXPECT_EQ(l->text(), "DM");
+  WaehrungUeberall("DM");
   Oeffnen();
   EXPECT_EQ(Feld("Edit5")->text(), "DM");
   EXPECT_EQ(Feld("Edit2")->text(), "20,00");
-  // The page last shown stays.
-  EXPECT_EQ(Finde<QTabWidget>(dlg, "PageControl1")->currentWidget()->objectName(), "TabSheet2");
   Knopf("BitBtn2")->click();
 }
 
-TEST_F(Dialog, TabFormatiertEnterBestaetigtSofort) {
-  Oeffnen();
-  SeiteAktien();
-  Eintippen(Feld("Edit2"), "25");
-  QTest::keyClick(Feld("Edit2"), Qt::Key_Tab);
-  EXPECT_EQ(Feld("Edit2")->text(), "25,00 ");
-  EXPECT_EQ(QApplication::focusWidget(), Feld("Edit3"));
-  Eintippen(Feld("Edit3"), "1,5");
-  QTest::keyClick(Feld("Edit3"), Qt::Key_Tab);
-  EXPECT_EQ(Feld("Edit3")->text(), "1,500 ");
-
-  Eintippen(Feld("Edit2"), "30");
-  QTest::keyClick(Feld("Edit2"), Qt::Key_Return);
-  EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(dlg->result(), QDialog::Accepted);
-  EXPECT_EQ(Einstellungswerte.Grundgebuehr, "30");
-  EXPECT_EQ(Einstellungswerte.Gebuehr, "1,500 ");
-  EXPECT_EQ(Gespeichert(Datei()).value("Grundgebuehr"), "30");
-  EXPECT_TRUE(boxen.Boxen.isEmpty());
-}
-
-TEST_F(Dialog, UnlesbareGebuehrMeldetUndBleibtImFeld) {
-  Oeffnen();
-  SeiteAktien();
-  Eintippen(Feld("Edit1"), "abc");
-  QTest::keyClick(Feld("Edit1"), Qt::Key_Tab);
-  Warten(50);
-  ASSERT_EQ(boxen.Boxen.size(), 1);
-  EXPECT_EQ(boxen.Boxen[0].Text, "\"abc\" ist ein ungültiger Wert.");
-  EXPECT_EQ(Feld("Edit1")->text(), "abc");
-  EXPECT_EQ(dlg->focusWidget(), Feld("Edit1"));
-  // Confirming keeps the text as it stands.
-  QTest::keyClick(Feld("Edit1"), Qt::Key_Return);
-  EXPECT_EQ(Einstellungswerte.Mindestgebuehr, "abc");
-}
-
-TEST_F(Dialog, NeueGebuehrenErstNachNeustartAufDerAktienseite) {
-  Oeffnen();
-  SeiteAktien();
+TEST_F(Dialog, OkSpeichertZeigtDasWaehrungszeichenUndGebuehrenNachNeustart) {
+  Finde<QTabWidget>(fmStart, "PageControl1")->setCurrentWidget(Finde(fmStart, "eZi_TabSheet"));
+  auto* frage = Finde<QLabel>(fmStart, "eZi_FrageLabel");
+  ASSERT_TRUE(frage->text().contains("DM"));
+  Oeffnen(true);
+  Eintippen(Feld("Edit5"), "EUR");
   Eintippen(Feld("Edit2"), "7,50");
   Knopf("BitBtn1")->click();
+  EXPECT_EQ(dlg->result(), QDialog::Accepted);
+  WaehrungUeberall("EUR");
+  EXPECT_TRUE(frage->text().contains("EUR"));
+  EXPECT_FALSE(frage->text().contains("DM"));
+  const auto roh = Gespeichert(Datei());
+  EXPECT_EQ(roh.size(), 5);
+  EXPECT_EQ(roh.value("Waehrungszeichen"), "EUR");
+  EXPECT_TRUE(boxen.Boxen.isEmpty());
+  // The share page takes new fees only at the next start.
   EXPECT_EQ(AktGebuehren()[1], "20,00");
   qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
   Einstellungswerte = {};
   Starten();
   EXPECT_EQ(AktGebuehren()[1], "7,50");
+}
+
+TEST_F(Dialog, TabFormatiertEnterBestaetigtUnlesbaresMeldet) {
+  Oeffnen(true);
+  Eintippen(Feld("Edit2"), "25");
+  QTest::keyClick(Feld("Edit2"), Qt::Key_Tab);
+  EXPECT_EQ(Feld("Edit2")->text(), "25,00 ");
+  EXPECT_EQ(QApplication::focusWidget(), Feld("Edit3"));
+  Eintippen(Feld("Edit1"), "abc");
+  QTest::keyClick(Feld("Edit1"), Qt::Key_Tab);
+  Warten(50);
+  ASSERT_EQ(boxen.Boxen.size(), 1);
+  EXPECT_EQ(boxen.Boxen[0].Text, "\"abc\" ist ein ungültiger Wert.");
+  EXPECT_EQ(dlg->focusWidget(), Feld("Edit1"));
+  // Enter confirms at once, keeping the texts as they stand.
+  QTest::keyClick(Feld("Edit1"), Qt::Key_Return);
+  EXPECT_EQ(dlg->result(), QDialog::Accepted);
+  EXPECT_EQ(Einstellungswerte.Mindestgebuehr, "abc");
+  EXPECT_EQ(Einstellungswerte.Grundgebuehr, "25,00 ");
+  EXPECT_EQ(Gespeichert(Datei()).value("Mindestgebuehr"), "abc");
 }
 
 }  // namespace
