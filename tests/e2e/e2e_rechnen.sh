@@ -48,8 +48,11 @@ done
 
 if command -v import >/dev/null 2>&1; then
   mkdir -p "$AUSGABE"
-  import -window root "$AUSGABE/e2e-einfache-zinsrechnung.png" ||
+  if import -window root "$AUSGABE/e2e-einfache-zinsrechnung.png"; then
+    echo "Bildschirmfoto: $AUSGABE/e2e-einfache-zinsrechnung.png"
+  else
     fehlschlag "Bildschirmfoto nicht gespeichert"
+  fi
 else
   echo "NOTE: 'import' (imagemagick) fehlt, kein Bildschirmfoto"
 fi
@@ -70,4 +73,4 @@ if [ "$FEHLER" != 0 ]; then
   cat "$LOG"
   exit 1
 fi
-echo "OK: gerechnet, Bildschirmfoto $AUSGABE/e2e-einfache-zinsrechnung.png, sauber beendet"
+echo "OK: gerechnet und sauber beendet"
