@@ -15,8 +15,7 @@ const QString NotizZiZiE = QStringLiteral(
     "\nDabei erfolgt die Zinsgutschrift jeweils am Jahresende, also unter Berücksichtigung des Zinseszinseffektes.");
 
 // Distinct texts per slot, so a slot mixed up shows in the sentence.
-const Texte Slots = {QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3"), QStringLiteral("T4"),
-                     QStringLiteral("T5"), QStringLiteral("T6"), QStringLiteral("T7"), QStringLiteral("T8")};
+const Texte Slots = {u"T1"_qs, u"T2"_qs, u"T3"_qs, u"T4"_qs, u"T5"_qs, u"T6"_qs, u"T7"_qs, u"T8"_qs};
 
 struct Fall {
   const char* Seite;
@@ -57,43 +56,25 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"MWST", 2, u"Wieviel Mehrwertsteuer (in DM) fällt auf den Nettobetrag von T1 DM bei einem Steuersatz "
                         u"von T2 % an?"_qs}));
 
-TEST(FrageText, LeereTexteLesenSichAlsX) {
+TEST(FrageText, TexteUndWaehrungBleibenWieSieSind) {
+  // Empty texts read as "x".
   EXPECT_EQ(FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
             u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
                 NotizEZi);
-}
-
-TEST(FrageText, TexteBleibenUnveraendert) {
-  // Blanks stay blanks, a money text keeps its trailing blank (two blanks before
-  // the symbol), and template-like braces typed by the user are not expanded.
-  Texte t;
-  t[0] = QStringLiteral("1.000,00 ");
-  t[1] = QStringLiteral("  ");
-  t[2] = QStringLiteral("{W}");
-  t[3] = QStringLiteral("{1}");
-  EXPECT_EQ(FrageText(QStringLiteral("ZiZiE"), 3, t, QStringLiteral("DM")),
-            u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  DM zu    % "
+  // Blanks stay blanks, a money text keeps its trailing blank, typed braces are not expanded, the symbol is
+  // the one of the settings.
+  const Texte t = {QStringLiteral("1.000,00 "), QStringLiteral("  "), QStringLiteral("{W}"), QStringLiteral("{1}")};
+  EXPECT_EQ(FrageText(QStringLiteral("ZiZiE"), 3, t, QStringLiteral("EUR")),
+            u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
             u"anlege? "_qs + NotizZiZiE);
-}
-
-TEST(FrageText, WaehrungszeichenDerEinstellungen) {
-  Texte t;
-  t[0] = QStringLiteral("100,00 ");
-  t[1] = QStringLiteral("16,000 ");
-  EXPECT_EQ(FrageText(QStringLiteral("MWST"), 2, t, QStringLiteral("EUR")),
-            u"Wieviel Mehrwertsteuer (in EUR) fällt auf den Nettobetrag von 100,00  EUR bei einem Steuersatz von "
-            u"16,000  % an?"_qs);
   // An empty symbol is inserted as it is (not as "x").
   EXPECT_EQ(FrageText(QStringLiteral("AnnD"), 1, Slots, QString()),
             u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
 }
 
 TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {
-  const struct {
-    const char* Seite;
-    int Index;
-  } faelle[] = {{"Akt", 0}, {"Euro", 0}, {"", 0},     {"ezi", 0},   {"eZi", -1},
-                {"eZi", 4}, {"ZiZiR", 3}, {"BW", 3}, {"AnnD", 4}, {"MWST", 4}};
+  const struct { const char* Seite; int Index; } faelle[] = {
+      {"Akt", 0}, {"Euro", 0}, {"", 0}, {"ezi", 0}, {"eZi", -1}, {"eZi", 4}, {"ZiZiR", 3}, {"BW", 3}, {"MWST", 4}};
   for (const auto& f : faelle)
     EXPECT_TRUE(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")).isEmpty())
         << f.Seite << " " << f.Index;

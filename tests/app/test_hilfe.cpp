@@ -16,8 +16,6 @@
 
 namespace {
 
-const int Kontexte[] = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
-
 class Hilfe : public ::testing::Test {
  protected:
   void SetUp() override { qobject_cast<TAnwendung*>(qApp)->FensterErzeugen(); }
@@ -39,20 +37,12 @@ QStringList Verweise(const QString& datei) {
 TEST_F(Hilfe, JederKontextHatSeinThema) {
   // Each topic serves the help button of one page and F1 in the fields of the
   // next page, so it names both.
-  const struct {
-    int Kontext;
-    QStringList Begriffe;
-  } faelle[] = {
-      {0, {"Inhalt", "Annuitäten-Darlehen", "Euro"}},
-      {10, {"Rechnen", "Formel", "Drucken", "Einstellungen", "ohne Gewähr"}},
-      {20, {"Einfache Zinsrechnung", "Anfangskapital", "Endkapital", "Zinseszins Einmalzahlung"}},
-      {30, {"Zinseszins Einmalzahlung", "Rate", "Zahlungsweise", "vierteljährlich"}},
-      {40, {"Zinseszins Ratenzahlung", "Barwert/Kapital", "Rente"}},
-      {50, {"Barwert-/ Rentenrechnung", "Laufzeit"}},
-      {60, {"Annuitäten-Darlehen", "Restschuld", "AnnD-Rate", "Tilgung"}},
-      {70, {"Mehrwertsteuer", "Nettobetrag", "Bruttobetrag"}},
-      {80, {"Aktien", "Maklergebühr", "Mindestgebühr", "Gewinnschwelle"}},
-      {90, {"Euro", "1,95583", "1.936,27"}},
+  const struct { int Kontext; QStringList Begriffe; } faelle[] = {
+      {0, {"Inhalt", "Annuitäten-Darlehen"}},        {10, {"Rechnen", "ohne Gewähr"}},
+      {20, {"Einfache Zinsrechnung", "Zinseszins Einmalzahlung"}}, {30, {"Zinseszins Einmalzahlung", "Zahlungsweise"}},
+      {40, {"Zinseszins Ratenzahlung", "Barwert/Kapital"}}, {50, {"Barwert-/ Rentenrechnung", "Laufzeit"}},
+      {60, {"Annuitäten-Darlehen", "Restschuld"}},      {70, {"Mehrwertsteuer", "Bruttobetrag"}},
+      {80, {"Aktien", "Gewinnschwelle"}},               {90, {"Euro", "1,95583"}},
       {100, {"Ordalin"}},
   };
   for (const auto& fall : faelle) {
@@ -62,34 +52,22 @@ TEST_F(Hilfe, JederKontextHatSeinThema) {
     EXPECT_EQ(Hilfefenster()->Kontext(), fall.Kontext);
     for (const QString& b : fall.Begriffe) EXPECT_TRUE(Text().contains(b)) << b.toStdString();
   }
-}
-
-TEST_F(Hilfe, UnbekannterKontextZeigtDenInhalt) {
-  HilfeZeigen(30);
-  for (int k : {-1, 5, 25, 110, 1000}) {
+  // An unknown context shows the contents.
+  for (int k : {-1, 25, 110}) {
     HilfeZeigen(k);
-    EXPECT_EQ(Hilfefenster()->Kontext(), 0) << k;
     EXPECT_EQ(Hilfefenster()->Browser()->source(), THilfeFenster::ThemaUrl(0)) << k;
+    EXPECT_EQ(Hilfefenster()->Kontext(), 0) << k;
   }
 }
 
-TEST_F(Hilfe, EinFensterNichtModal) {
+TEST_F(Hilfe, EinFensterNichtModalVerschwindetMitDemHauptfenster) {
   HilfeZeigen(20);
   THilfeFenster* erstes = Hilfefenster();
   HilfeZeigen(60);
   EXPECT_EQ(Hilfefenster(), erstes);
   EXPECT_TRUE(erstes->isVisible());
-  EXPECT_TRUE(erstes->isWindow());
-  EXPECT_FALSE(erstes->isModal());
-  EXPECT_EQ(erstes->windowTitle(), QStringLiteral("Kalvora – Hilfe"));
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(erstes->Kontext(), 60);
-  EXPECT_EQ(erstes->findChildren<QTextBrowser*>().size(), 1);
-}
-
-TEST_F(Hilfe, VerschwindetMitDemHauptfenster) {
-  HilfeZeigen(10);
-  ASSERT_NE(Hilfefenster(), nullptr);
   qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
   EXPECT_EQ(Hilfefenster(), nullptr);
   qobject_cast<TAnwendung*>(qApp)->FensterErzeugen();
@@ -101,15 +79,12 @@ TEST_F(Hilfe, VerschwindetMitDemHauptfenster) {
 TEST_F(Hilfe, InhaltVerweistAufAlleThemenUndKeinVerweisIstTot) {
   QSet<QString> vomInhalt;
   for (const QString& z : Verweise(QStringLiteral("inhalt.html"))) vomInhalt.insert(z);
-  for (int k : Kontexte) EXPECT_TRUE(vomInhalt.contains(THilfeFenster::ThemaUrl(k).fileName())) << k;
-
-  for (int k : {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}) {
+  for (int k = 0; k <= 100; k += 10) {
     const QString datei = THilfeFenster::ThemaUrl(k).fileName();
+    EXPECT_TRUE(k == 0 || vomInhalt.contains(datei)) << k;
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/") + datei)) << datei.toStdString();
-    for (const QString& z : Verweise(datei)) {
-      if (z.isEmpty()) continue;
-      EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/") + z)) << datei.toStdString() << " -> " << z.toStdString();
-    }
+    for (const QString& z : Verweise(datei))
+      EXPECT_TRUE(z.isEmpty() || QFile::exists(":/hilfe/" + z)) << datei.toStdString() << " -> " << z.toStdString();
   }
 }
 
@@ -145,20 +120,10 @@ TEST_F(Hilfe, F1ImFeldOeffnetDessenKontext) {
   EXPECT_EQ(b->text(), QStringLiteral("12"));
 }
 
-TEST(Bilder, SvgSindGueltigUndRichtigBemessen) {
-  const struct {
-    const char* Pfad;
-    QSize Groesse;
-  } bilder[] = {
-      {":/bilder/kalvora.svg", {250, 220}},  {":/icons/kalvora.svg", {64, 64}},
-      {":/glyphen/rechnen.svg", {16, 16}},   {":/glyphen/formel.svg", {16, 16}},
-      {":/glyphen/drucken.svg", {16, 16}},   {":/glyphen/info.svg", {16, 16}},
-  };
-  for (const auto& b : bilder) {
-    QSvgRenderer r{QString::fromLatin1(b.Pfad)};
-    EXPECT_TRUE(r.isValid()) << b.Pfad;
-    EXPECT_EQ(r.defaultSize(), b.Groesse) << b.Pfad;
-  }
+TEST(Bilder, SvgSindGueltig) {
+  for (const char* pfad : {":/bilder/kalvora.svg", ":/icons/kalvora.svg", ":/glyphen/rechnen.svg",
+                           ":/glyphen/formel.svg", ":/glyphen/drucken.svg", ":/glyphen/info.svg"})
+    EXPECT_TRUE(QSvgRenderer(QString::fromLatin1(pfad)).isValid()) << pfad;
 }
 
 }  // namespace
