@@ -41,7 +41,9 @@ TEST_F(AktTest, AbrechnungUndGewinnschwelle) {
     EXPECT_EQ(s.Runden, f.Runden);
     // The found price covers the cost, the one before it does not.
     EXPECT_FALSE(gesamt > Akt::VerkaufGesamt(Akt::Gebuehren(f.E.S * s.Kurs, f.E)));
-    if (s.Runden > 1) EXPECT_TRUE(gesamt > Akt::VerkaufGesamt(Akt::Gebuehren(f.E.S * (s.Kurs - Ext(0.01L)), f.E)));
+    if (s.Runden > 1) {
+      EXPECT_TRUE(gesamt > Akt::VerkaufGesamt(Akt::Gebuehren(f.E.S * (s.Kurs - Ext(0.01L)), f.E)));
+    }
   }
   // The minimum fee replaces only a smaller computed fee (here 1000 * 1 % + 5 = 15).
   for (const auto& [Gmin, B] : {std::pair{14.99L, "15,00 "}, {15.0L, "15,00 "}, {15.01L, "15,01 "}})

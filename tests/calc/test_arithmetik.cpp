@@ -61,7 +61,9 @@ TEST(Mathe, PowerLog10RootRandfaelle) {
   for (const auto& f : faelle) {
     double wert = 0;
     EXPECT_EQ(Fehlerart([&] { wert = f.rechnung(); }), f.fehler) << f.name;
-    if (!*f.fehler) EXPECT_NEAR(wert, f.wert, std::abs(f.wert) * 4e-16) << f.name;
+    if (!*f.fehler) {
+      EXPECT_NEAR(wert, f.wert, std::abs(f.wert) * 4e-16) << f.name;
+    }
   }
   // Whole results are exact: ZiZiR and BW rely on 1^n - 1 being exactly 0.
   EXPECT_EQ(Power(1, 123.456), 1.0);

@@ -134,9 +134,10 @@ TEST(Gegenprobe, AnnuitaetWieTilgungsplan) {
         long double schuld = K0;
         for (int periode = 1; periode <= m * jahre; ++periode) {
           schuld = schuld * (1 + i) - R;
-          if (periode % 7 == 0)
+          if (periode % 7 == 0) {
             EXPECT_NEAR(double(AnnD::Restschuld(K0, p, periode / m, periode % m * 12 / m, R, m).Wert()),
                         double(schuld), 1e-6) << m << ' ' << double(p) << ' ' << periode;
+          }
         }
         EXPECT_NEAR(double(R * (1 - std::pow(1 + i, -m * jahre)) / i), double(K0), 1e-6);
         EXPECT_NEAR(double(AnnD::Darlehenshoehe(R, p, jahre, 0, m).Wert()), double(K0), 1e-6);
