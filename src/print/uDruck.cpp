@@ -112,8 +112,10 @@ void TfrmDruckVorschau::Button4Click() {
 }
 
 QString TfrmDruckVorschau::StandardPdfDatei() {
+  // A documents folder that does not exist would let the dialog open wherever
+  // it was last, so the home folder stands in for it.
   QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (ordner.isEmpty()) ordner = QDir::homePath();
+  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
   return QDir(ordner).filePath(QStringLiteral("Kalvora-Bericht.pdf"));
 }
 

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -46,6 +48,19 @@ class TDruckerZustand {
  private:
   QPrinter::OutputFormat FFormat;
   QString FDatei;
+};
+
+// Points the home folder at an empty temporary one, so that file dialogs
+// neither browse nor remember the real home.
+class TLeeresHeim {
+ public:
+  TLeeresHeim() : FAlt(qgetenv("HOME")) { qputenv("HOME", FOrdner.path().toUtf8()); }
+  ~TLeeresHeim() { qputenv("HOME", FAlt); }
+  QString Pfad() const { return FOrdner.path(); }
+
+ private:
+  QTemporaryDir FOrdner;
+  QByteArray FAlt;
 };
 
 QString PdfText(const QString& datei) {
@@ -281,6 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
   TDruckerZustand zustand;
+  TLeeresHeim heim;
   Printer().setOutputFileName(QString());
   Seite(Seiten::MWST);
   Klick("btbtnDruck");
@@ -301,8 +317,10 @@ TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
   antworten.AndereDialogeSchliessen = false;
   QTimer waehler;
   waehler.setInterval(5);
+  QString vorschlag;
   QObject::connect(&waehler, &QTimer::timeout, [&] {
     if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      vorschlag = dialog->selectedFiles().value(0);
       dialog->selectFile(datei);
       static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides accept()
     }
@@ -310,6 +328,8 @@ TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
   waehler.start();
   Klick("BitBtn1");
   waehler.stop();
+  // Without a documents folder the home folder is offered.
+  EXPECT_EQ(vorschlag, QDir(heim.Pfad()).filePath(QStringLiteral("Kalvora-Bericht.pdf")));
   EXPECT_TRUE(antworten.Boxen.isEmpty());
   EXPECT_TRUE(PdfText(datei).contains(QStringLiteral("Mehrwertsteuer")));
 }
@@ -317,17 +337,24 @@ TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
 TEST_F(Vorschau, UnbeschreibbareDateiWirdGemeldetUndNichtBehalten) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
   TDruckerZustand zustand;
+  TLeeresHeim heim;
   Printer().setOutputFileName(QString());
   Seite(Seiten::eZi);
   Klick("btbtnDruck");
 
+  // A folder that is a file cannot take the report, not even for root.
+  QTemporaryDir ordner;
+  QFile kein(ordner.filePath(QStringLiteral("kein-ordner")));
+  ASSERT_TRUE(kein.open(QIODevice::WriteOnly));
+  kein.close();
+  const QString datei = ordner.filePath(QStringLiteral("kein-ordner/bericht.pdf"));
   TDialogBeantworter antworten;
   antworten.AndereDialogeSchliessen = false;
   QTimer waehler;
   waehler.setInterval(5);
   QObject::connect(&waehler, &QTimer::timeout, [&] {
     if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-      dialog->selectFile(QStringLiteral("/proc/kalvora-bericht.pdf"));
+      dialog->selectFile(datei);
       static_cast<QDialog*>(dialog)->accept();
     }
   });
