@@ -17,59 +17,46 @@ const QString NotizZiZiE = QStringLiteral(
 // Distinct texts per slot, so a slot mixed up shows in the sentence.
 const Texte Slots = {u"T1"_qs, u"T2"_qs, u"T3"_qs, u"T4"_qs, u"T5"_qs, u"T6"_qs, u"T7"_qs, u"T8"_qs};
 
-struct Fall {
-  const char* Seite;
-  int Index;
-  QString Erwartet;
-};
-
-void PrintTo(const Fall& f, std::ostream* os) { *os << f.Seite << " " << f.Index; }
-
-class FrageTextVorlagen : public ::testing::TestWithParam<Fall> {};
-
-TEST_P(FrageTextVorlagen, SetztDieTexteAnIhreStelle) {
-  const Fall& f = GetParam();
-  EXPECT_EQ(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")), f.Erwartet);
-}
-
 // One template of each page; the others share their slots and pieces.
-INSTANTIATE_TEST_SUITE_P(
-    AlleSeiten, FrageTextVorlagen,
-    ::testing::Values(
-        Fall{"eZi", 0,
-             u"Wieviel muß ich anlegen, um bei einem Zinssatz von T2 % nach T3 Jahren, T4 Monaten ein "
-             u"Gesamtguthaben von T5 DM zu erhalten?"_qs + NotizEZi},
-        Fall{"ZiZiE", 2,
-             u"Wie lange muß mein Kapital von T1 DM bei einem Zinssatz von T2 % liegen bleiben, um am Ende T5 DM "
-             u"Gesamtguthaben zu haben? "_qs + NotizZiZiE},
-        // No currency symbol after the last amount here.
-        Fall{"ZiZiR", 1,
-             u"Wie lange muß ich T2 einen Betrag von T1 DM einzahlen, um bei einem Zinssatz von T3 % ein Guthaben "
-             u"von T6 zu erhalten?"_qs},
-        Fall{"BW", 0,
-             u"Wieviel kann ich T2 von meinem Konto als \"Rente\" abheben, wenn das gesamte Guthaben von T6 DM "
-             u"nach T4 Jahren, T5 Monaten vollständig aufgebraucht sein soll und ich T3 % Zinsen bekomme?"_qs},
-        Fall{"AnnD", 3,
-             u"Wie hoch beläuft sich meine Schuld nach T7 Jahren, T8 Monaten, wenn ich ein Darlehen über T1 DM zu "
-             u"T2 % Zins aufnehmen und T6 T5 DM zurückbezahle?"_qs},
-        // The tax amount is computed from net amount and rate; the gross field is unused there.
-        Fall{"MWST", 2, u"Wieviel Mehrwertsteuer (in DM) fällt auf den Nettobetrag von T1 DM bei einem Steuersatz "
-                        u"von T2 % an?"_qs}));
+TEST(FrageText, SetztDieTexteAnIhreStelle) {
+  const struct { const char* Seite; int Index; QString Erwartet; } faelle[] = {
+      {"eZi", 0,
+       u"Wieviel muß ich anlegen, um bei einem Zinssatz von T2 % nach T3 Jahren, T4 Monaten ein "
+       u"Gesamtguthaben von T5 DM zu erhalten?"_qs + NotizEZi},
+      {"ZiZiE", 2,
+       u"Wie lange muß mein Kapital von T1 DM bei einem Zinssatz von T2 % liegen bleiben, um am Ende T5 DM "
+       u"Gesamtguthaben zu haben? "_qs + NotizZiZiE},
+      // No currency symbol after the last amount here.
+      {"ZiZiR", 1,
+       u"Wie lange muß ich T2 einen Betrag von T1 DM einzahlen, um bei einem Zinssatz von T3 % ein Guthaben "
+       u"von T6 zu erhalten?"_qs},
+      {"BW", 0,
+       u"Wieviel kann ich T2 von meinem Konto als \"Rente\" abheben, wenn das gesamte Guthaben von T6 DM "
+       u"nach T4 Jahren, T5 Monaten vollständig aufgebraucht sein soll und ich T3 % Zinsen bekomme?"_qs},
+      {"AnnD", 3,
+       u"Wie hoch beläuft sich meine Schuld nach T7 Jahren, T8 Monaten, wenn ich ein Darlehen über T1 DM zu "
+       u"T2 % Zins aufnehmen und T6 T5 DM zurückbezahle?"_qs},
+      // The tax amount is computed from net amount and rate; the gross field is unused there.
+      {"MWST", 2, u"Wieviel Mehrwertsteuer (in DM) fällt auf den Nettobetrag von T1 DM bei einem Steuersatz "
+       u"von T2 % an?"_qs}};
+  for (const auto& f : faelle)
+    EXPECT_EQ(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")), f.Erwartet) << f.Seite;
+}
 
 TEST(FrageText, TexteUndWaehrungBleibenWieSieSind) {
   // Empty texts read as "x".
   EXPECT_EQ(FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
-            u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
-                NotizEZi);
+          u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
+              NotizEZi);
   // Blanks stay blanks, a money text keeps its trailing blank, typed braces are not expanded, the symbol is
   // the one of the settings.
   const Texte t = {QStringLiteral("1.000,00 "), QStringLiteral("  "), QStringLiteral("{W}"), QStringLiteral("{1}")};
   EXPECT_EQ(FrageText(QStringLiteral("ZiZiE"), 3, t, QStringLiteral("EUR")),
-            u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
-            u"anlege? "_qs + NotizZiZiE);
+          u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
+          u"anlege? "_qs + NotizZiZiE);
   // An empty symbol is inserted as it is (not as "x").
   EXPECT_EQ(FrageText(QStringLiteral("AnnD"), 1, Slots, QString()),
-            u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
+          u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
 }
 
 TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {
@@ -77,7 +64,7 @@ TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {
       {"Akt", 0}, {"Euro", 0}, {"", 0}, {"ezi", 0}, {"eZi", -1}, {"eZi", 4}, {"ZiZiR", 3}, {"BW", 3}, {"MWST", 4}};
   for (const auto& f : faelle)
     EXPECT_TRUE(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")).isEmpty())
-        << f.Seite << " " << f.Index;
+      << f.Seite << " " << f.Index;
 }
 
 }  // namespace
