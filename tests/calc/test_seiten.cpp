@@ -29,8 +29,6 @@ TEST_F(Seiten, BeispielrechnungenJeSeite) {
       {"eZi Anfangskapital", [] { return Betrag(eZi::Anfangskapital(1125, 5, 2, 6)); }, "1.000,00 "},
       {"eZi Zinssatz", [] { return Betrag(eZi::Zinssatz(1000, 1125, 2, 6), 18, 3); }, "5,000 "},
       {"eZi Laufzeit", [] { return Termin(eZi::Laufzeit(1000, 5, 1125)); }, "2 |6,0 "},
-      {"eZi Uebertrag", [] { return Termin(eZi::Laufzeit(1000, 10, 1399.99L)); }, "4 |0,0 "},
-      {"eZi kein Uebertrag", [] { return Termin(eZi::Laufzeit(1000, 10, 1399.25L)); }, "3 |12,0 "},
       {"eZi negativ", [] { return Termin(eZi::Laufzeit(1000, 5, 875)); }, "-2 |-6,0 "},
       {"ZiZiE Endkapital", [] { return Betrag(ZiZiE::Endkapital(1000, 5, 10, 0)); }, "1.628,89 "},
       {"ZiZiE Anfangskapital", [] { return Betrag(ZiZiE::Anfangskapital(1628.89L, 5, 10, 0)); }, "1.000,00 "},
@@ -49,7 +47,6 @@ TEST_F(Seiten, BeispielrechnungenJeSeite) {
       {"BW Rate monatlich", [] { return Betrag(BW::Rate(100000, 6, 20, 0, 12)); }, "707,09 "},
       {"BW Barwert", [] { return Betrag(BW::Barwert(500, 6, 20, 0, 12), 15); }, "70.712,06 "},
       {"BW Laufzeit", [] { return Termin(BW::Laufzeit(500, 6, 50000, 12)); }, "11 |5,4 "},
-      {"BW ohne Laufzeit", [] { return Betrag(BW::Barwert(500, 6, 0, 0, 12), 15); }, "0,00 "},
       {"AnnD Rate", [] { return Betrag(AnnD::Rate(100000, 6, 10, 0, 12)); }, "1.110,21 "},
       {"AnnD Darlehenshoehe", [] { return Betrag(AnnD::Darlehenshoehe(1110.21L, 6, 10, 0, 12)); }, "100.000,45 "},
       {"AnnD Laufzeit mit Uebertrag", [] { return Termin(AnnD::Laufzeit(100000, 6, 1110.21L, 12)); }, "10 |0,0 "},
@@ -62,7 +59,6 @@ TEST_F(Seiten, BeispielrechnungenJeSeite) {
       {"MWST Netto", [] { return Paar(MWST::Netto(116, 16), 2); }, "100,00 |16,00 "},
       {"MWST Prozent", [] { return Paar(MWST::Prozent(116, 100), 3); }, "16,000 |16,00 "},
       {"MWST Netto gerundet", [] { return Paar(MWST::Netto(100, 16), 2); }, "86,21 |13,79 "},
-      {"MWST Steuer", [] { return Betrag(MWST::Steuer(100, 16), 15); }, "16,00 "},
       {"MWST negativ", [] { return Paar(MWST::Prozent(90, 100), 3); }, "-10,000 |-10,00 "},
   };
   for (const auto& f : faelle) EXPECT_EQ(f.ergebnis(), QString::fromUtf8(f.text)) << f.name;
@@ -119,7 +115,6 @@ TEST(Seitenfehler, Fehlerarten) {
       {"MWST Netto B = 0, P = -100", [] { MWST::Netto(0, -100); }, "InvalidOp"},
       {"MWST Prozent N = 0", [] { MWST::Prozent(116, 0); }, "ZeroDivide"},
       {"MWST Prozent B = N = 0", [] { MWST::Prozent(0, 0); }, "InvalidOp"},
-      {"Laufzeit jenseits 64 Bit", [] { LaufzeitZerlegen(eZi::Laufzeit(1, 1e-30L, 2)); }, "InvalidOp"},
   };
   for (const auto& f : faelle) EXPECT_EQ(Fehlerart(f.rechnung), f.fehler) << f.name;
 }
