@@ -1,12 +1,10 @@
 #pragma once
-// Shared set-up of the page printer tests: the program-wide printer either
-// unreachable (fallback metrics) or printing into a PDF file.
+// The program-wide printer either unreachable (fallback metrics) or printing into a PDF file.
 #include <gtest/gtest.h>
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -20,16 +18,6 @@ inline void PdfDrucker(const QString& datei, int dpi = 1200) {
   Printer().setPageSize(QPageSize(QPageSize::A4));
   Printer().setPageOrientation(QPageLayout::Portrait);
   Printer().setCopyCount(1);
-}
-
-// The text of each PDF page, as pdftotext reads it.
-inline QStringList PdfSeiten(const QString& datei) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(QChar(12));
-  if (!seiten.isEmpty() && seiten.last().trimmed().isEmpty()) seiten.removeLast();
-  return seiten;
 }
 
 class PagePrinterTest : public ::testing::Test {

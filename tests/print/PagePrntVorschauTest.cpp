@@ -1,6 +1,7 @@
 // Preview arithmetic, page selection and sending pages to a PDF printer.
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,13 +27,20 @@ void Dokument(TPagePrinter& pp, int n) {
   pp.EndDoc();
 }
 
+QString PdfText(const QString& pdf, const char* art) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QString::fromLatin1(art), pdf, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // The page numbers a PDF shows, in order.
 QList<int> Seitenfolge(const QString& pdf) {
+  QStringList seiten = PdfText(pdf, "-layout").split(QChar(12));
+  if (!seiten.isEmpty() && seiten.last().trimmed().isEmpty()) seiten.removeLast();
   QList<int> folge;
-  for (const QString& s : PdfSeiten(pdf)) {
-    const QString t = s.trimmed();
-    folge << (t.startsWith(QStringLiteral("Seite ")) ? t.mid(6).toInt() : -1);
-  }
+  for (const QString& s : seiten)
+    folge << (s.trimmed().startsWith(QStringLiteral("Seite ")) ? s.trimmed().mid(6).toInt() : -1);
   return folge;
 }
 
@@ -233,11 +241,8 @@ TEST_F(PreviewTest, PagesRecordedWithoutPrinterLandOnThePdf) {
   Dokument(*pp, 1);
   PdfDrucker(Pfad("spaet.pdf"), 1200);
   ASSERT_TRUE(pp->Print());
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), Pfad("spaet.pdf"), QStringLiteral("-")});
-  p.waitForFinished(30000);
   const auto m = QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Seite</word>"))
-                     .match(QString::fromUtf8(p.readAllStandardOutput()));
+                     .match(PdfText(Pfad("spaet.pdf"), "-bbox"));
   ASSERT_TRUE(m.hasMatch());
   const double mm = 25.4 / 72;  // PDF points
   EXPECT_NEAR(m.captured(1).toDouble() * mm, 20.0, 1.0);
