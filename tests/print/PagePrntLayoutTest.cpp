@@ -300,3 +300,37 @@ TEST_F(PagePrinterTest, UnwritableTextFileFailsBeforeTheDocumentOpens) {
     EXPECT_NO_THROW(pp->setMarginTop(1));  // idle again
   }
 }
+
+TEST_F(PagePrinterTest, AlignmentSurvivesThePageBreak) {
+  const int lh = pp->LineHeight();
+  TextArea(1000, 3 * lh);
+  pp->BeginDoc();
+  pp->WriteLine(QStringLiteral("klein"));
+  // A line of twice the height no longer fits below: the page breaks inside WriteLine.
+  pp->setFont(QFont(QStringLiteral("Courier New"), 30));
+  pp->WriteLineAligned(TP::taRightJustify, QStringLiteral("rechts"));
+  pp->EndDoc();
+  ASSERT_GE(pp->PageCount(), 2);
+  const auto t = Texte(pp->Pages(2));
+  ASSERT_EQ(t.size(), 1u);
+  EXPECT_EQ(t[0].Ort.x(), pp->LeftPx() + 1000 - pp->Canvas().TextWidth(QStringLiteral("rechts")));
+  EXPECT_EQ(t[0].Ort.y(), pp->TopPx());
+}
+
+TEST_F(PagePrinterTest, ErrorInTheHeaderRestoresTheSettings) {
+  pp->setHeader(QStringLiteral("Kopf\nzwei"));  // two lines: an advance inside the header
+  pp->setTableFormat(QStringLiteral("<3"));
+  pp->setTableGrid(true);
+  bool erstesMal = true;
+  QObject::connect(pp.get(), &TP::OnNewLine, [&] {
+    if (erstesMal) {
+      erstesMal = false;
+      throw std::runtime_error("Abbruch");
+    }
+  });
+  EXPECT_THROW(pp->BeginDoc(), std::runtime_error);
+  EXPECT_EQ(pp->TableFormat(), QStringLiteral("<3"));
+  EXPECT_TRUE(pp->TableGrid());
+  EXPECT_TRUE(pp->AutoHeaderFont());
+  pp->EndDoc();
+}

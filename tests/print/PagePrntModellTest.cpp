@@ -146,3 +146,16 @@ TEST_F(PagePrinterTest, LineHeightAndFontsFollowTheDocumentFont) {
   pp->setFont(pixel);
   EXPECT_EQ(pp->Canvas().FontHeight(), 46);
 }
+
+TEST_F(PagePrinterTest, ReportFontsResolveToMetricTwins) {
+  // The report is laid out for these faces; their substitutes must measure alike.
+  for (const char* name : {"Times New Roman", "Arial", "Courier New"}) {
+    QFont f(QString::fromLatin1(name), 12);
+    pp->setFont(f);
+    const QFontInfo info(pp->Canvas().Font());
+    EXPECT_TRUE(info.family().startsWith(QStringLiteral("Liberation"))) << name << " -> " << info.family().toStdString();
+  }
+  pp->setFont(QFont(QStringLiteral("Courier New"), 10));
+  // Monospaced: ten characters are ten times one.
+  EXPECT_NEAR(pp->Canvas().TextWidth(QStringLiteral("MMMMMMMMMM")), 10 * pp->Canvas().TextWidth(QStringLiteral("M")), 5);
+}

@@ -268,3 +268,11 @@ TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
 }
 
 }  // namespace
+
+TEST_F(Vorschau, InfoImMenueVerbirgtDieVorschau) {
+  Seite(Seiten::AnnD);
+  Klick("btbtnDruck");
+  ASSERT_TRUE(frmDruckVorschau->isVisible());
+  Suche<QAction>("Info1")->trigger();
+  EXPECT_FALSE(frmDruckVorschau->isVisible());
+}
