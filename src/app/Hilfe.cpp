@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QFile>
 #include <QTextBrowser>
 
 #include "Anwendung.h"
@@ -64,6 +65,9 @@ THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window), ui(
   setObjectName(QStringLiteral("Hilfefenster"));
   QTextBrowser* b = ui->Hilfetext;
   b->setSearchPaths({QStringLiteral(":/hilfe")});
+  // One style for every topic, so the topics carry only their text.
+  QFile stil(QStringLiteral(":/hilfe/hilfe.css"));
+  if (stil.open(QIODevice::ReadOnly)) b->document()->setDefaultStyleSheet(QString::fromUtf8(stil.readAll()));
   connect(ui->InhaltSchalter, &QPushButton::clicked, this, [this] { ThemaZeigen(0); });
   connect(ui->ZurueckSchalter, &QPushButton::clicked, b, &QTextBrowser::backward);
   connect(ui->VorSchalter, &QPushButton::clicked, b, &QTextBrowser::forward);
