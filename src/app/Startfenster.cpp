@@ -214,6 +214,14 @@ void TfmStart::PageControl1Change() {
     ui->btbtnDruck->setEnabled(false);
   }
   ui->RechnenSchalter->setEnabled(seite != Seiten::Euro);
+  // The keyboard starts at the page's first control, so Tab walks its fields at once.
+  const QWidget* blatt = ui->PageControl1->currentWidget();
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+    if (blatt->isAncestorOf(w) && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+      w->setFocus(Qt::TabFocusReason);
+      break;
+    }
+  }
 }
 
 void TfmStart::Info1Click() {

@@ -23,11 +23,10 @@ fi
 fokus "$FENSTER"
 
 # The Info page is active after start; the next tab is the simple interest page.
-# No field has the focus then: the first Tab reaches the sought-quantity list,
-# the second the starting capital.
+# A new page starts at its sought-quantity list; one Tab reaches the starting capital.
 xdotool key --delay 150 ctrl+Tab
 sleep 0.5
-xdotool key --delay 150 Tab Tab
+xdotool key --delay 150 Tab
 for wert in 1000 5 2 6; do
   xdotool type --delay 60 "$wert"
   [ "$wert" = 6 ] || xdotool key Tab
