@@ -67,3 +67,13 @@ TEST_F(StartfensterTest, HilfeNachSeiteOderFeld) {
   }
   Hilfefenster()->close();
 }
+
+TEST_F(StartfensterTest, NeueSeiteBeginntBeiIhremErstenElement) {
+  const std::pair<int, const char*> faelle[] = {{1, "Gesucht1"}, {5, "AnnD_Gesucht"}, {8, "Deutschland"}};
+  for (const auto& [seite, erstes] : faelle) {
+    Seite(seite);
+    EXPECT_EQ(QApplication::focusWidget(), fm->findChild<QWidget*>(QString::fromLatin1(erstes))) << erstes;
+  }
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), W(QStringLiteral("Spanien")));
+}
