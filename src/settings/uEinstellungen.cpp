@@ -93,6 +93,16 @@ void SaveSettings() {
   // take. So the new store is drafted beside the old one, read back from
   // disk, and only a draft that holds all five texts replaces the old store
   // in one rename. Any failure leaves the old store as it was, silently.
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+  // The registry and the property lists are not INI files; their own stores
+  // write each value as a whole.
+  {
+    QSettings speicher = Speicher();
+    for (const auto& e : Einstellungen) speicher.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
+    speicher.sync();
+    return;
+  }
+#endif
   const QString ziel = QFileInfo(Speicher().fileName()).absoluteFilePath();
   const QString ordner = QFileInfo(ziel).absolutePath();
   if (!QDir().mkpath(ordner)) return;
