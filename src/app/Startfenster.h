@@ -17,6 +17,7 @@
 #include <memory>
 
 class QComboBox;
+class QColor;
 class QLabel;
 class QLineEdit;
 
@@ -78,6 +79,8 @@ class TfmStart : public QMainWindow {
   static void EingabeFrei(QLineEdit* feld);
   static void ErgebnisFeld(QLineEdit* feld);
   static void FeldGesperrt(QLineEdit* feld);
+  // A field's state colour: its base colour in every colour group.
+  static void Feldfarbe(QLineEdit* feld, const QColor& farbe);
 
   // Sought-quantity lists.
   void Gesucht1Change();

@@ -12,16 +12,6 @@
 #include "Startfenster_Seiten.h"
 #include "ui_Startfenster.h"
 
-namespace {
-
-void Hintergrund(QLineEdit* feld, const QColor& farbe) {
-  QPalette p = feld->palette();
-  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) p.setColor(gruppe, QPalette::Base, farbe);
-  feld->setPalette(p);
-}
-
-}  // namespace
-
 void TfmStart::FelderEinrichten() {
   const auto dm = {ui->KFeld, ui->KnFeld, ui->ZiZiE_KFeld, ui->ZiZiE_KnFeld, ui->ZiZiR_RFeld, ui->ZiZiR_KnFeld,
                    ui->BW_RFeld, ui->BW_BWFeld, ui->AnnD_KFeld, ui->AnnD_RFeld, ui->AnnD_KnFeld, ui->MWST_Netto,
@@ -153,22 +143,28 @@ void TfmStart::UngueltigMelden(QLineEdit* feld) {
 }
 
 void TfmStart::EingabeFrei(QLineEdit* feld) {
-  Hintergrund(feld, Qt::white);
+  Feldfarbe(feld, Qt::white);
   feld->setEnabled(true);
   feld->setReadOnly(false);
   feld->setFocusPolicy(Qt::StrongFocus);
 }
 
 void TfmStart::ErgebnisFeld(QLineEdit* feld) {
-  Hintergrund(feld, QColor(0, 255, 255));
+  Feldfarbe(feld, QColor(0, 255, 255));
   feld->setEnabled(true);
   feld->setReadOnly(true);
   feld->setFocusPolicy(Qt::NoFocus);
 }
 
 void TfmStart::FeldGesperrt(QLineEdit* feld) {
-  Hintergrund(feld, QApplication::palette().color(QPalette::Active, QPalette::Button));
+  Feldfarbe(feld, QApplication::palette().color(QPalette::Active, QPalette::Button));
   feld->setReadOnly(true);
   feld->setEnabled(false);
   feld->setFocusPolicy(Qt::NoFocus);
+}
+
+void TfmStart::Feldfarbe(QLineEdit* feld, const QColor& farbe) {
+  QPalette p = feld->palette();
+  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) p.setColor(gruppe, QPalette::Base, farbe);
+  feld->setPalette(p);
 }

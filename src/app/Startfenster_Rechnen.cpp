@@ -41,11 +41,7 @@ struct TFall {
 };
 
 void Faerben(const std::vector<QLineEdit*>& felder, const QColor& farbe) {
-  for (auto* f : felder) {
-    QPalette p = f->palette();
-    for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) p.setColor(gruppe, QPalette::Base, farbe);
-    f->setPalette(p);
-  }
+  for (auto* f : felder) TfmStart::Feldfarbe(f, farbe);
 }
 
 // A term in years as the two results years (0 decimals) and months (1 decimal).
