@@ -89,8 +89,10 @@ void TfmStart::FormCreate() {
   ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/glyphen/info.svg")));
 
   ui->RechnenSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/rechnen.svg")));
-  ui->Schalterbild->setPixmap(SvgBild(QStringLiteral(":/glyphen/formel.svg"), QSize(16, 16)));
-  ui->FormelSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/formel.svg")));
+  // The hidden glyph and the button share one icon, so the SVG is rendered once.
+  const QIcon formel(QStringLiteral(":/glyphen/formel.svg"));
+  ui->FormelSchalter->setIcon(formel);
+  ui->Schalterbild->setPixmap(formel.pixmap(16, 16));
   ui->btbtnDruck->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
   ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   // One width for all four, so that the row spreads them evenly.
@@ -204,7 +206,7 @@ void TfmStart::PageControl1Change() {
   const int seite = ui->PageControl1->currentIndex();
   if (seite != Seiten::Info) {
     ui->FormelSchalter->setText(QStringLiteral("&Formel"));
-    ui->FormelSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/formel.svg")));
+    ui->FormelSchalter->setIcon(QIcon(ui->Schalterbild->pixmap()));
     ui->FormelSchalter->setEnabled(true);
     ui->RechnenSchalter->setText(QStringLiteral("&Rechnen"));
     ui->btbtnDruck->setEnabled(true);
