@@ -420,6 +420,8 @@ class TPagePrinter : public QScrollArea {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Zoom at which the paper's extent along one direction fills the view.
+  void ZoomAlong(TDirection direction);
   void FontChanged();
   void FontRefresh();
   void ComputeLineHeight();

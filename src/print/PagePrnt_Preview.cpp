@@ -190,25 +190,23 @@ void TPagePrinter::PaintPreview(QPainter& painter) {
 
 // ---- zoom and page ---------------------------------------------------------------------------
 
-void TPagePrinter::ZoomToWidth() {
-  const int s = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-  const long long a = static_cast<long long>(viewport()->width()) - s - (static_cast<long long>(FShadowOffset) + 1) * 2;
-  // Without a printer the preview page is drawn from the paper size in screen
-  // pixels, so that is what the width has to be measured against.
-  const bool reachable = ReadPrinterMetrics().Reachable;
-  const long double p = reachable ? UnitsToPixelsX(PaperWidth()) : UnitsToScreenPixels(dirHorizontal, PaperWidth());
-  if (p <= 0) return;
-  const long double zoom = std::trunc(100.0L * a * PrinterToScreenRatio(dirHorizontal) / p);
-  setZoomPercent(static_cast<uint>(std::clamp<long double>(zoom, 1, 100000)));
-}
+void TPagePrinter::ZoomToWidth() { ZoomAlong(dirHorizontal); }
 
-void TPagePrinter::ZoomToHeight() {
+void TPagePrinter::ZoomToHeight() { ZoomAlong(dirVertical); }
+
+void TPagePrinter::ZoomAlong(TDirection direction) {
+  const bool horizontal = direction == dirHorizontal;
   const int s = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-  const long long a = static_cast<long long>(viewport()->height()) - s - (static_cast<long long>(FShadowOffset) + 1) * 2;
-  const bool reachable = ReadPrinterMetrics().Reachable;
-  const long double p = reachable ? UnitsToPixelsY(PaperHeight()) : UnitsToScreenPixels(dirVertical, PaperHeight());
+  const long long a = static_cast<long long>(horizontal ? viewport()->width() : viewport()->height()) - s -
+                      (static_cast<long long>(FShadowOffset) + 1) * 2;
+  // Without a printer the preview page is drawn from the paper size in screen
+  // pixels, so that is what the extent has to be measured against.
+  const double paper = horizontal ? PaperWidth() : PaperHeight();
+  const long double p = !ReadPrinterMetrics().Reachable ? UnitsToScreenPixels(direction, paper)
+                        : horizontal                     ? UnitsToPixelsX(paper)
+                                                        : UnitsToPixelsY(paper);
   if (p <= 0) return;
-  const long double zoom = std::trunc(100.0L * a * PrinterToScreenRatio(dirVertical) / p);
+  const long double zoom = std::trunc(100.0L * a * PrinterToScreenRatio(direction) / p);
   setZoomPercent(static_cast<uint>(std::clamp<long double>(zoom, 1, 100000)));
 }
 
