@@ -58,22 +58,16 @@ void TfmStart::Berechne_Akt() {
       // for the general handler, as any other calculation error.
       const Ext start = Akt::Startkurs(a, gesamt, e);
       const Akt::Gewinnschwelle schwelle = Akt::GewinnschwelleSuchen(e, gesamt, start);
-      switch (schwelle.Ergebnis) {
-        case Akt::Gewinnschwelle::Art::Gefunden:
-          ui->Akt_ErgGewinn->setText(ZahlText(schwelle.Kurs.Wert(), 18, 2));
-          break;
-        case Akt::Gewinnschwelle::Art::NieErreicht:
-          ui->Akt_ErgGewinn->clear();
-          GewinnschwelleNichtBerechnet(
-              this, QStringLiteral("Bei dieser Stückzahl und diesen Gebühren deckt kein Verkaufskurs die Kosten "
-                                   "des Kaufs. Eine Gewinnschwelle gibt es nicht."));
-          break;
-        case Akt::Gewinnschwelle::Art::ZuWeit:
-          ui->Akt_ErgGewinn->clear();
-          GewinnschwelleNichtBerechnet(
-              this, QStringLiteral("Die Gewinnschwelle liegt zu weit über dem Startkurs und wurde nicht "
-                                   "berechnet. Bitte prüfen Sie Kurs, Stückzahl und Gebühren."));
-          break;
+      if (schwelle.Ergebnis == Akt::Gewinnschwelle::Art::Gefunden) {
+        ui->Akt_ErgGewinn->setText(ZahlText(schwelle.Kurs.Wert(), 18, 2));
+      } else {
+        ui->Akt_ErgGewinn->clear();
+        GewinnschwelleNichtBerechnet(
+            this, schwelle.Ergebnis == Akt::Gewinnschwelle::Art::NieErreicht
+                      ? QStringLiteral("Bei dieser Stückzahl und diesen Gebühren deckt kein Verkaufskurs die Kosten "
+                                       "des Kaufs. Eine Gewinnschwelle gibt es nicht.")
+                      : QStringLiteral("Die Gewinnschwelle liegt zu weit über dem Startkurs und wurde nicht "
+                                       "berechnet. Bitte prüfen Sie Kurs, Stückzahl und Gebühren."));
       }
       break;
     }
