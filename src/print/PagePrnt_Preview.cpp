@@ -62,18 +62,14 @@ int TPagePrinter::UnitsToPreviewPixels(TDirection direction, double value) const
 
 int TPagePrinter::PreviewPageWidth() const {
   const TPrinterMetrics m = ReadPrinterMetrics();
-  if (!m.Reachable)
-    return ClampPreview(static_cast<long double>(FZoomPercent) *
-                        UnitsToScreenPixels(dirHorizontal, FMeasureUnit == muInches ? 8.5 : 210.0) / 100.0L);
+  if (!m.Reachable) return UnitsToPreviewPixels(dirHorizontal, PaperWidth());
   return ClampPreview(static_cast<long double>(FZoomPercent) * m.PhysWidth / PrinterToScreenRatio(dirHorizontal) /
                       100.0L);
 }
 
 int TPagePrinter::PreviewPageHeight() const {
   const TPrinterMetrics m = ReadPrinterMetrics();
-  if (!m.Reachable)
-    return ClampPreview(static_cast<long double>(FZoomPercent) *
-                        UnitsToScreenPixels(dirVertical, FMeasureUnit == muInches ? 11.0 : 297.0) / 100.0L);
+  if (!m.Reachable) return UnitsToPreviewPixels(dirVertical, PaperHeight());
   return ClampPreview(static_cast<long double>(FZoomPercent) * m.PhysHeight / PrinterToScreenRatio(dirVertical) /
                       100.0L);
 }
