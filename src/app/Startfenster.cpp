@@ -67,7 +67,6 @@ TfmStart::~TfmStart() {
 
 void TfmStart::FormCreate() {
   setWindowTitle(QStringLiteral("Kalvora 1.1.1"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/kalvora.svg")));
 
   QFont name(QStringLiteral("Comic Sans MS"));
   name.setPixelSize(25);
