@@ -1,12 +1,15 @@
 // The formula window and its 24 documents, as the main window uses them.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -112,6 +115,44 @@ TEST_F(FormelFenster, SchriftenDerDokumente) {
   EXPECT_DOUBLE_EQ(format(QStringLiteral("(qn"), 2).fontPointSize(), 8.0);
   EXPECT_GT(format(QStringLiteral("(qn"), 2).baselineOffset(), 0.0);
   EXPECT_LT(format(QStringLiteral("Rne \u00B7"), 1).baselineOffset(), 0.0);
+}
+
+// Every fraction bar (three or more "-") spans each piece of text that stands
+// over or under it, as the documents are laid out on the screen.
+TEST_F(FormelFenster, BruchstricheUeberspannenZaehlerUndNenner) {
+  QStringList namen{FormelRessource(QStringLiteral("Akt"), 0), FormelRessource(QStringLiteral("Euro"), 0)};
+  for (const char* seite : {"eZi", "ZiZiE", "ZiZiR", "BW", "AnnD", "MWST"})
+    for (int i = 0; !FormelRessource(QString::fromLatin1(seite), i).isEmpty(); ++i)
+      namen << FormelRessource(QString::fromLatin1(seite), i);
+  ASSERT_EQ(namen.size(), 24);
+  // Pieces of a line: runs of text between tabs or wider gaps, with their x range.
+  const auto stuecke = [](const QTextBlock& zeile, const QRegularExpression& muster) {
+    QList<std::pair<qreal, qreal>> ergebnis;
+    if (!zeile.isValid() || !zeile.layout() || zeile.layout()->lineCount() == 0) return ergebnis;
+    const QTextLine l = zeile.layout()->lineAt(0);
+    for (const auto& m : muster.globalMatch(zeile.text()))
+      ergebnis.append({l.cursorToX(m.capturedStart()), l.cursorToX(m.capturedEnd())});
+    return ergebnis;
+  };
+  const QRegularExpression strich(QStringLiteral("-{3,}")), text(QStringLiteral("[^\t ]+( [^\t ]+)*"));
+  int striche = 0;
+  for (const QString& name : namen) {
+    ASSERT_TRUE(fenster.DokumentLaden(name));
+    QTextDocument* doc = fenster.RichEdit1()->document();
+    doc->documentLayout()->documentSize();  // lays out every line
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+      for (const auto& [links, rechts] : stuecke(b, strich)) {
+        ++striche;
+        for (const QTextBlock& nachbar : {b.previous(), b.next()})
+          for (const auto& [l, r] : stuecke(nachbar, text))
+            if (l < rechts && r > links)
+              EXPECT_TRUE(l >= links - 0.5 && r <= rechts + 0.5)
+                  << name.toStdString() << ": \"" << nachbar.text().toStdString() << "\" neben \""
+                  << b.text().toStdString() << "\"";
+      }
+    }
+  }
+  EXPECT_GE(striche, 30);
 }
 
 TEST_F(FormelFenster, HintergrundIstGekachelt) {
