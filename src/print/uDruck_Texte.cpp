@@ -17,6 +17,13 @@ class TWerte {
     return Text(name) + QLatin1Char(' ') + OhneTrenner(FSeite.Waehrung);
   }
   QString Satz(const QString& name) const { return Text(name) + QStringLiteral(" %"); }
+  // A fee with one blank before its unit, whether or not its field was
+  // formatted (a formatted amount ends in a blank).
+  QString Gebuehr(const QString& name, const QString& einheit) const {
+    QString text = Text(name);
+    while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    return text + QLatin1Char(' ') + einheit;
+  }
   QString Laufzeit(const QString& jahre, const QString& monate) const {
     return Text(jahre) + QStringLiteral(" Jahre, ") + Text(monate) + QStringLiteral(" Monate");
   }
@@ -174,12 +181,13 @@ void Aktien(const TBerichtSeite& s, TBerichtTexte& t) {
                            "Wie gro\u00df ist meine Belastung, wenn ich nachfolgende Aktie kaufe?\n"
                            "Und ab welchem Kurs erziele ich einen Gewinn (Gewinnschwelle)?")
                      : QStringLiteral("Welchen Erl\u00f6s erziele ich, wenn ich nachfolgende Aktie verkaufe?");
+  const QString waehrung = OhneTrenner(s.Waehrung), prozent = QStringLiteral("%");
   t.Vorgabentext = Zelle(QStringLiteral("Kurs:\nSt\u00fcck:\nName der Aktie:\nMindestgeb\u00fchr:\n"
                                         "Grundgeb\u00fchr:\nGeb\u00fchr in %:\nMaklergeb\u00fchr:"),
                          {w.Betrag(QStringLiteral("Kurs")), w.Text(QStringLiteral("Stueck")),
-                          w.Text(QStringLiteral("Name")), w.Betrag(QStringLiteral("MindGeb")),
-                          w.Betrag(QStringLiteral("GrundGeb")), w.Satz(QStringLiteral("Geb")),
-                          w.Satz(QStringLiteral("MaklerGeb")) + LF});
+                          w.Text(QStringLiteral("Name")), w.Gebuehr(QStringLiteral("MindGeb"), waehrung),
+                          w.Gebuehr(QStringLiteral("GrundGeb"), waehrung), w.Gebuehr(QStringLiteral("Geb"), prozent),
+                          w.Gebuehr(QStringLiteral("MaklerGeb"), prozent) + LF});
 
   const QString posten = w.Text(QStringLiteral("ErgStueck")) + QStringLiteral(" St\u00fcck zu ") +
                          w.Text(QStringLiteral("ErgKurs")) + QStringLiteral(" = \n");
