@@ -155,16 +155,19 @@ void TPagePrinter::PaintPreview(QPainter& painter) {
 
   if (FPageNumber >= 1 && FPageNumber <= PageCount() && w > 0 && h > 0) {
     const TPage* page = Pages(FPageNumber);
-    const QRect target(QPoint(x0 + UnitsToPreviewPixels(dirHorizontal, OffsetLeft()) + 1,
-                              y0 + UnitsToPreviewPixels(dirVertical, OffsetTop()) + 1),
-                       QPoint(x0 + w + 1, y0 + h + 1));
-    if (target.width() > 0 && target.height() > 0) {
+    // The page lands where it was laid out on the paper: its own origin and
+    // resolution, at the scale of the paper drawn, whatever printer the
+    // metrics come from now. So text and margin frame always agree.
+    const long double zoll = FMeasureUnit == muMillimeters ? 25.4L : 1.0L;
+    const long double breiteZoll = PaperWidth() / zoll, hoeheZoll = PaperHeight() / zoll;
+    if (breiteZoll > 0 && hoeheZoll > 0 && page->DpiX > 0 && page->DpiY > 0) {
+      const qreal fx = static_cast<qreal>(w / (breiteZoll * page->DpiX));
+      const qreal fy = static_cast<qreal>(h / (hoeheZoll * page->DpiY));
       painter.save();
       painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-      painter.setClipRect(target.intersected(dirty));
-      painter.translate(target.topLeft());
-      painter.scale(static_cast<qreal>(target.width()) / page->Size().width(),
-                    static_cast<qreal>(target.height()) / page->Size().height());
+      painter.setClipRect(QRect(x0, y0, w + 1, h + 1).intersected(dirty));
+      painter.translate(x0 + page->Origin.x() * fx + 1, y0 + page->Origin.y() * fy + 1);
+      painter.scale(fx, fy);
       page->Play(painter);
       painter.restore();
     }
