@@ -1,20 +1,88 @@
 // Print preview window and the layout of the result report.
 #include "uDruck.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cmath>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 #include "Anwendung.h"
 #include "PagePrnt.h"
 #include "ui_uDruck.h"
+
+namespace {
+
+// Why `datei` cannot be written, in German; empty when it can. Tried by
+// opening it for appending, which leaves an existing file as it is.
+QString Schreibhindernis(const QString& datei) {
+  const QFileInfo info(datei);
+  const bool neu = !info.exists();
+#ifdef Q_OS_UNIX
+  const int fd = ::open(QFile::encodeName(datei).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    ::close(fd);
+    if (neu) QFile::remove(datei);
+    return {};
+  }
+  switch (errno) {
+    case EACCES:
+    case EPERM: return QStringLiteral("Es fehlt die Berechtigung, dort zu schreiben.");
+    case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("Auf dem Datenträger ist kein Platz mehr.");
+    case EISDIR: return QStringLiteral("Unter diesem Namen gibt es einen Ordner.");
+    case ENOTDIR: return QStringLiteral("Ein Teil des Pfads ist kein Ordner.");
+    case ENAMETOOLONG: return QStringLiteral("Der Name ist zu lang.");
+    case ENOENT:
+      if (!QFileInfo(info.absolutePath()).isDir())
+        return QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(QDir::toNativeSeparators(info.absolutePath()));
+      return QStringLiteral("In diesem Ordner lassen sich keine Dateien anlegen.");
+    default: return QStringLiteral("Die Datei ließ sich nicht anlegen (Systemfehler %1).").arg(errno);
+  }
+#else
+  QFile f(datei);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    f.close();
+    if (neu) f.remove();
+    return {};
+  }
+  return QStringLiteral("Die Datei ließ sich nicht anlegen.");
+#endif
+}
+
+// The text broken into lines of at most `breite` pixels, no line starting
+// with a blank. A cell's own wrapping keeps the blank at a break and moves a
+// line that fills the cell to its very edge, so that the question's lines
+// would not start at one x; lines that fit with room to spare keep them there.
+QString Zeilenweise(const TPagePrinter& p, const QString& text, int breite) {
+  QStringList zeilen;
+  for (QString rest : text.split(QLatin1Char('\n'))) {
+    do {
+      zeilen << p.SplitToFit(rest, breite, true);
+      while (rest.startsWith(QLatin1Char(' '))) rest.remove(0, 1);
+    } while (!rest.isEmpty());
+  }
+  return zeilen.join(QLatin1Char('\n'));
+}
+
+}  // namespace
 
 TfrmDruckVorschau::TfrmDruckVorschau(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmDruckVorschau>()) {
   Q_INIT_RESOURCE(uDruck);
@@ -30,6 +98,8 @@ TfrmDruckVorschau::TfrmDruckVorschau(QWidget* parent) : QWidget(parent), ui(std:
   connect(ui->Button4, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { Button4Click(); }); });
   connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { BitBtn1Click(); }); });
   connect(ui->bitbtnAbbruch, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { bitbtnAbbruchClick(); }); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { Fehlerbehandelt([this] { bitbtnAbbruchClick(); }); });
 }
 
 TfrmDruckVorschau::~TfrmDruckVorschau() = default;
@@ -63,6 +133,33 @@ bool TfrmDruckVorschau::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::Move)
     AnClientflaecheAnpassen();
   return QWidget::eventFilter(objekt, ereignis);
+}
+
+void TfrmDruckVorschau::showEvent(QShowEvent* ereignis) {
+  QWidget::showEvent(ereignis);
+  auto* haupt = qobject_cast<QMainWindow*>(parentWidget());
+  if (!haupt || !haupt->centralWidget() || !FVerdeckt.isEmpty()) return;
+  FFokus = haupt->focusWidget();
+  ui->PgprntrVorschau->setFocus(Qt::OtherFocusReason);
+  // What lies beneath goes out of sight while the preview covers it, so that
+  // it takes no key: no field, no mnemonic, no shortcut. It keeps its place,
+  // and the menu stays usable.
+  for (QWidget* kind : haupt->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (kind->isHidden()) continue;
+    QSizePolicy politik = kind->sizePolicy();
+    politik.setRetainSizeWhenHidden(true);
+    kind->setSizePolicy(politik);
+    kind->hide();
+    FVerdeckt.append(kind);
+  }
+}
+
+void TfrmDruckVorschau::hideEvent(QHideEvent* ereignis) {
+  QWidget::hideEvent(ereignis);
+  for (QWidget* kind : std::as_const(FVerdeckt))
+    if (kind) kind->show();
+  FVerdeckt.clear();
+  if (FFokus && FFokus->isVisible()) FFokus->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmDruckVorschau::resizeEvent(QResizeEvent* ereignis) {
@@ -105,34 +202,69 @@ void TfrmDruckVorschau::Button4Click() {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.exec();
+    // The dialog only takes the settings over; printing is "Drucken" here.
+    for (auto* knoepfe : dialog.findChildren<QDialogButtonBox*>())
+      if (QPushButton* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("Übernehmen"));
+    if (dialog.exec() == QDialog::Accepted) {
+      const QPrinter& drucker = Printer();
+      FVorgemerkt = drucker.outputFormat() == QPrinter::PdfFormat ? drucker.outputFileName() : QString();
+      if (!FVorgemerkt.isEmpty())
+        Information(this, QStringLiteral("Der nächste Ausdruck wird in die Datei „%1“ geschrieben.")
+                              .arg(QDir::toNativeSeparators(FVorgemerkt)));
+    }
   }
   // Confirmed or not, the printer may have been touched.
   ui->PgprntrVorschau->RefreshPrinterMetrics();
 }
 
-QString TfrmDruckVorschau::StandardPdfDatei() {
-  // A documents folder that does not exist would let the dialog open wherever
-  // it was last, so the home folder stands in for it.
-  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
-  return QDir(ordner).filePath(QStringLiteral("Kalvora-Bericht.pdf"));
+QString TfrmDruckVorschau::DateiVorschlag(const QString& ordner, const QString& titel) {
+  // The page's title as a file name: words joined by hyphens, nothing else.
+  QString seite;
+  for (const QChar z : titel) {
+    if (z.isLetterOrNumber())
+      seite += z;
+    else if (!seite.isEmpty() && !seite.endsWith(QLatin1Char('-')))
+      seite += QLatin1Char('-');
+  }
+  while (seite.endsWith(QLatin1Char('-'))) seite.chop(1);
+  QString stamm = QStringLiteral("Kalvora-");
+  if (!seite.isEmpty()) stamm += seite + QLatin1Char('-');
+  stamm += QDate::currentDate().toString(Qt::ISODate);
+  const QDir dir(ordner);
+  QString datei = dir.filePath(stamm + QStringLiteral(".pdf"));
+  for (int nummer = 2; QFileInfo::exists(datei); ++nummer)
+    datei = dir.filePath(stamm + QStringLiteral("-%1.pdf").arg(nummer));
+  return datei;
 }
 
-bool TfrmDruckVorschau::PdfZielWaehlen(bool& neuGewaehlt) {
-  neuGewaehlt = false;
-  QPrinter& drucker = Printer();
-  if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) return true;
-  if (PrinterReachable()) return true;
-  const QString datei =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF-Datei speichern"), StandardPdfDatei(),
-                                   QStringLiteral("PDF-Dateien (*.pdf)"));
-  if (datei.isEmpty()) return false;
-  drucker.setOutputFormat(QPrinter::PdfFormat);
-  drucker.setOutputFileName(datei);
-  neuGewaehlt = true;
-  ui->PgprntrVorschau->RefreshPrinterMetrics();
-  return true;
+QString TfrmDruckVorschau::PdfDateiErfragen() {
+  QString ordner = FOrdner;
+  if (ordner.isEmpty() || !QDir(ordner).exists()) {
+    // A documents folder that does not exist would let the dialog open
+    // wherever it was last, so the home folder stands in for it.
+    ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
+  }
+  QString datei = DateiVorschlag(ordner, FTitel);
+  for (;;) {
+    // The question about an existing file is asked here, in German, whatever
+    // the file dialog would ask.
+    datei = QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF-Datei speichern"), datei,
+                                         QStringLiteral("PDF-Dateien (*.pdf)"), nullptr,
+                                         QFileDialog::DontConfirmOverwrite);
+    if (datei.isEmpty()) return {};
+    if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".pdf");
+    FOrdner = QFileInfo(datei).absolutePath();
+    if (!QFileInfo::exists(datei)) return datei;
+    QMessageBox frage(QMessageBox::Question, QStringLiteral("Datei ersetzen"),
+                      QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
+                          .arg(QDir::toNativeSeparators(datei)),
+                      QMessageBox::Yes | QMessageBox::No, this);
+    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
+    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    frage.setDefaultButton(QMessageBox::No);
+    if (frage.exec() == QMessageBox::Yes) return datei;
+  }
 }
 
 void TfrmDruckVorschau::Information(QWidget* eltern, const QString& text) {
@@ -146,21 +278,61 @@ void TfrmDruckVorschau::BitBtn1Click() {
     Information(this, QStringLiteral("Keine Daten vorhanden!"));
     return;
   }
-  // With no printer installed the report goes into a PDF file; a declined
-  // file choice is a cancelled print, never a silent nothing.
-  bool neuGewaehlt = false;
-  if (!PdfZielWaehlen(neuGewaehlt)) {
-    Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
-    return;
+  QPrinter& drucker = Printer();
+  // A file set on the printer from outside the program is used as it is; a
+  // file the user chose serves one print, and the box says where it went.
+  QString datei;
+  bool gewaehlt = false;
+  if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
+    datei = drucker.outputFileName();
+    gewaehlt = datei == FVorgemerkt;
+  } else if (!PrinterReachable()) {
+    datei = PdfDateiErfragen();
+    if (datei.isEmpty()) {
+      Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
+      return;
+    }
+    gewaehlt = true;
   }
+  const auto fertig = [&] {
+    if (!gewaehlt) return;
+    // The next print asks again instead of overwriting this file.
+    FVorgemerkt.clear();
+    drucker.setOutputFileName(QString());
+    p->RefreshPrinterMetrics();
+  };
+  const auto fehler = [&](const QString& grund) {
+    fertig();
+    QApplication::beep();
+    const QString text = datei.isEmpty()
+                             ? QStringLiteral("Der Bericht konnte nicht gedruckt werden.\n%1").arg(grund)
+                             : QStringLiteral("Der Bericht konnte nicht in die Datei „%1“ geschrieben werden.\n%2")
+                                   .arg(QDir::toNativeSeparators(datei), grund);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::Ok, this);
+    box.exec();
+  };
+  if (!datei.isEmpty()) {
+    if (const QString grund = Schreibhindernis(datei); !grund.isEmpty()) return fehler(grund);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(datei);
+    p->RefreshPrinterMetrics();
+  }
+  drucker.setDocName(FTitel);
+  drucker.setCreator(QStringLiteral("Kalvora 1.1.1"));
+  bool gedruckt = false;
   try {
-    if (!p->Print()) Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
-  } catch (...) {
-    // A file that cannot be written must not stay the target: the next
-    // attempt asks again instead of failing the same way for good.
-    if (neuGewaehlt) Printer().setOutputFileName(QString());
-    throw;
+    gedruckt = p->Print();
+  } catch (const EPrinter&) {
+    // The print system says why only in English, if at all.
+    return fehler(datei.isEmpty() ? QStringLiteral("Der Drucker hat den Auftrag nicht angenommen.")
+                                  : QStringLiteral("Die Datei ließ sich nicht anlegen."));
   }
+  if (!gedruckt)
+    Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
+  else if (gewaehlt)
+    Information(this, QStringLiteral("Der Bericht wurde in die Datei „%1“ geschrieben.")
+                          .arg(QDir::toNativeSeparators(datei)));
+  fertig();
 }
 
 void TfrmDruckVorschau::bitbtnAbbruchClick() { hide(); }
@@ -169,6 +341,7 @@ void TfrmDruckVorschau::DruckeErgebnis(const QString& Titeltext, const QString& 
                                        const QString& Vorgabentext, const QString& Fragetext,
                                        const QString& Ergebnistext) {
   TPagePrinter* p = ui->PgprntrVorschau;
+  FTitel = Titeltext;
   p->BeginDoc();
 
   // The title is always regular, whatever style the last report left behind.
@@ -201,7 +374,7 @@ void TfrmDruckVorschau::DruckeErgebnis(const QString& Titeltext, const QString& 
   p->setFont(schrift);
   p->setTableFormat(QStringLiteral("<%1").arg(ganz));
   p->WriteTableLine(QStringLiteral("Diese Berechnung beantwortet die Frage:"));
-  p->WriteTableLine(Fragetext);
+  p->WriteTableLine(Zeilenweise(*p, Fragetext, p->UnitsToPixelsX(ganz - 1.0)));
   p->NewLine();
   p->NewLine();
 

@@ -3,6 +3,8 @@
 // (the menu stays usable) that owns the program's one page printer. The
 // report writes into it with DruckeErgebnis; the user zooms, sets up the
 // printer and prints from here.
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -33,20 +35,28 @@ class TfrmDruckVorschau : public QWidget {
   void BitBtn1Click();
   void bitbtnAbbruchClick();
 
-  // Default file of the report when there is no printer and none was chosen.
-  static QString StandardPdfDatei();
+  // A fresh file name for the report titled `titel` in `ordner`, made of the
+  // page and the day, numbered when such a file exists already.
+  static QString DateiVorschlag(const QString& ordner, const QString& titel);
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void resizeEvent(QResizeEvent* ereignis) override;
+  void showEvent(QShowEvent* ereignis) override;
+  void hideEvent(QHideEvent* ereignis) override;
 
  private:
   void FormCreate();
   void FormResize();
   // The main window's area below its menu that the preview covers.
   void AnClientflaecheAnpassen();
-  // Without an installed printer the report goes into a PDF file; false when
-  // the user chose none. neuGewaehlt: the file was chosen just now.
-  bool PdfZielWaehlen(bool& neuGewaehlt);
+  // Asks for the PDF file of the report; empty when the user declined.
+  QString PdfDateiErfragen();
   static void Information(QWidget* eltern, const QString& text);
+
+  QString FTitel;            // title of the report on display
+  QString FVorgemerkt;       // PDF file chosen in the printer setup, for the next print
+  QString FOrdner;           // folder of the file the user chose last
+  QPointer<QWidget> FFokus;  // where the keyboard was before the preview showed
+  QList<QPointer<QWidget>> FVerdeckt;  // what the preview put out of sight
 };
