@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 #include <QSvgRenderer>
@@ -36,6 +38,17 @@ QPixmap SvgBild(const QString& datei, QSize groesse) {
   return bild;
 }
 
+// The program name's face where it is installed, else a rounded sans face,
+// and in the end always the sans face the package depends on. Names that are
+// not installed are left out, so that the font matcher never guesses at them.
+QStringList ProgrammnamenSchriften() {
+  QStringList familien;
+  for (const char* name : {"Comic Sans MS", "Comic Neue"})
+    if (QFontDatabase::hasFamily(QString::fromLatin1(name))) familien << QString::fromLatin1(name);
+  familien << QStringLiteral("Liberation Sans");
+  return familien;
+}
+
 void AlsLink(QLabel* label, const QString& text) {
   label->setText(text);
   QFont schrift = label->font();
@@ -59,6 +72,7 @@ TfmStart::TfmStart(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<U
   FelderEinrichten();
   FormCreate();
   Verbinden();
+  TastenEinrichten();
 }
 
 TfmStart::~TfmStart() {
@@ -68,7 +82,8 @@ TfmStart::~TfmStart() {
 void TfmStart::FormCreate() {
   setWindowTitle(QStringLiteral("Kalvora 1.1.1"));
 
-  QFont name(QStringLiteral("Comic Sans MS"));
+  QFont name;
+  name.setFamilies(ProgrammnamenSchriften());
   name.setPixelSize(25);
   name.setBold(true);
   ui->ProgNameLabel->setFont(name);
@@ -135,6 +150,13 @@ void TfmStart::FormCreate() {
   ui->MWST_Gesucht->setCurrentIndex(1);
   MWST_GesuchtChange();
 
+  // The break-even row keeps its place while a sale hides it, so that
+  // switching between purchase and sale moves nothing.
+  for (QWidget* w : {static_cast<QWidget*>(ui->GewinnschwellenLabel), static_cast<QWidget*>(ui->Akt_ErgGewinn)}) {
+    QSizePolicy politik = w->sizePolicy();
+    politik.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(politik);
+  }
   ui->Akt_Gesucht->setCurrentIndex(1);
   Akt_GesuchtChange();
   for (auto* f : {ui->Akt_Kurs, ui->Akt_Stueck, ui->Akt_Name}) f->clear();
@@ -156,13 +178,45 @@ void TfmStart::FormCreate() {
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
 
-  // The tabs are picked with the mouse; Tab only walks the fields.
+  // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
-  // Wide enough for most of the tabs; the rest scroll into view.
-  ui->PageControl1->setMinimumWidth(640);
+  ui->SpeedButton1->setFocus(Qt::OtherFocusReason);
   resize(sizeHint() + QSize(24, 24));
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
     move(bildschirm->availableGeometry().center() - rect().center());
+}
+
+void TfmStart::TastenEinrichten() {
+  // From anywhere in the window, a field included. They belong to the pages'
+  // block, so that the print preview, which puts it out of sight, silences them.
+  const auto taste = [this](const QList<QKeySequence>& tasten, auto handler) {
+    auto* kurz = new QShortcut(ui->Seitenblock);
+    kurz->setKeys(tasten);
+    connect(kurz, &QShortcut::activated, this, handler);
+  };
+  taste({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, [this] { SeiteWechseln(1); });
+  // Shift+Tab arrives as Backtab from the keyboard.
+  taste({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+         QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        [this] { SeiteWechseln(-1); });
+  taste({QKeySequence(Qt::Key_F6)}, [this] { ErgebnisfeldAnsteuern(); });
+}
+
+void TfmStart::SeiteWechseln(int schritt) {
+  const int anzahl = ui->PageControl1->count();
+  ui->PageControl1->setCurrentIndex((ui->PageControl1->currentIndex() + schritt % anzahl + anzahl) % anzahl);
+}
+
+void TfmStart::ErgebnisfeldAnsteuern() {
+  // The page's result fields are out of the Tab walk; this key visits them in turn.
+  QList<QLineEdit*> felder;
+  for (QLineEdit* feld : ui->PageControl1->currentWidget()->findChildren<QLineEdit*>())
+    if (feld->isReadOnly() && feld->isEnabled() && feld->isVisible()) felder.append(feld);
+  if (felder.isEmpty()) return;
+  const auto jetzt = felder.indexOf(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+  QLineEdit* ziel = felder.at((jetzt + 1) % felder.size());
+  ziel->setFocus(Qt::ShortcutFocusReason);
+  ziel->selectAll();
 }
 
 void TfmStart::Verbinden() {
@@ -236,6 +290,8 @@ void TfmStart::Info1Click() {
   ui->RechnenSchalter->setEnabled(true);
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
+  // The keyboard must not stay in a field of the page that went out of sight.
+  ui->SpeedButton1->setFocus(Qt::OtherFocusReason);
 }
 
 void TfmStart::Hilfe1Click() { ui->Info1->setEnabled(ui->PageControl1->currentIndex() != Seiten::Info); }

@@ -110,6 +110,14 @@ class TfmStart : public QMainWindow {
  private:
   void FormCreate();
   void Verbinden();
+  void TastenEinrichten();
+  // Page keys: the next (1) or previous (-1) page, round the end.
+  void SeiteWechseln(int schritt);
+  // F6: the focus to the page's next result field.
+  void ErgebnisfeldAnsteuern();
+  // Every field that shows a computed value is wide enough for the longest
+  // text the program writes there without an exponent.
+  void ErgebnisbreitenSetzen();
   void FelderEinrichten();
   void FormPaint(QWidget* flaeche);
   void ExitRegel(QLineEdit* feld, int stellen, int dezimalen);

@@ -26,8 +26,8 @@ void TfmStart::Akt_GesuchtChange() {
   ui->GewinnschwellenLabel->setVisible(kauf);
   ui->Akt_ErgGewinn->setVisible(kauf);
   ui->Abrechnungsbox->setTitle(kauf ? QStringLiteral(" Kaufabrechnung: ") : QStringLiteral(" Verkaufsabrechnung: "));
-  ui->MakGebLabel->setText(kauf ? QStringLiteral("+ Maklergebühr:") : QStringLiteral("- Maklergebühr:"));
-  ui->BankGebLabel->setText(kauf ? QStringLiteral("+ Bankgebühr:") : QStringLiteral("- Bankgebühr:"));
+  ui->MakGebLabel->setText(kauf ? QStringLiteral("+ Mak&lergebühr:") : QStringLiteral("- Mak&lergebühr:"));
+  ui->BankGebLabel->setText(kauf ? QStringLiteral("+ Bankg&ebühr:") : QStringLiteral("- Bankg&ebühr:"));
 }
 
 void TfmStart::Berechne_Akt() {

@@ -15,6 +15,7 @@
 #include "Anwendung.h"
 #include "Barrierefreiheit.h"
 #include "Dialoghelfer.h"
+#include "Seitenreiter.h"
 #include "Startfenster.h"
 #include "uDruck.h"
 
@@ -48,9 +49,9 @@ class Barrierefreiheit : public ::testing::Test {
   // Picks a tab the way the user does, with the mouse on the tab bar.
   static void Seite(int index) {
     auto* seiten = Suche<QTabWidget>("PageControl1");
-    QTabBar* leiste = seiten->tabBar();
-    if (!leiste->rect().contains(leiste->tabRect(index).center())) leiste->setCurrentIndex(index);
-    else QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->tabRect(index).center());
+    auto* leiste = qobject_cast<TReiterzeilen*>(seiten->tabBar());
+    ASSERT_NE(leiste, nullptr);
+    QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->ReiterRect(index).center());
     ASSERT_EQ(seiten->currentIndex(), index);
   }
 
