@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QObject>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextDocumentFragment>
 #include <QWidget>
 
@@ -21,6 +23,15 @@ namespace {
 // The field states are told apart by the same colours the user sees.
 const QColor Aqua(0, 255, 255);
 const QColor Rot(255, 0, 0);
+
+// True when the field shows its whole text; the same test as the field's own.
+bool TextPasst(const QLineEdit* feld) {
+  QStyleOptionFrame opt;
+  opt.initFrom(feld);
+  opt.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, feld);
+  const QRect flaeche = feld->style()->subElementRect(QStyle::SE_LineEditContents, &opt, feld) - feld->textMargins();
+  return feld->fontMetrics().horizontalAdvance(feld->text()) + 1 <= flaeche.width() - 2 * 2;
+}
 
 // Watches an entry field: whoever changes its state changes its palette or its
 // editability, and each of those ends up here, so the description never lags.
@@ -34,6 +45,7 @@ class TZustandsbeobachter : public QObject {
       case QEvent::PaletteChange:
       case QEvent::EnabledChange:
       case QEvent::ReadOnlyChange:
+      case QEvent::Resize:
         Aktualisieren(static_cast<QWidget*>(objekt));
         break;
       default:
@@ -44,9 +56,30 @@ class TZustandsbeobachter : public QObject {
 
  public:
   static void Aktualisieren(QWidget* feld) {
-    const QString text = FeldZustandText(feld);
+    QString text = FeldZustandText(feld);
+    // A text wider than its field is never cut off unseen: the whole of it is
+    // in the hint and read out with the field.
+    const auto* zeile = qobject_cast<const QLineEdit*>(feld);
+    const bool abgeschnitten = zeile && !TextPasst(zeile);
+    if (abgeschnitten) text += QStringLiteral(": ") + zeile->text();
     if (feld->accessibleDescription() != text) feld->setAccessibleDescription(text);
+    const QString hinweis = abgeschnitten ? zeile->text() : QString();
+    if (feld->property(HinweisMarke).toBool() || abgeschnitten) {
+      feld->setToolTip(hinweis);
+      feld->setProperty(HinweisMarke, abgeschnitten);
+    }
   }
+
+  static void TextGeaendert(QLineEdit* feld) {
+    // A text the program writes shows its start, whatever its length; text
+    // the user types keeps the cursor where it is.
+    if (!feld->isModified()) feld->setCursorPosition(0);
+    Aktualisieren(feld);
+  }
+
+ private:
+  // Set on a field whose hint this watcher wrote, so that no other hint is taken away.
+  static constexpr const char* HinweisMarke = "Barrierefreiheit_Hinweis";
 };
 
 bool IstEingabefeld(const QLineEdit* feld) {
@@ -130,6 +163,8 @@ void BarrierefreiheitHerstellen(QWidget* fenster) {
     if (!IstEingabefeld(feld)) continue;
     feld->removeEventFilter(beobachter);  // a second pass must not install it twice
     feld->installEventFilter(beobachter);
+    QObject::disconnect(feld, &QLineEdit::textChanged, beobachter, nullptr);
+    QObject::connect(feld, &QLineEdit::textChanged, beobachter, [feld] { TZustandsbeobachter::TextGeaendert(feld); });
     TZustandsbeobachter::Aktualisieren(feld);
   }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // What a screen reader needs beyond the Designer forms: names for the entry
-// fields taken from their captions, and for every entry field whether it is
-// an input or the result the calculation writes.
+// fields taken from their captions, for every entry field whether it is an
+// input or the result the calculation writes, and the whole text of a field
+// too narrow for it (also in its tooltip).
 #include <QString>
 
 class QWidget;

@@ -3,7 +3,10 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
+#include <algorithm>
 
 #include "Anwendung.h"
 #include "Hilfe.h"
@@ -37,6 +40,7 @@ void TfmStart::FelderEinrichten() {
   for (auto* frage : {ui->eZi_FrageLabel, ui->ZiZiE_FrageLabel, ui->ZiZiR_FrageLabel, ui->BW_FrageLabel,
                       ui->AnnD_FrageLabel, ui->MWST_FrageLabel})
     frage->setTextFormat(Qt::PlainText);
+  ErgebnisbreitenSetzen();
   ui->centralwidget->installEventFilter(this);
   ui->Label97->installEventFilter(this);
   ui->Label98->installEventFilter(this);
@@ -75,7 +79,8 @@ bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
     case QEvent::FocusOut: {
       auto* feld = qobject_cast<QLineEdit*>(objekt);
       const auto regel = regeln.value(objekt, Regel::Keine);
-      if (!feld || regel == Regel::Keine || meldungOffen) break;
+      // A result field can be visited to copy its text; it is not an entry.
+      if (!feld || regel == Regel::Keine || meldungOffen || feld->isReadOnly()) break;
       // Switching to another window or opening a menu does not leave the field.
       const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
       if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) break;
@@ -102,6 +107,53 @@ bool TfmStart::EnterCheck(QWidget* feld, int taste) {
   QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
   QCoreApplication::sendEvent(feld, &tab);
   return true;
+}
+
+namespace {
+
+// The width a line edit needs to show `text` whole: the text, the edit's own
+// margin of two pixels a side, the cursor, a pixel for rounding, the frame.
+int Feldbreite(const QLineEdit* feld, const QString& text) {
+  QStyleOptionFrame opt;
+  opt.initFrom(feld);
+  opt.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, feld);
+  opt.state |= QStyle::State_Sunken;
+  const QMargins rand = feld->textMargins();
+  const int inhalt = feld->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + 1 + rand.left() + rand.right();
+  return feld->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(inhalt, feld->sizeHint().height()), feld).width();
+}
+
+}  // namespace
+
+void TfmStart::ErgebnisbreitenSetzen() {
+  // The longest texts without an exponent: as many digits as the written
+  // significant digits allow, and a minus sign.
+  constexpr long double Stellen18 = 999'999'999'999'999'999.0L;
+  const auto& u = *ui;
+  const struct {
+    QList<QLineEdit*> Felder;
+    QString Muster;
+  } tabelle[] = {
+      {{u.KFeld, u.KnFeld, u.ZiZiE_KFeld, u.ZiZiE_KnFeld, u.ZiZiR_RFeld, u.ZiZiR_KnFeld, u.BW_RFeld, u.BW_BWFeld,
+        u.AnnD_KFeld, u.AnnD_RFeld, u.AnnD_KnFeld, u.MWST_Netto, u.MWST_MWSTDM, u.MWST_brutto, u.Akt_ErgKurs,
+        // The settlement's amounts stand in one column of one width.
+        u.Akt_ErgKW, u.Akt_ErgMakGeb, u.Akt_ErgBankGeb, u.Akt_ErgGesamt, u.Akt_ErgGewinn},
+       ZahlText(-Stellen18, 18, 2)},
+      {{u.pFeld, u.ZiZiE_pFeld, u.MWST_MWSTprozent}, ZahlText(-Stellen18, 18, 3)},
+      {{u.njFeld, u.ZiZiE_njFeld, u.ZiZiR_njFeld, u.BW_njFeld, u.AnnD_njFeld}, ZahlText(-Stellen18, 18, 0)},
+      // A split term never has more than twelve months.
+      {{u.nmFeld, u.ZiZiE_nmFeld, u.ZiZiR_nmFeld, u.BW_nmFeld, u.AnnD_nmFeld}, ZahlText(-12, 18, 1)},
+      // The share count as the whole-number rule writes it, up to seven digits.
+      {{u.Akt_ErgStueck}, GanzzahlText(-9'999'999)},
+      {euroFelder, ZahlTextEinfach(-Stellen18, 2)},
+  };
+  for (const auto& zeile : tabelle) {
+    for (QLineEdit* feld : zeile.Felder) {
+      const int breite = std::max(feld->minimumWidth(), Feldbreite(feld, zeile.Muster));
+      feld->setMinimumWidth(breite);
+      if (feld->maximumWidth() < breite) feld->setMaximumWidth(breite);
+    }
+  }
 }
 
 void TfmStart::DMFormat(QLineEdit* feld) { ExitRegel(feld, 18, 2); }
@@ -132,8 +184,12 @@ void TfmStart::UngueltigMelden(QLineEdit* feld) {
   // The box takes the focus away from the field; that must not check it again.
   if (meldungOffen) return;
   meldungOffen = true;
+  // The box belongs to the field: a page changed in the meantime gives way to
+  // the field's page again, so that box and field are seen together.
+  for (int seite = 0; seite < ui->PageControl1->count(); ++seite)
+    if (ui->PageControl1->widget(seite)->isAncestorOf(feld)) ui->PageControl1->setCurrentIndex(seite);
   QApplication::beep();
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Fehler"),
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
                   QLatin1Char('"') + feld->text() + QStringLiteral("\" ist ein ungültiger Wert."), QMessageBox::Ok,
                   feld->window());
   box.exec();
@@ -153,7 +209,9 @@ void TfmStart::ErgebnisFeld(QLineEdit* feld) {
   Feldfarbe(feld, QColor(0, 255, 255));
   feld->setEnabled(true);
   feld->setReadOnly(true);
-  feld->setFocusPolicy(Qt::NoFocus);
+  // Out of the Tab walk, but a click, its label's mnemonic or F6 reach it
+  // so that the result can be selected and copied.
+  feld->setFocusPolicy(Qt::ClickFocus);
 }
 
 void TfmStart::FeldGesperrt(QLineEdit* feld) {
