@@ -22,7 +22,8 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
   // Resources of a static library are not registered unless asked for.
   Q_INIT_RESOURCE(kalvora);
   setApplicationName(Title());
-  setApplicationDisplayName(Title());
+  // No display name: the platform would append it to every window title,
+  // and the titles are exactly the windows' captions.
   setApplicationVersion(QStringLiteral("1.1.1"));
   setOrganizationName(QStringLiteral("Merovin"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/kalvora.svg")));

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QFile>
 #include <QTextBrowser>
 
@@ -72,6 +73,8 @@ THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window), ui(
   connect(ui->ZurueckSchalter, &QPushButton::clicked, b, &QTextBrowser::backward);
   connect(ui->VorSchalter, &QPushButton::clicked, b, &QTextBrowser::forward);
   connect(ui->SchliessenSchalter, &QPushButton::clicked, this, &QWidget::close);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(b, &QTextBrowser::backwardAvailable, ui->ZurueckSchalter, &QWidget::setEnabled);
   connect(b, &QTextBrowser::forwardAvailable, ui->VorSchalter, &QWidget::setEnabled);
   connect(b, &QTextBrowser::sourceChanged, this, &THilfeFenster::QuelleGeaendert);
@@ -120,6 +123,12 @@ void HilfeZeigen(int kontext) {
     if (!parent) Fenster->setAttribute(Qt::WA_DeleteOnClose);
   }
   Fenster->ThemaZeigen(kontext);
+  if (!Fenster->isVisible() && fmStart) {
+    // Opened over the window it helps with, not wherever the system puts it.
+    QRect rahmen = Fenster->frameGeometry();
+    rahmen.moveCenter(fmStart->frameGeometry().center());
+    Fenster->move(rahmen.topLeft());
+  }
   Fenster->show();
   Fenster->raise();
   Fenster->activateWindow();

@@ -144,6 +144,11 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent)
   setObjectName(QStringLiteral("fmEinstellungen"));
   ui->setupUi(this);
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+  // Room for the whole title beside the title bar's icon and buttons, which
+  // the window manager draws in a bold face of about this size.
+  QFont titel = font();
+  titel.setBold(true);
+  setMinimumWidth(QFontMetrics(titel).horizontalAdvance(windowTitle()) + TitelleistenRand);
   ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 

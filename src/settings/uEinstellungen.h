@@ -62,6 +62,8 @@ class TfmEinstellungen : public QDialog {
   ~TfmEinstellungen() override;
 
   std::unique_ptr<Ui::TfmEinstellungen> ui;
+  // Width a title bar needs beyond its title text: icon and three buttons.
+  static constexpr int TitelleistenRand = 150;
 
   void FormShow();
   void BitBtn1Click();
