@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QFile>
 #include <QTextBrowser>
 
@@ -73,14 +72,19 @@ THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window), ui(
   connect(ui->ZurueckSchalter, &QPushButton::clicked, b, &QTextBrowser::backward);
   connect(ui->VorSchalter, &QPushButton::clicked, b, &QTextBrowser::forward);
   connect(ui->SchliessenSchalter, &QPushButton::clicked, this, &QWidget::close);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
   connect(b, &QTextBrowser::backwardAvailable, ui->ZurueckSchalter, &QWidget::setEnabled);
   connect(b, &QTextBrowser::forwardAvailable, ui->VorSchalter, &QWidget::setEnabled);
   connect(b, &QTextBrowser::sourceChanged, this, &THilfeFenster::QuelleGeaendert);
 }
 
 THilfeFenster::~THilfeFenster() = default;
+
+void THilfeFenster::keyPressEvent(QKeyEvent* ereignis) {
+  if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
+    close();
+  else
+    QWidget::keyPressEvent(ereignis);
+}
 
 QTextBrowser* THilfeFenster::Browser() const { return ui->Hilfetext; }
 
@@ -123,13 +127,14 @@ void HilfeZeigen(int kontext) {
     if (!parent) Fenster->setAttribute(Qt::WA_DeleteOnClose);
   }
   Fenster->ThemaZeigen(kontext);
-  if (!Fenster->isVisible() && fmStart) {
+  const bool neu = !Fenster->isVisible();
+  Fenster->show();
+  if (neu && fmStart) {
     // Opened over the window it helps with, not wherever the system puts it.
     QRect rahmen = Fenster->frameGeometry();
     rahmen.moveCenter(fmStart->frameGeometry().center());
     Fenster->move(rahmen.topLeft());
   }
-  Fenster->show();
   Fenster->raise();
   Fenster->activateWindow();
 }

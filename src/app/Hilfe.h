@@ -27,6 +27,10 @@ class THilfeFenster : public QWidget {
   static QUrl ThemaUrl(int kontext);
   static int KontextVon(const QUrl& url);
 
+ protected:
+  // Escape closes the window, as it would a dialog.
+  void keyPressEvent(QKeyEvent* ereignis) override;
+
  private:
   void QuelleGeaendert(const QUrl& url);
 

@@ -33,12 +33,6 @@ int TReiterzeilen::Bevorzugtebreite() const {
   return breite;
 }
 
-int TReiterzeilen::Zeilenbreite() const {
-  // Until the tab widget is laid out its width says nothing.
-  const QWidget* seiten = parentWidget();
-  return std::max(seiten ? seiten->width() : width(), Bevorzugtebreite());
-}
-
 QList<QList<int>> TReiterzeilen::Zeilen(int breite) const {
   QList<QList<int>> zeilen;
   int x = 0;
@@ -104,15 +98,13 @@ int TReiterzeilen::ReiterBei(QPoint punkt) const {
 
 QSize TReiterzeilen::sizeHint() const {
   if (count() == 0) return QTabBar::sizeHint();
-  const int breite = Zeilenbreite();
-  return {breite, static_cast<int>(Zeilen(breite).size()) * Zeilenhoehe()};
-}
-
-QSize TReiterzeilen::minimumSizeHint() const {
-  if (count() == 0) return QTabBar::minimumSizeHint();
+  // Never from the bar's present width: the tab widget takes its own size
+  // from this one, and the two would push each other wider.
   const int breite = Bevorzugtebreite();
   return {breite, static_cast<int>(Zeilen(breite).size()) * Zeilenhoehe()};
 }
+
+QSize TReiterzeilen::minimumSizeHint() const { return sizeHint(); }
 
 void TReiterzeilen::paintEvent(QPaintEvent*) {
   QStylePainter maler(this);
@@ -180,14 +172,3 @@ void TReiterzeilen::tabLayoutChange() {
 
 TSeitenreiter::TSeitenreiter(QWidget* parent) : QTabWidget(parent) { setTabBar(new TReiterzeilen(this)); }
 
-TReiterzeilen* TSeitenreiter::Reiter() const { return static_cast<TReiterzeilen*>(tabBar()); }
-
-void TSeitenreiter::resizeEvent(QResizeEvent* ereignis) {
-  QTabWidget::resizeEvent(ereignis);
-  // Fewer or more rows change the height the pages need above them.
-  const int zeilen = Reiter()->Zeilenzahl();
-  if (zeilen != FZeilen) {
-    FZeilen = zeilen;
-    updateGeometry();
-  }
-}

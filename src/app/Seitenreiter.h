@@ -1,9 +1,9 @@
 #pragma once
 // The page control of the main window: a QTabWidget whose tabs wrap into as
-// many rows as its width needs, so that every page's tab is in sight. Pages,
-// indices and currentChanged are the tab widget's own; only the tab bar
-// lays out and paints its tabs in rows, the row of the current tab next to
-// the pages.
+// many rows as the pages' width needs, so that every page's tab is in sight.
+// Pages, indices and currentChanged are the tab widget's own; only the tab
+// bar lays out and paints its tabs in rows, the row of the current tab next
+// to the pages.
 #include <QList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -17,7 +17,6 @@ class TReiterzeilen : public QTabBar {
   QRect ReiterRect(int index) const;
   // The tab at `punkt`, or -1.
   int ReiterBei(QPoint punkt) const;
-  int Zeilenzahl() const { return static_cast<int>(Zeilen(Zeilenbreite()).size()); }
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -40,7 +39,6 @@ class TReiterzeilen : public QTabBar {
   QList<QList<int>> Zeilen(int breite) const;
   // The rows as drawn in the bar's width, top to bottom.
   QList<QList<TReiter>> Anordnung() const;
-  int Zeilenbreite() const;
   int Bevorzugtebreite() const;
   int Zeilenhoehe() const;
   int FSchwebend = -1;
@@ -50,11 +48,4 @@ class TSeitenreiter : public QTabWidget {
   Q_OBJECT
  public:
   explicit TSeitenreiter(QWidget* parent = nullptr);
-  TReiterzeilen* Reiter() const;
-
- protected:
-  void resizeEvent(QResizeEvent* ereignis) override;
-
- private:
-  int FZeilen = 0;
 };

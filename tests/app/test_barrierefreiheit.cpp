@@ -1,12 +1,15 @@
 // Screen-reader names and states, and the keyboard's mnemonics on every page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -120,13 +123,43 @@ TEST_F(Barrierefreiheit, EveryLabelledFieldIsNamedAfterItsCaption) {
   } stichproben[] = {
       {"KFeld", "Anfangskapital"},        {"pFeld", "Zinssatz"},   {"ZiZiR_RFeld", "Rate"},
       {"AnnD_KnFeld", "Restschuld"},      {"MWST_Netto", "Nettobetrag"}, {"Akt_Geb", "Gebühr in %"},
-      {"Akt_MaklerGeb", "Maklergebühr in %"},
+      {"Akt_MaklerGeb", "Maklergebühr in %"}, {"nmFeld", "Laufzeit Monate"}, {"AnnD_KnmFeld", "nach Monate"},
+      {"Akt_ErgStueck", "Stückzahl"},        {"Akt_ErgKW", "Kurswert"},        {"Akt_ErgGewinn", "Gewinnschwelle"},
   };
   for (const auto& s : stichproben) {
     if (auto* f = Suche<QLineEdit>(s.feld)) {
       EXPECT_EQ(f->accessibleName(), QString::fromUtf8(s.name)) << s.feld;
     }
   }
+}
+
+// Every field and list of a page has a label; every label before a field has
+// a mnemonic of its own on its page, unlike those of the buttons and menus.
+TEST_F(Barrierefreiheit, EveryFieldHasALabelWithItsOwnMnemonic) {
+  auto* seiten = Suche<QTabWidget>("PageControl1");
+  for (int i = 1; i < seiten->count(); ++i) {
+    Seite(i);
+    QList<QKeySequence> belegt;
+    for (QAction* menue : fmStart->menuBar()->actions()) belegt << QKeySequence::mnemonic(menue->text());
+    for (auto* knopf : {"RechnenSchalter", "FormelSchalter", "btbtnDruck", "HilfeSchalter"})
+      if (!Suche<QAbstractButton>(knopf)->shortcut().isEmpty()) belegt << Suche<QAbstractButton>(knopf)->shortcut();
+    QSet<QWidget*> beschriftet;
+    for (QLabel* label : seiten->widget(i)->findChildren<QLabel*>()) {
+      if (!label->buddy()) continue;
+      beschriftet << label->buddy();
+      const QKeySequence taste = QKeySequence::mnemonic(label->text());
+      if (std::none_of(label->text().begin(), label->text().end(), [](QChar z) { return z.isLetter(); })) continue;
+      EXPECT_FALSE(taste.isEmpty() || belegt.contains(taste)) << label->text().toStdString();
+      belegt << taste;
+    }
+    QList<QWidget*> felder;
+    for (QWidget* f : seiten->widget(i)->findChildren<QLineEdit*>()) felder << f;
+    for (QWidget* f : seiten->widget(i)->findChildren<QComboBox*>()) felder << f;
+    for (QWidget* f : felder)  // the share count of a settlement has no label before it
+      if (f->objectName() != QLatin1String("Akt_ErgStueck"))
+        EXPECT_TRUE(beschriftet.contains(f)) << f->objectName().toStdString();
+  }
+  EXPECT_TRUE(Suche<QAbstractButton>("SpeedButton1")->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(Barrierefreiheit, GlyphOnlyButtonIsNamedAfterItsHint) {

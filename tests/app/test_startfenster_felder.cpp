@@ -10,6 +10,7 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
     const char* Feld;
     const char* Getippt;
     const char* Ergebnis;  // nullptr: rejected with exactly one box, text kept, focus back
+    int Danach = -1;       // the field is left for this page instead of with Tab
   } tabelle[] = {
       {"KnFeld", "1234,5", "1.234,50 "}, {"KnFeld", "1.234", "1.234,00 "}, {"KnFeld", "-50", "-50,00 "},
       {"KnFeld", "1,5E3", "1.500,00 "},  {"pFeld", "5,5", "5,500 "},      {"nmFeld", "12", "12"},
@@ -17,12 +18,14 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
       {"njFeld", "+7", "7"},             {"KnFeld", "abc", nullptr},      {"pFeld", "5,5,5", nullptr},
       {"pFeld", "", ""},                 // empty is no error
       {"KnFeld", "1.234,50 ", "1.234,50 "},  // a formatted text survives leaving again
+      {"KnFeld", "abc", nullptr, 2},         // the box shows over the field's page
   };
   for (const auto& z : tabelle) {
     SCOPED_TRACE(std::string(z.Feld) + " <- " + z.Getippt);
     TDialogBeantworter antworten;
     Tippen(z.Feld, QString::fromUtf8(z.Getippt));
-    Taste(Qt::Key_Tab);
+    if (z.Danach < 0) Taste(Qt::Key_Tab);
+    else Seite(z.Danach);
     if (z.Ergebnis) {
       WartenBis([&] { return Text(z.Feld) == QString::fromUtf8(z.Ergebnis); }, 500);
       EXPECT_TRUE(antworten.Boxen.isEmpty());
@@ -34,7 +37,8 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
     ASSERT_EQ(antworten.Boxen.size(), 1);
     EXPECT_EQ(antworten.Boxen[0].Text,
               QLatin1Char('"') + QString::fromUtf8(z.Getippt) + QStringLiteral("\" ist ein ungültiger Wert."));
-    EXPECT_EQ(antworten.Boxen[0].Symbol, QMessageBox::Warning);
+    EXPECT_EQ(antworten.Boxen[0].Symbol, QMessageBox::Critical);
+    EXPECT_EQ(Seiten()->currentIndex(), 1);
     EXPECT_EQ(Text(z.Feld), QString::fromUtf8(z.Getippt));
     EXPECT_EQ(QApplication::focusWidget(), W(z.Feld));
     Tippen(z.Feld, QString());

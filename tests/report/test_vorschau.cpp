@@ -1,15 +1,23 @@
 // The preview window and the report, driven through the main window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDate>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -214,57 +222,194 @@ TEST_F(Vorschau, DruckenSchreibtFrageUndErgebnisInsPdf) {
   }
 }
 
-// Without a printer the report goes into a PDF file the user picks.
-TEST_F(Vorschau, OhneDruckerFragtNachPdfDatei) {
+QString PdfInfo(const QString& datei) {
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {datei});
+  return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// Answers each file dialog that opens with the next entry of `antworten`
+// (empty: declined) and remembers the file it proposed.
+class TDateiwaehler {
+ public:
+  explicit TDateiwaehler(QStringList antworten) : FAntworten(std::move(antworten)) {
+    QObject::connect(&FZeit, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      Vorschlaege << dialog->selectedFiles().value(0);
+      const QString antwort = FAntworten.isEmpty() ? QString() : FAntworten.takeFirst();
+      if (antwort.isEmpty()) return dialog->reject();
+      dialog->selectFile(antwort);
+      static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides accept()
+    });
+    FZeit.start(5);
+  }
+  QStringList Vorschlaege;
+
+ private:
+  QStringList FAntworten;
+  QTimer FZeit;
+};
+
+// Without a printer every print asks for its file: a fresh name from the page
+// and the day, numbered once that file exists; an existing file is replaced
+// only on the user's word; the box names the file written; a file that cannot
+// be written is reported in German with its name and the reason.
+TEST_F(Vorschau, OhneDruckerFragtJedesMalNachDerDatei) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
   TDruckerZustand zustand;
   TLeeresHeim heim;
-  QTemporaryDir ordner;
-  QFile kein(ordner.filePath(QStringLiteral("kein-ordner")));  // a folder that is a file, even for root
-  ASSERT_TRUE(kein.open(QIODevice::WriteOnly));
-  kein.close();
-  const struct {
-    QString Datei;  // empty: the dialog is declined
-    QString Meldung;
-    QMessageBox::Icon Symbol;  // NoIcon: no box, the report is in the file
-  } faelle[] = {
-      {QString(), QStringLiteral("Sie haben den Ausdruck abgebrochen!"), QMessageBox::Information},
-      {ordner.filePath(QStringLiteral("kein-ordner/bericht.pdf")), QString(), QMessageBox::Critical},
-      {ordner.filePath(QStringLiteral("mwst.pdf")), QString(), QMessageBox::NoIcon},
-  };
   Printer().setOutputFileName(QString());
+  const QString stamm = QDir(heim.Pfad()).filePath(u"Kalvora-Mehrwertsteuer-"_qs + QDate::currentDate().toString(Qt::ISODate));
+  const QString erster = stamm + u".pdf"_qs, zweiter = stamm + u"-2.pdf"_qs, abgebrochen = u"abgebrochen"_qs;
+  const struct {
+    QStringList Antworten;
+    QString Vorschlag;
+    QList<std::pair<QMessageBox::Icon, QString>> Boxen;  // symbol and a piece of the text
+  } faelle[] = {
+      {{QString()}, erster, {{QMessageBox::Information, abgebrochen}}},
+      {{erster}, erster, {{QMessageBox::Information, u"„"_qs + erster + u"“"_qs}}},
+      {{erster, QString()}, zweiter, {{QMessageBox::Question, u"ersetzt"_qs}, {QMessageBox::Information, abgebrochen}}},
+      {{u"/proc/x.pdf"_qs}, zweiter, {{QMessageBox::Critical, u"„/proc/x.pdf“ geschrieben werden.\n"_qs}}},
+  };
   Seite(Seiten::MWST);
   Klick("btbtnDruck");
   for (const auto& f : faelle) {
+    SCOPED_TRACE(f.Antworten.join(u'|').toStdString());
     TDialogBeantworter antworten;
     antworten.AndereDialogeSchliessen = false;
-    QTimer waehler;
-    QString vorschlag;
-    QObject::connect(&waehler, &QTimer::timeout, [&] {
-      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-        vorschlag = dialog->selectedFiles().value(0);
-        if (f.Datei.isEmpty()) return dialog->reject();
-        dialog->selectFile(f.Datei);
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides accept()
-      }
-    });
-    waehler.start(5);
+    TDateiwaehler waehler(f.Antworten);
     Klick("BitBtn1");
-    waehler.stop();
-    if (f.Symbol == QMessageBox::NoIcon) {
-      EXPECT_TRUE(antworten.Boxen.isEmpty());
-      EXPECT_TRUE(PdfText(f.Datei).contains(QStringLiteral("Mehrwertsteuer")));
-      continue;
+    EXPECT_EQ(waehler.Vorschlaege.value(0), f.Vorschlag);
+    ASSERT_EQ(antworten.Boxen.size(), f.Boxen.size());
+    for (qsizetype i = 0; i < f.Boxen.size(); ++i) {
+      EXPECT_EQ(antworten.Boxen[i].Symbol, f.Boxen[i].first);
+      EXPECT_TRUE(antworten.Boxen[i].Text.contains(f.Boxen[i].second)) << antworten.Boxen[i].Text.toStdString();
     }
-    // Without a documents folder the home folder is offered.
-    EXPECT_EQ(vorschlag, QDir(heim.Pfad()).filePath(QStringLiteral("Kalvora-Bericht.pdf")));
-    ASSERT_EQ(antworten.Boxen.size(), 1);
-    EXPECT_EQ(antworten.Boxen[0].Symbol, f.Symbol);
-    if (!f.Meldung.isEmpty()) {
-      EXPECT_EQ(antworten.Boxen[0].Text, f.Meldung);
-    }
-    EXPECT_TRUE(Printer().outputFileName().isEmpty()) << "the next attempt must ask again";
+    EXPECT_TRUE(Printer().outputFileName().isEmpty()) << "the next print must ask again";
   }
+  EXPECT_TRUE(PdfText(erster).contains(u"Mehrwertsteuer"_qs));
+  const QString info = PdfInfo(erster);
+  EXPECT_TRUE(info.contains(QRegularExpression(u"Title: +Mehrwertsteuer\n"_qs))) << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression(u"Creator: +Kalvora 1.1.1\n"_qs))) << info.toStdString();
+}
+
+// "Druckeinstellung" takes a PDF file over for the next print and says so;
+// its confirm button does not pretend to print.
+TEST_F(Vorschau, DruckeinstellungMerktDieDateiVor) {
+  TDruckerZustand zustand;
+  QTemporaryDir ordner;
+  const QString datei = ordner.filePath(u"einstellung.pdf"_qs);
+  Seite(Seiten::AnnD);
+  Klick("btbtnDruck");
+  TDialogBeantworter antworten;
+  antworten.AndereDialogeSchliessen = false;
+  QString knopf;
+  QTimer einsteller;
+  QObject::connect(&einsteller, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    knopf = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    if (auto* name = dialog->findChild<QLineEdit*>(u"filename"_qs)) name->setText(datei);
+    dialog->accept();
+  });
+  einsteller.start(5);
+  Klick("Button4");
+  einsteller.stop();
+  EXPECT_EQ(knopf, u"Übernehmen"_qs);
+  Klick("BitBtn1");
+  ASSERT_EQ(antworten.Boxen.size(), 2);
+  for (const TGezeigteBox& box : antworten.Boxen) EXPECT_TRUE(box.Text.contains(datei)) << box.Text.toStdString();
+  EXPECT_TRUE(PdfText(datei).contains(u"Restschuld"_qs));
+  EXPECT_TRUE(Printer().outputFileName().isEmpty());
+}
+
+// While the preview lies over the pages, keys reach nothing beneath it;
+// Escape goes back and the keyboard is where it was.
+TEST_F(Vorschau, NichtsUnterDerVorschauNimmtTasten) {
+  fmStart->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fmStart));
+  Seite(Seiten::eZi);
+  Tippen("KFeld", u"1000"_qs);
+  auto* feld = Suche<QLineEdit>("KFeld");
+  feld->setFocus();
+  Klick("btbtnDruck");
+  TDialogBeantworter antworten;
+  QSignalSpy rechnen(Suche<QAbstractButton>("RechnenSchalter"), &QAbstractButton::clicked);
+  QTest::keyClicks(QApplication::focusWidget(), u"777"_qs);
+  for (auto [taste, mit] : {std::pair{Qt::Key_Tab, Qt::ControlModifier}, {Qt::Key_R, Qt::AltModifier},
+                            {Qt::Key_F, Qt::AltModifier}, {Qt::Key_F6, Qt::NoModifier}}) {
+    QTest::keyClick(QApplication::focusWidget(), taste, mit);
+    Warten(250);  // a mnemonic clicks a moment later
+  }
+  EXPECT_EQ(feld->text(), u"1.000,00 "_qs);
+  EXPECT_EQ(Suche<QTabWidget>("PageControl1")->currentIndex(), Seiten::eZi);
+  EXPECT_EQ(rechnen.count(), 0);
+  EXPECT_EQ(antworten.AndereDialoge, 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(frmDruckVorschau->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), feld);
+}
+
+// The text of the preview page stays inside its dotted margin frame, before
+// printing and after printing to a PDF file changed the printer's metrics.
+TEST_F(Vorschau, RandUndTextPassenVorUndNachDemDruck) {
+  TDruckerZustand zustand;
+  QTemporaryDir ordner;
+  Seite(Seiten::eZi);
+  Klick("btbtnDruck");
+  const auto pruefen = [&] {
+    const QImage bild = P->PaintBox()->grab().toImage();
+    // The frame: the first column and row with a run of its silver dots;
+    // the text: the first column and row with a dark pixel.
+    int rahmenX = -1, rahmenY = -1, textX = bild.width(), textY = bild.height();
+    for (int y = 0; y < bild.height(); ++y)
+      for (int x = 0; x < bild.width(); ++x) {
+        const QRgb p = bild.pixel(x, y);
+        if (qGray(p) < 96 && qRed(bild.pixel(x, 0)) != qRed(p)) textX = std::min(textX, x), textY = std::min(textY, y);
+        if (p == qRgb(192, 192, 192) && bild.pixel(x + 2 < bild.width() ? x + 2 : x, y) == p && rahmenY < 0) rahmenY = y;
+        if (p == qRgb(192, 192, 192) && y + 2 < bild.height() && bild.pixel(x, y + 2) == p && (rahmenX < 0 || x < rahmenX))
+          rahmenX = x;
+      }
+    EXPECT_GT(textX, rahmenX);
+    EXPECT_GT(textY, rahmenY);
+  };
+  pruefen();
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(ordner.filePath(u"bericht.pdf"_qs));
+  Klick("BitBtn1");
+  P->update();
+  pruefen();
+}
+
+// The question's lines start at one x, none with a blank; the share fees
+// stand with one blank before their unit, formatted or not.
+TEST_F(Vorschau, FragezeilenBuendigUndGebuehrenMitEinemBlank) {
+  Seite(Seiten::BW);
+  Suche<QComboBox>("BW_Gesucht")->setCurrentIndex(0);
+  for (auto [feld, text] : {std::pair{"BW_BWFeld", "123456789"}, {"BW_pFeld", "5,5"}, {"BW_njFeld", "20"}})
+    Tippen(feld, QString::fromLatin1(text));
+  Klick("btbtnDruck");
+  const auto& befehle = P->Pages(1)->Commands();
+  auto frage = std::find_if(befehle.begin(), befehle.end(),
+                            [](const TPageCommand& c) { return c.Text.startsWith(u"Diese Berechnung"_qs); });
+  ASSERT_NE(frage, befehle.end());
+  int zeilen = 0;
+  for (auto c = frage + 1; c != befehle.end() && !c->Text.startsWith(u"Gesucht"_qs); ++c, ++zeilen) {
+    EXPECT_EQ(c->A.x(), frage->A.x()) << c->Text.toStdString();
+    EXPECT_FALSE(c->Text.startsWith(QLatin1Char(' '))) << c->Text.toStdString();
+  }
+  EXPECT_GE(zeilen, 2);
+
+  Seite(Seiten::Akt);
+  Tippen("Akt_MindGeb", u"0"_qs);
+  Tippen("Akt_Geb", u"0,45"_qs);
+  Warten(50);  // the exit rules format the fees
+  ASSERT_EQ(Suche<QLineEdit>("Akt_MindGeb")->text(), u"0,00 "_qs);
+  Klick("btbtnDruck");
+  for (const char* gebuehr : {"0,00 DM", "20,00 DM", "0,450 %", "0,08 %"})
+    EXPECT_TRUE(SeitenTexte().contains(QString::fromUtf8(gebuehr))) << gebuehr;
 }
 
 }  // namespace
