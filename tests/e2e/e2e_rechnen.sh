@@ -21,6 +21,11 @@ if ! FENSTER=$(warte_fenster "Kalvora 1\.1\.1"); then
   exit 1
 fi
 fokus "$FENSTER"
+# The title is the caption alone; nothing is appended to it.
+if command -v xprop >/dev/null 2>&1; then
+  titel=$(xprop -id "$FENSTER" _NET_WM_NAME 2>/dev/null)
+  [ "$titel" = '_NET_WM_NAME(UTF8_STRING) = "Kalvora 1.1.1"' ] || fehlschlag "Fenstertitel: $titel"
+fi
 
 # The Info page is active after start; the next tab is the simple interest page.
 # A new page starts at its sought-quantity list; one Tab reaches the starting capital.
