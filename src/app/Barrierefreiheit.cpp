@@ -24,13 +24,10 @@ namespace {
 const QColor Aqua(0, 255, 255);
 const QColor Rot(255, 0, 0);
 
-// True when the field shows its whole text; the same test as the field's own.
+// True when the field shows its whole text; the same test as the field's own
+// (the text and the cursor behind it).
 bool TextPasst(const QLineEdit* feld) {
-  QStyleOptionFrame opt;
-  opt.initFrom(feld);
-  opt.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, feld);
-  const QRect flaeche = feld->style()->subElementRect(QStyle::SE_LineEditContents, &opt, feld) - feld->textMargins();
-  return feld->fontMetrics().horizontalAdvance(feld->text()) + 1 <= flaeche.width() - 2 * 2;
+  return feld->fontMetrics().horizontalAdvance(feld->text()) + 1 <= Textbreite(feld);
 }
 
 // Watches an entry field: whoever changes its state changes its palette or its
@@ -104,6 +101,14 @@ void MenueVorrangGeben(QMainWindow* fenster) {
 }
 
 }  // namespace
+
+int Textbreite(const QLineEdit* feld) {
+  QStyleOptionFrame opt;
+  opt.initFrom(feld);
+  opt.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, feld);
+  const QRect flaeche = feld->style()->subElementRect(QStyle::SE_LineEditContents, &opt, feld) - feld->textMargins();
+  return flaeche.width() - 2 * 2;  // the edit keeps two pixels free on each side
+}
 
 QString Vorlesetext(const QString& beschriftung) {
   QString text;

@@ -5,10 +5,14 @@
 // too narrow for it (also in its tooltip).
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 
 // Caption as it is read aloud: no mnemonic marker, no trailing colon.
 QString Vorlesetext(const QString& beschriftung);
+
+// The width a line edit has for its text, as the edit itself lays it out.
+int Textbreite(const QLineEdit* feld);
 
 // The description that matches the field's current state, read from its
 // background colour and whether it accepts input.

@@ -3,12 +3,11 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
 
 #include "Anwendung.h"
+#include "Barrierefreiheit.h"
 #include "Hilfe.h"
 #include "OrvMath.h"
 #include "Startfenster.h"
@@ -109,22 +108,6 @@ bool TfmStart::EnterCheck(QWidget* feld, int taste) {
   return true;
 }
 
-namespace {
-
-// The width a line edit needs to show `text` whole: the text, the edit's own
-// margin of two pixels a side, the cursor, a pixel for rounding, the frame.
-int Feldbreite(const QLineEdit* feld, const QString& text) {
-  QStyleOptionFrame opt;
-  opt.initFrom(feld);
-  opt.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, feld);
-  opt.state |= QStyle::State_Sunken;
-  const QMargins rand = feld->textMargins();
-  const int inhalt = feld->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + 1 + rand.left() + rand.right();
-  return feld->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(inhalt, feld->sizeHint().height()), feld).width();
-}
-
-}  // namespace
-
 void TfmStart::ErgebnisbreitenSetzen() {
   // The longest texts without an exponent: as many digits as the written
   // significant digits allow, and a minus sign.
@@ -149,7 +132,9 @@ void TfmStart::ErgebnisbreitenSetzen() {
   };
   for (const auto& zeile : tabelle) {
     for (QLineEdit* feld : zeile.Felder) {
-      const int breite = std::max(feld->minimumWidth(), Feldbreite(feld, zeile.Muster));
+      // Frame and margins stay what they are at any width.
+      const int noetig = feld->width() - Textbreite(feld) + feld->fontMetrics().horizontalAdvance(zeile.Muster) + 1;
+      const int breite = std::max(feld->minimumWidth(), noetig);
       feld->setMinimumWidth(breite);
       if (feld->maximumWidth() < breite) feld->setMaximumWidth(breite);
     }

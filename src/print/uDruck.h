@@ -35,10 +35,6 @@ class TfrmDruckVorschau : public QWidget {
   void BitBtn1Click();
   void bitbtnAbbruchClick();
 
-  // A fresh file name for the report titled `titel` in `ordner`, made of the
-  // page and the day, numbered when such a file exists already.
-  static QString DateiVorschlag(const QString& ordner, const QString& titel);
-
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void resizeEvent(QResizeEvent* ereignis) override;
@@ -52,6 +48,9 @@ class TfrmDruckVorschau : public QWidget {
   void AnClientflaecheAnpassen();
   // Asks for the PDF file of the report; empty when the user declined.
   QString PdfDateiErfragen();
+  // A fresh file name for the report titled `titel` in `ordner`, made of the
+  // page and the day, numbered when such a file exists already.
+  static QString DateiVorschlag(const QString& ordner, const QString& titel);
   static void Information(QWidget* eltern, const QString& text);
 
   QString FTitel;            // title of the report on display

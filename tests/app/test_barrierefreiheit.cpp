@@ -156,9 +156,11 @@ TEST_F(Barrierefreiheit, EveryFieldHasALabelWithItsOwnMnemonic) {
     QList<QWidget*> felder;
     for (QWidget* f : seiten->widget(i)->findChildren<QLineEdit*>()) felder << f;
     for (QWidget* f : seiten->widget(i)->findChildren<QComboBox*>()) felder << f;
-    for (QWidget* f : felder)  // the share count of a settlement has no label before it
-      if (f->objectName() != QLatin1String("Akt_ErgStueck"))
+    for (QWidget* f : felder) {  // the share count of a settlement has no label before it
+      if (f->objectName() != QLatin1String("Akt_ErgStueck")) {
         EXPECT_TRUE(beschriftet.contains(f)) << f->objectName().toStdString();
+      }
+    }
   }
   EXPECT_TRUE(Suche<QAbstractButton>("SpeedButton1")->focusPolicy() & Qt::TabFocus);
 }

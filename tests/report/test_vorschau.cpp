@@ -292,7 +292,9 @@ TEST_F(Vorschau, OhneDruckerFragtJedesMalNachDerDatei) {
       EXPECT_EQ(antworten.Boxen[i].Symbol, f.Boxen[i].first);
       EXPECT_TRUE(antworten.Boxen[i].Text.contains(f.Boxen[i].second)) << antworten.Boxen[i].Text.toStdString();
     }
-    if (!f.Antworten.isEmpty()) EXPECT_TRUE(Printer().outputFileName().isEmpty()) << "the next print must ask again";
+    if (!f.Antworten.isEmpty()) {
+      EXPECT_TRUE(Printer().outputFileName().isEmpty()) << "the next print must ask again";
+    }
   }
   EXPECT_TRUE(PdfText(erster).contains(u"Mehrwertsteuer"_qs));
   const QString info = PdfInfo(erster);
