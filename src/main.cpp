@@ -70,9 +70,7 @@ static std::optional<int> Befehlszeile(int argc, char** argv, bool& anzeige) {
     QString getippt = name;
     for (const QString& a : argumente.mid(1)) {
       const QString ohneWert = a.section(QLatin1Char('='), 0, 0);
-      qsizetype striche = 0;
-      while (striche < ohneWert.size() && ohneWert[striche] == QLatin1Char('-')) ++striche;
-      if (striche > 0 && ohneWert.mid(striche) == name) {
+      if (ohneWert == QLatin1Char('-') + name || ohneWert == QLatin1String("--") + name) {
         getippt = ohneWert;
         break;
       }
