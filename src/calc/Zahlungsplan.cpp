@@ -331,18 +331,35 @@ Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t) {
 
 std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan) {
   if (plan.Art != TPlanArt::Darlehen) return std::nullopt;
+  // Payments fall due at the ends of payment periods, but for a part period
+  // at the end; on the grid the discount factor is a power of one period's.
   struct Fluss {
+    int Periode;  // -1: off the grid
     long double Zeit, Betrag;
   };
   std::vector<Fluss> fluesse;
   fluesse.reserve(plan.JeZahlung.size());
-  for (const TPlanZeile& z : plan.JeZahlung)
-    if (z.Art != TPlanZeile::zaBeginn) fluesse.push_back({z.Zeit.Wert(), z.Zahlung.Wert()});
+  for (const TPlanZeile& z : plan.JeZahlung) {
+    if (z.Art == TPlanZeile::zaBeginn) continue;
+    const long double perioden = z.Zeit.Wert() * plan.m;
+    const long double ganz = std::round(perioden);
+    fluesse.push_back({std::fabs(perioden - ganz) < Eps ? static_cast<int>(ganz) : -1, z.Zeit.Wert(), z.Zahlung.Wert()});
+  }
   const long double K = e.K.Wert();
+  const int m = plan.m;
   const auto barwert = [&](long double x) {
     const long double l = std::log1p(x);
-    long double rest = K;
-    for (const Fluss& f : fluesse) rest -= f.Betrag * std::exp(-f.Zeit * l);
+    const long double v = std::exp(-l / m);
+    long double rest = K, abzinsung = 1;
+    int periode = 0;
+    for (const Fluss& f : fluesse) {
+      if (f.Periode < 0) {
+        rest -= f.Betrag * std::exp(-f.Zeit * l);
+        continue;
+      }
+      for (; periode < f.Periode; ++periode) abzinsung *= v;
+      rest -= f.Betrag * abzinsung;
+    }
     return rest;
   };
   const auto x = Nullstelle(barwert, -0.99L, 10.0L);
