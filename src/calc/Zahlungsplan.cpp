@@ -16,8 +16,8 @@ constexpr long double Eps = 1e-9L;
 
 bool Positiv(Ext x) { return x > Ext(0); }
 
-Ext Wert(const TPlanSeite& s, const char* feld) {
-  const QString text = s.Felder.value(QLatin1String(feld));
+Ext Wert(const TPlanSeite& s, const QString& feld) {
+  const QString text = s.Felder.value(feld);
   // As the page tests: a text of blanks counts as filled and fails in reading.
   if (text.isEmpty()) throw EPlanFehler(QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
   return FeldWert(text);
@@ -30,134 +30,99 @@ void LaufzeitPruefen(Ext n) {
                           .arg(PlanHoechstJahre));
 }
 
-// The loan's "nach" time, when both of its fields can be read.
-std::optional<Ext> Zinsbindung(const TPlanSeite& s) {
-  try {
-    return LaufzeitJahre(Wert(s, "AnnD_knjFeld"), Wert(s, "AnnD_KnmFeld"));
-  } catch (const EFehler&) {
-    return std::nullopt;
-  }
-}
-
-void DarlehenPruefen(const TPlanEingabe& e) {
-  if (!Positiv(e.K) || !Positiv(e.R))
+void DarlehenPruefen(Ext K, Ext R) {
+  if (!Positiv(K) || !Positiv(R))
     throw EPlanFehler(QStringLiteral("Ein Tilgungsplan braucht eine Darlehenshöhe und eine Rate über 0."));
 }
 
-// Each case reads its fields in the page's order and runs the page's formula,
-// so that it fails where the page fails; the sought quantity is kept unrounded.
+// The quantities of a page by their symbols; K stands for the present value
+// of the BW page as well.
+struct TWerte {
+  Ext K, p, nj, nm, R, Kn, knj, knm, n;
+  int m = 1;
+};
+
+// A case reads its fields in the page's order and runs the page's formula, so
+// that it fails where the page fails; the sought quantity stays unrounded.
+struct TFall {
+  const char* Key;
+  int Gesucht;
+  TPlanArt Art;
+  std::initializer_list<const char*> Felder;  // symbols, in reading order
+  void (*Rechnen)(TWerte&);
+};
+
+const TFall Faelle[] = {
+    {"ZiZiE", 0, TPlanArt::Einmalzahlung, {"Kn", "p", "nj", "nm"},
+     [](TWerte& w) { w.K = ZiZiE::Anfangskapital(w.Kn, w.p, w.nj, w.nm); }},
+    {"ZiZiE", 1, TPlanArt::Einmalzahlung, {"K", "Kn", "nj", "nm"},
+     [](TWerte& w) { w.p = ZiZiE::Zinssatz(w.K, w.Kn, w.nj, w.nm); }},
+    {"ZiZiE", 2, TPlanArt::Einmalzahlung, {"K", "p", "Kn"}, [](TWerte& w) { w.n = ZiZiE::Laufzeit(w.K, w.p, w.Kn); }},
+    {"ZiZiE", 3, TPlanArt::Einmalzahlung, {"K", "p", "nj", "nm"},
+     [](TWerte& w) { ZiZiE::Endkapital(w.K, w.p, w.nj, w.nm); }},
+    {"ZiZiR", 0, TPlanArt::Sparplan, {"Kn", "p", "nj", "nm"},
+     [](TWerte& w) { w.R = ZiZiR::Rate(w.Kn, w.p, w.nj, w.nm, w.m); }},
+    {"ZiZiR", 1, TPlanArt::Sparplan, {"R", "p", "Kn"}, [](TWerte& w) { w.n = ZiZiR::Laufzeit(w.R, w.p, w.Kn, w.m); }},
+    {"ZiZiR", 2, TPlanArt::Sparplan, {"R", "p", "nj", "nm"},
+     [](TWerte& w) { ZiZiR::Endkapital(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"BW", 0, TPlanArt::Rente, {"K", "p", "nj", "nm"}, [](TWerte& w) { w.R = BW::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
+    {"BW", 1, TPlanArt::Rente, {"R", "p", "K"}, [](TWerte& w) { w.n = BW::Laufzeit(w.R, w.p, w.K, w.m); }},
+    {"BW", 2, TPlanArt::Rente, {"R", "p", "nj", "nm"}, [](TWerte& w) { w.K = BW::Barwert(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"AnnD", 0, TPlanArt::Darlehen, {"R", "p", "nj", "nm"},
+     [](TWerte& w) { w.K = AnnD::Darlehenshoehe(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"AnnD", 1, TPlanArt::Darlehen, {"K", "p", "R"}, [](TWerte& w) { w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m); }},
+    {"AnnD", 2, TPlanArt::Darlehen, {"K", "p", "nj", "nm"},
+     [](TWerte& w) { w.R = AnnD::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
+    // The page asks for the debt after a time; the plan runs until it is repaid.
+    {"AnnD", 3, TPlanArt::Darlehen, {"K", "p", "knj", "knm", "R"}, [](TWerte& w) {
+       AnnD::Restschuld(w.K, w.p, w.knj, w.knm, w.R, w.m);
+       DarlehenPruefen(w.K, w.R);
+       if (!(w.R > w.p / Ext(w.m) / 100 * w.K))
+         throw EPlanFehler(QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; "
+                                          "so wird das Darlehen nie getilgt."));
+       w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m);
+     }},
+};
+
+QString Feldname(const QString& key, const QString& symbol) {
+  if (symbol == QLatin1String("K") && key == QLatin1String("BW")) return QStringLiteral("BW_BWFeld");
+  if (symbol == QLatin1String("knm")) return key + QStringLiteral("_KnmFeld");
+  return key + u'_' + symbol + QStringLiteral("Feld");
+}
+
+Ext* Symbol(TWerte& w, const QString& name) {
+  const std::pair<const char*, Ext TWerte::*> symbole[] = {{"K", &TWerte::K},   {"p", &TWerte::p},
+                                                            {"nj", &TWerte::nj}, {"nm", &TWerte::nm},
+                                                            {"R", &TWerte::R},   {"Kn", &TWerte::Kn},
+                                                            {"knj", &TWerte::knj}, {"knm", &TWerte::knm}};
+  for (const auto& [symbol, glied] : symbole)
+    if (name == QLatin1String(symbol)) return &(w.*glied);
+  return nullptr;
+}
+
 void SeiteLesen(const TPlanSeite& s, TPlanEingabe& e) {
-  const auto w = [&s](const char* feld) { return Wert(s, feld); };
-  const int g = s.GesuchtIndex;
-  const int m = e.m;
-  if (s.Key == QLatin1String("ZiZiE") && g >= 0 && g <= 3) {
-    e.Art = TPlanArt::Einmalzahlung;
-    e.m = 1;
-    if (g == 0) {
-      const Ext Kn = w("ZiZiE_KnFeld");
-      e.p = w("ZiZiE_pFeld");
-      const Ext nj = w("ZiZiE_njFeld"), nm = w("ZiZiE_nmFeld");
-      e.K = ZiZiE::Anfangskapital(Kn, e.p, nj, nm);
-      e.n = LaufzeitJahre(nj, nm);
-      return;
-    }
-    e.K = w("ZiZiE_KFeld");
-    if (g == 1) {
-      const Ext Kn = w("ZiZiE_KnFeld");
-      const Ext nj = w("ZiZiE_njFeld"), nm = w("ZiZiE_nmFeld");
-      e.p = ZiZiE::Zinssatz(e.K, Kn, nj, nm);
-      e.n = LaufzeitJahre(nj, nm);
-    } else if (g == 2) {
-      e.p = w("ZiZiE_pFeld");
-      e.n = ZiZiE::Laufzeit(e.K, e.p, w("ZiZiE_KnFeld"));
-    } else {
-      e.p = w("ZiZiE_pFeld");
-      const Ext nj = w("ZiZiE_njFeld"), nm = w("ZiZiE_nmFeld");
-      ZiZiE::Endkapital(e.K, e.p, nj, nm);
-      e.n = LaufzeitJahre(nj, nm);
-    }
-    return;
+  const TFall* fall = nullptr;
+  for (const TFall& f : Faelle)
+    if (s.Key == QLatin1String(f.Key) && s.GesuchtIndex == f.Gesucht) fall = &f;
+  if (!fall) throw EPlanFehler(QStringLiteral("Für diese Frage gibt es keinen Zahlungsplan."));
+
+  TWerte w;
+  w.m = fall->Art == TPlanArt::Einmalzahlung ? 1 : e.m;
+  bool termin = false;
+  for (const char* symbol : fall->Felder) {
+    *Symbol(w, QLatin1String(symbol)) = Wert(s, Feldname(s.Key, QLatin1String(symbol)));
+    termin = termin || QLatin1String(symbol) == QLatin1String("nj");
   }
-  if (s.Key == QLatin1String("ZiZiR") && g >= 0 && g <= 2) {
-    e.Art = TPlanArt::Sparplan;
-    if (g == 0) {
-      const Ext Kn = w("ZiZiR_KnFeld");
-      e.p = w("ZiZiR_pFeld");
-      const Ext nj = w("ZiZiR_njFeld"), nm = w("ZiZiR_nmFeld");
-      e.R = ZiZiR::Rate(Kn, e.p, nj, nm, m);
-      e.n = LaufzeitJahre(nj, nm);
-    } else if (g == 1) {
-      e.R = w("ZiZiR_RFeld");
-      e.p = w("ZiZiR_pFeld");
-      e.n = ZiZiR::Laufzeit(e.R, e.p, w("ZiZiR_KnFeld"), m);
-    } else {
-      e.R = w("ZiZiR_RFeld");
-      e.p = w("ZiZiR_pFeld");
-      const Ext nj = w("ZiZiR_njFeld"), nm = w("ZiZiR_nmFeld");
-      ZiZiR::Endkapital(e.R, e.p, nj, nm, m);
-      e.n = LaufzeitJahre(nj, nm);
-    }
-    return;
+  if (termin) w.n = LaufzeitJahre(w.nj, w.nm);
+  fall->Rechnen(w);
+  e = {fall->Art, w.K, w.p, w.R, w.m, w.n, std::nullopt};
+  if (e.Art != TPlanArt::Darlehen) return;
+  DarlehenPruefen(e.K, e.R);
+  // The page's "nach" time, when both of its fields can be read.
+  try {
+    e.Zinsbindung = LaufzeitJahre(Wert(s, QStringLiteral("AnnD_knjFeld")), Wert(s, QStringLiteral("AnnD_KnmFeld")));
+  } catch (const EFehler&) {
   }
-  if (s.Key == QLatin1String("BW") && g >= 0 && g <= 2) {
-    e.Art = TPlanArt::Rente;
-    if (g == 0) {
-      e.K = w("BW_BWFeld");
-      e.p = w("BW_pFeld");
-      const Ext nj = w("BW_njFeld"), nm = w("BW_nmFeld");
-      e.R = BW::Rate(e.K, e.p, nj, nm, m);
-      e.n = LaufzeitJahre(nj, nm);
-    } else if (g == 1) {
-      e.R = w("BW_RFeld");
-      e.p = w("BW_pFeld");
-      e.K = w("BW_BWFeld");
-      e.n = BW::Laufzeit(e.R, e.p, e.K, m);
-    } else {
-      e.R = w("BW_RFeld");
-      e.p = w("BW_pFeld");
-      const Ext nj = w("BW_njFeld"), nm = w("BW_nmFeld");
-      e.K = BW::Barwert(e.R, e.p, nj, nm, m);
-      e.n = LaufzeitJahre(nj, nm);
-    }
-    return;
-  }
-  if (s.Key == QLatin1String("AnnD") && g >= 0 && g <= 3) {
-    e.Art = TPlanArt::Darlehen;
-    if (g == 0) {
-      e.R = w("AnnD_RFeld");
-      e.p = w("AnnD_pFeld");
-      const Ext nj = w("AnnD_njFeld"), nm = w("AnnD_nmFeld");
-      e.K = AnnD::Darlehenshoehe(e.R, e.p, nj, nm, m);
-      e.n = LaufzeitJahre(nj, nm);
-    } else if (g == 1) {
-      e.K = w("AnnD_KFeld");
-      e.p = w("AnnD_pFeld");
-      e.R = w("AnnD_RFeld");
-      e.n = AnnD::Laufzeit(e.K, e.p, e.R, m);
-    } else if (g == 2) {
-      e.K = w("AnnD_KFeld");
-      e.p = w("AnnD_pFeld");
-      const Ext nj = w("AnnD_njFeld"), nm = w("AnnD_nmFeld");
-      e.R = AnnD::Rate(e.K, e.p, nj, nm, m);
-      e.n = LaufzeitJahre(nj, nm);
-    } else {
-      // The page asks for the debt after a time; the plan runs until it is repaid.
-      e.K = w("AnnD_KFeld");
-      e.p = w("AnnD_pFeld");
-      const Ext knj = w("AnnD_knjFeld"), knm = w("AnnD_KnmFeld");
-      e.R = w("AnnD_RFeld");
-      AnnD::Restschuld(e.K, e.p, knj, knm, e.R, m);
-      DarlehenPruefen(e);
-      if (!(e.R > e.p / Ext(m) / 100 * e.K))
-        throw EPlanFehler(QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; "
-                                         "so wird das Darlehen nie getilgt."));
-      e.n = AnnD::Laufzeit(e.K, e.p, e.R, m);
-    }
-    DarlehenPruefen(e);
-    e.Zinsbindung = Zinsbindung(s);
-    return;
-  }
-  throw EPlanFehler(QStringLiteral("Für diese Frage gibt es keinen Zahlungsplan."));
 }
 
 TPlanZeile Beginn(const TPlanEingabe& e) {

@@ -102,7 +102,8 @@ double Tabellenschrift(TPagePrinter& p, const TPlanDokument& d, const QList<int>
   for (const QStringList& zeile : d.Zeilen)
     for (int s = 0; s < std::min<int>(zeile.size(), laengste.size()); ++s)
       if (zeile[s].size() > laengste[s].size()) laengste[s] = zeile[s];
-  const int rand = 2 * (p.UnitsToPixelsX(25.4) / 300 * 6) + 2;
+  // The page printer's inset on both sides of a cell, and a pixel to spare.
+  const int rand = 2 * (p.Canvas().PixelsPerInch() / 300 * 6) + 2;
   double punkte = 9;
   for (; punkte > 5; punkte -= 0.5) {
     p.setFont(Arial(punkte, true));
