@@ -9,6 +9,7 @@
 #include <memory>
 
 class TPagePrinter;
+struct TPlanDokument;
 namespace Ui {
 class TfrmDruckVorschau;
 }
@@ -26,6 +27,8 @@ class TfrmDruckVorschau : public QWidget {
   // Writes the one-page report into the page printer and leaves it finished.
   void DruckeErgebnis(const QString& Titeltext, const QString& Gesuchttext, const QString& Vorgabentext,
                       const QString& Fragetext, const QString& Ergebnistext);
+  // Writes a payment plan, several pages, into the page printer and leaves it finished.
+  void DruckeZahlungsplan(const TPlanDokument& plan);
 
   void SpeedButton17Click();
   void SpeedButton18Click();

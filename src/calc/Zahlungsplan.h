@@ -1,0 +1,104 @@
+#pragma once
+// The payment plan behind a result of the pages Zinseszins Einmalzahlung,
+// Zinseszins Ratenzahlung, Barwert-/ Rentenrechnung and Annuitäten-Darlehen:
+// one row per payment and per year, by each page's own convention, so that
+// the plan ends exactly where the page's formula ends.
+//
+// Conventions:
+// - ZiZiE compounds yearly; a part year with the fractional power of the
+//   yearly factor.
+// - ZiZiR and BW credit interest once a year; a payment within the year earns
+//   (or, taken out, loses) simple interest until the year's end, which is the
+//   page's equivalent year-end instalment. A part year at the end follows the
+//   page's formula: the balance grows with q^f, the payments count pro rata
+//   (f·m payments, the last one possibly a fraction), and the interest of
+//   that part year is whatever the formula adds on top.
+// - AnnD compounds per payment period (i = p / m / 100). A part period g at
+//   the end carries the interest B·(q^g − 1) and the part instalment
+//   R·(q^g − 1) / i, which is what the page's closed form counts for it.
+// Knows nothing of widgets.
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "Fehler.h"
+#include "OrvMath.h"
+
+// A plan the program refuses to make; the text is the German message.
+class EPlanFehler : public EFehler {
+ public:
+  using EFehler::EFehler;
+};
+
+// What the plan reads from a page when it is opened.
+struct TPlanSeite {
+  QString Key;                     // "ZiZiE", "ZiZiR", "BW" or "AnnD"
+  int GesuchtIndex = -1;           // item index of the sought-quantity list
+  QHash<QString, QString> Felder;  // field texts by the fields' names
+  int ZahlungsweiseIndex = 0;      // item index of the payment frequency list
+  QString Frage;                   // the question sentence
+  QString Waehrung;                // the currency symbol
+};
+
+enum class TPlanArt { Einmalzahlung, Sparplan, Rente, Darlehen };
+
+// The quantities of a plan. The page's sought quantity is taken from the
+// page's formula unrounded, so the plan reproduces the page's own result.
+struct TPlanEingabe {
+  TPlanArt Art = TPlanArt::Einmalzahlung;
+  Ext K;      // starting capital, present value or loan amount (0 for a savings plan)
+  Ext p;      // percent per year
+  Ext R;      // instalment per payment period (0 for a single payment)
+  int m = 1;  // payment periods per year
+  Ext n;      // term in years
+  std::optional<Ext> Zinsbindung;  // loan: the page's "nach" time in years, when given
+};
+
+// Yearly extra repayment of a loan, due with the last instalment of a year.
+struct TSondertilgung {
+  Ext Betrag;
+  int AbJahr = 1;
+};
+
+struct TPlanZeile {
+  enum TArt { zaBeginn, zaZahlung, zaSondertilgung, zaEnde, zaJahr };
+  TArt Art = zaBeginn;
+  int Nummer = 0;  // payment period from 1 (zaZahlung, zaEnde) or year from 1 (zaJahr, zaSondertilgung)
+  int Jahr = 0;    // year the row falls into, from 1; 0 for the start
+  Ext Zeit;        // years from the start
+  Ext Zahlung;     // paid in, paid back or taken out
+  Ext Zinsen;
+  Ext Aenderung;   // loan: repayment (Zahlung − Zinsen); otherwise the change of the balance
+  Ext Stand;       // balance after the row
+};
+
+struct TZahlungsplan {
+  TPlanArt Art = TPlanArt::Einmalzahlung;
+  int m = 1;
+  Ext Laufzeit;                         // years until the last row
+  std::vector<TPlanZeile> JeZahlung;    // the start, then every payment in order
+  std::vector<TPlanZeile> JeJahr;       // the start, then one row per (begun) year
+  TPlanZeile Summe;                     // sums of Zahlung, Zinsen and Aenderung
+};
+
+// At most this many years; a longer term is refused before any row is made.
+inline constexpr int PlanHoechstJahre = 100;
+
+// Reads the page's texts and recomputes its sought quantity; raises the page's
+// own errors (EFehler) and EPlanFehler for a plan that cannot be made.
+TPlanEingabe PlanEingabe(const TPlanSeite& seite);
+TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s = {});
+// Loan balance after t years (0 once repaid); the page's "Restschuld nach t".
+Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t);
+// Effective annual rate in percent of a loan plan's payment stream: the rate x
+// at which the payments, discounted with (1 + x)^-t over their exact times in
+// years, equal the loan. Empty when no rate in (-99 %, 1000 %) does.
+std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan);
+
+// A zero of f inside [a, b] where f(a) and f(b) differ in sign (Brent's
+// method, at most 200 evaluations). Empty when the bracket holds no sign change
+// or f is not finite there.
+std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a,
+                                      long double b);

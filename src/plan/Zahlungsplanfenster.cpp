@@ -1,0 +1,338 @@
+#include "Zahlungsplanfenster.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "PlanTabelle.h"
+#include "ui_Zahlungsplan.h"
+
+namespace {
+
+QString Seitentitel(const QString& key) {
+  if (key == QLatin1String("ZiZiE")) return QStringLiteral("Zinseszins Einmalzahlung");
+  if (key == QLatin1String("ZiZiR")) return QStringLiteral("Zinseszins Ratenzahlung");
+  if (key == QLatin1String("BW")) return QStringLiteral("Barwert-/ Rentenrechnung");
+  return QStringLiteral("Annuitäten-Darlehen");
+}
+
+QString LaufzeitText(Ext jahre) {
+  const Laufzeit l = LaufzeitZerlegen(jahre);
+  return ZahlText(l.Jahre, 18, 0).trimmed() + QStringLiteral(" Jahre, ") + ZahlText(l.Monate, 18, 1).trimmed() +
+         QStringLiteral(" Monate");
+}
+
+// Years as short as they can be written: 10, 10,5, 10,4167.
+QString JahreText(Ext jahre) {
+  QString text = ZahlTextEinfach(jahre.Wert(), 4);
+  const QChar komma = AktuellesZahlenformat().Dezimaltrenner;
+  if (text.contains(komma)) {
+    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    if (text.endsWith(komma)) text.chop(1);
+  }
+  return text;
+}
+
+}  // namespace
+
+TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TfmZahlungsplan>()), FModell(new TPlanModell(this)) {
+  ui->setupUi(this);
+  ui->PlanTabelle->setModel(FModell);
+  ui->PlanTabelle->horizontalHeader()->setHighlightSections(false);
+  ui->PlanTabelle->verticalHeader()->setDefaultSectionSize(ui->PlanTabelle->fontMetrics().height() + 6);
+  ui->PlanTeiler->setStretchFactor(0, 0);
+  ui->PlanTeiler->setStretchFactor(1, 1);
+  ui->PlanDrucken->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
+
+  connect(ui->PlanJeZahlung, &QCheckBox::toggled, this, [this] { Behandelt([this] { PlanJeZahlungClick(); }); });
+  connect(ui->PlanDrucken, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanDruckenClick(); }); });
+  connect(ui->PlanExportieren, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanExportierenClick(); }); });
+  connect(ui->PlanSchliessen, &QPushButton::clicked, this, [this] { PlanSchliessenClick(); });
+  for (QLineEdit* feld : {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld})
+    connect(feld, &QLineEdit::editingFinished, this, [this] {
+      Behandelt([this] {
+        if (EingabenLesen()) Neuberechnen();
+      });
+    });
+}
+
+TfmZahlungsplan::~TfmZahlungsplan() = default;
+
+template <class F>
+void TfmZahlungsplan::Behandelt(F&& handler) {
+  try {
+    handler();
+  } catch (const EPlanFehler& e) {
+    Melden(QMessageBox::Critical, QStringLiteral("Fehler"), e.Text());
+  } catch (const std::exception& e) {
+    // As the program's general error handler shows it.
+    QString text = QString::fromUtf8(e.what());
+    if (!text.isEmpty() && text.back() > QLatin1Char('.')) text += QLatin1Char('.');
+    Melden(QMessageBox::Critical, QStringLiteral("Kalvora"), text);
+  }
+}
+
+void TfmZahlungsplan::Melden(QMessageBox::Icon symbol, const QString& titel, const QString& text) {
+  // Errors the user caused sound as in the main window; the general handler's box does not.
+  if (titel == QLatin1String("Fehler")) QApplication::beep();
+  QMessageBox box(symbol, titel, text, QMessageBox::Ok, isVisible() ? this : parentWidget());
+  box.exec();
+}
+
+bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite) {
+  TPlanEingabe eingabe;
+  TZahlungsplan plan;
+  bool gemacht = false;
+  // Nothing changes before the plan is made: a refused plan leaves the window as it was.
+  Behandelt([&] {
+    eingabe = PlanEingabe(seite);
+    plan = ZahlungsplanBerechnen(eingabe);
+    gemacht = true;
+  });
+  if (!gemacht) return false;
+
+  FSeite = seite;
+  FEingabe = eingabe;
+  FPlan = std::move(plan);
+  FSondertilgung = {};
+  FZinsbindung = eingabe.Zinsbindung;
+  if (FZinsbindung && *FZinsbindung < Ext(0)) FZinsbindung.reset();
+  FZinsbindungText = FZinsbindung ? JahreText(*FZinsbindung) : QString();
+
+  const QString titel = QStringLiteral("Zahlungsplan: ") + Seitentitel(seite.Key);
+  setWindowTitle(titel);
+  ui->TitelLabel->setText(titel);
+  ui->FrageLabel->setText(seite.Frage);
+  ui->FrageLabel->setVisible(!seite.Frage.isEmpty());
+  const bool darlehen = FEingabe.Art == TPlanArt::Darlehen;
+  ui->DarlehenGruppe->setVisible(darlehen);
+  ui->SondertilgungFeld->clear();
+  ui->SondertilgungAbJahrFeld->clear();
+  ui->ZinsbindungFeld->setText(FZinsbindungText);
+  ui->SondertilgungWaehrung->setText(seite.Waehrung);
+  // A single payment has no payments to list.
+  const bool zahlungen = FEingabe.Art != TPlanArt::Einmalzahlung;
+  ui->PlanJeZahlung->setEnabled(zahlungen);
+  if (!zahlungen) {
+    const QSignalBlocker sperre(ui->PlanJeZahlung);
+    ui->PlanJeZahlung->setChecked(false);
+  }
+  Behandelt([this] { Neuberechnen(); });
+
+  const bool neu = !isVisible();
+  show();
+  raise();
+  activateWindow();
+  if (neu) {
+    // The table as wide as its columns, the chart takes the rest.
+    QTableView* t = ui->PlanTabelle;
+    const int tabelle =
+        t->horizontalHeader()->length() + t->verticalScrollBar()->sizeHint().width() + 2 * t->frameWidth();
+    ui->PlanTeiler->setSizes({tabelle, std::max(ui->PlanTeiler->width() - tabelle, ui->PlanGrafik->minimumWidth())});
+  }
+  return true;
+}
+
+bool TfmZahlungsplan::EingabenLesen() {
+  const auto ungueltig = [this](QLineEdit* feld) {
+    Melden(QMessageBox::Warning, QStringLiteral("Fehler"),
+           QLatin1Char('"') + feld->text() + QStringLiteral("\" ist ein ungültiger Wert."));
+    feld->setFocus();
+    return false;
+  };
+  const auto lesen = [&](QLineEdit* feld, Ext& wert) {
+    try {
+      wert = FeldWert(feld->text());
+      return true;
+    } catch (const EConvertError&) {
+      return ungueltig(feld);
+    }
+  };
+
+  TSondertilgung s;
+  if (!ui->SondertilgungFeld->text().isEmpty()) {
+    if (!lesen(ui->SondertilgungFeld, s.Betrag)) return false;
+    if (s.Betrag < Ext(0)) {
+      Melden(QMessageBox::Warning, QStringLiteral("Fehler"), QStringLiteral("Eine Sondertilgung kann nicht negativ sein."));
+      return false;
+    }
+    ui->SondertilgungFeld->setText(ZahlText(s.Betrag.Wert(), 18, 2));
+  }
+  if (!ui->SondertilgungAbJahrFeld->text().isEmpty()) {
+    const auto jahr = GanzzahlWert(ui->SondertilgungAbJahrFeld->text());
+    if (!jahr) return ungueltig(ui->SondertilgungAbJahrFeld);
+    if (*jahr < 1) {
+      Melden(QMessageBox::Warning, QStringLiteral("Fehler"),
+             QStringLiteral("Sondertilgungen sind frühestens im ersten Jahr möglich."));
+      return false;
+    }
+    s.AbJahr = *jahr;
+  }
+  std::optional<Ext> zinsbindung = FZinsbindung;
+  const QString text = ui->ZinsbindungFeld->text();
+  if (text != FZinsbindungText) {
+    zinsbindung.reset();
+    if (!text.isEmpty()) {
+      Ext t;
+      if (!lesen(ui->ZinsbindungFeld, t)) return false;
+      if (t < Ext(0)) {
+        Melden(QMessageBox::Warning, QStringLiteral("Fehler"), QStringLiteral("Die Zinsbindung kann nicht negativ sein."));
+        return false;
+      }
+      zinsbindung = t;
+    }
+  }
+  FSondertilgung = s;
+  FZinsbindung = zinsbindung;
+  FZinsbindungText = text;
+  return true;
+}
+
+QString TfmZahlungsplan::Betrag(Ext wert, int stellen) const {
+  return ZahlText(wert.Wert(), stellen, 2).trimmed() + QLatin1Char(' ') + FSeite.Waehrung;
+}
+
+void TfmZahlungsplan::Neuberechnen() {
+  FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung);
+  FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
+  ui->PlanGrafik->Setzen(GrafikDaten(FPlan));
+  SpaltenAnpassen();
+  if (FEingabe.Art != TPlanArt::Darlehen) return;
+
+  const auto effektiv = Effektivzins(FEingabe, FPlan);
+  ui->EffektivzinsLabel->setText(effektiv ? ZahlText(effektiv->Wert(), 15, 3).trimmed() + QStringLiteral(" %")
+                                          : QStringLiteral("nicht bestimmbar"));
+  const bool sonder = FSondertilgung.Betrag > Ext(0);
+  const QString strich = QStringLiteral("–");
+  ui->NeueLaufzeitLabel->setText(sonder ? LaufzeitText(FPlan.Laufzeit) : strich);
+  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe).Summe.Zinsen;
+  ui->ZinsersparnisLabel->setText(sonder ? Betrag(FZinsenOhne - FPlan.Summe.Zinsen) : strich);
+  // Fifteen digits, as the page writes its residual debt.
+  ui->RestschuldZinsbindungLabel->setText(
+      FZinsbindung ? Betrag(RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15) : strich);
+}
+
+void TfmZahlungsplan::SpaltenAnpassen() {
+  // The widest texts are the header, the totals and the largest amounts; the
+  // other rows need not be measured.
+  const std::vector<TPlanZeile>& zeilen = FModell->JeZahlung() ? FPlan.JeZahlung : FPlan.JeJahr;
+  const auto groesste = [&zeilen](auto wert) {
+    return static_cast<int>(std::max_element(zeilen.begin(), zeilen.end(),
+                                             [&](const TPlanZeile& a, const TPlanZeile& b) {
+                                               return std::fabs(wert(a)) < std::fabs(wert(b));
+                                             }) -
+                            zeilen.begin());
+  };
+  const int letzte = FModell->rowCount() - 1;
+  const QList<int> proben{0, letzte - 1, letzte, groesste([](const TPlanZeile& z) { return z.Stand.Wert(); }),
+                          groesste([](const TPlanZeile& z) { return z.Zahlung.Wert(); })};
+  QFont fett = ui->PlanTabelle->font();
+  fett.setBold(true);
+  const QFontMetrics normal(ui->PlanTabelle->font()), breit(fett);
+  const QStringList kopf = FModell->Kopf();
+  for (int spalte = 0; spalte < TPlanModell::spAnzahl; ++spalte) {
+    int b = breit.horizontalAdvance(kopf.value(spalte));
+    for (int zeile : proben) b = std::max(b, breit.horizontalAdvance(FModell->Zeile(zeile).value(spalte)));
+    ui->PlanTabelle->horizontalHeader()->resizeSection(spalte, b + normal.averageCharWidth() * 3);
+  }
+}
+
+QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
+  static const char* const zahlungsweisen[] = {"monatlich", "vierteljährlich", "halbjährlich", "jährlich"};
+  const TPlanArt art = FEingabe.Art;
+  QList<QPair<QString, QString>> k;
+  k.append({QStringLiteral("Laufzeit:"), LaufzeitText(FPlan.Laufzeit)});
+  if (art != TPlanArt::Einmalzahlung)
+    k.append({QStringLiteral("Zahlungsweise:"),
+              QString::fromUtf8(zahlungsweisen[std::clamp(FSeite.ZahlungsweiseIndex, 0, 3)])});
+  k.append({art == TPlanArt::Darlehen ? QStringLiteral("Summe der Raten:")
+            : art == TPlanArt::Rente  ? QStringLiteral("Summe der Entnahmen:")
+                                      : QStringLiteral("Summe der Einzahlungen:"),
+            Betrag(FPlan.Summe.Zahlung)});
+  k.append({QStringLiteral("Summe der Zinsen:"), Betrag(FPlan.Summe.Zinsen)});
+  if (art != TPlanArt::Darlehen) return k;
+  k.append({ui->EffektivzinsText->text(), ui->EffektivzinsLabel->text()});
+  if (FSondertilgung.Betrag > Ext(0)) {
+    k.append({QStringLiteral("Sondertilgung:"), QStringLiteral("%1 jährlich ab dem %2. Jahr")
+                                                    .arg(Betrag(FSondertilgung.Betrag))
+                                                    .arg(FSondertilgung.AbJahr)});
+    k.append({ui->ZinsersparnisText->text(), ui->ZinsersparnisLabel->text()});
+  }
+  if (FZinsbindung)
+    k.append({QStringLiteral("Restschuld nach %1 Jahren Zinsbindung:").arg(JahreText(*FZinsbindung)),
+              ui->RestschuldZinsbindungLabel->text()});
+  return k;
+}
+
+TPlanDokument TfmZahlungsplan::Dokument() const {
+  TPlanDokument d;
+  d.Titel = ui->TitelLabel->text();
+  d.Frage = FSeite.Frage;
+  d.Kennzahlen = Kennzahlen();
+  d.Spalten = FModell->Kopf();
+  const int zeilen = FModell->rowCount();
+  d.Zeilen.reserve(zeilen);
+  for (int z = 0; z < zeilen; ++z) d.Zeilen << FModell->Zeile(z);
+  d.Grafik = ui->PlanGrafik->Daten();
+  return d;
+}
+
+void TfmZahlungsplan::PlanJeZahlungClick() {
+  FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
+  SpaltenAnpassen();
+}
+
+void TfmZahlungsplan::PlanDruckenClick() {
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TfmZahlungsplan::DruckAngefordert))) {
+    Melden(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Keine Druckvorschau vorhanden!"));
+    return;
+  }
+  emit DruckAngefordert(Dokument());
+}
+
+QString TfmZahlungsplan::StandardCsvDatei() {
+  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
+  return QDir(ordner).filePath(QStringLiteral("Kalvora-Zahlungsplan.csv"));
+}
+
+void TfmZahlungsplan::PlanExportierenClick() {
+  // Qt's own question is switched off: the program asks in its own words.
+  QString datei = QFileDialog::getSaveFileName(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"),
+                                               StandardCsvDatei(), QStringLiteral("CSV-Dateien (*.csv)"), nullptr,
+                                               QFileDialog::DontConfirmOverwrite);
+  if (datei.isEmpty()) return;
+  if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".csv");
+  if (QFileInfo::exists(datei)) {
+    QMessageBox frage(QMessageBox::Question, QStringLiteral("Zahlungsplan exportieren"),
+                      QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
+                          .arg(QDir::toNativeSeparators(datei)),
+                      QMessageBox::Yes | QMessageBox::No, this);
+    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
+    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nicht ersetzen"));
+    frage.setDefaultButton(QMessageBox::No);
+    if (frage.exec() != QMessageBox::Yes) return;
+  }
+  CsvSpeichern(datei);
+}
+
+bool TfmZahlungsplan::CsvSpeichern(const QString& datei) {
+  QSaveFile f(datei);
+  if (f.open(QIODevice::WriteOnly) && f.write(FModell->Csv()) >= 0 && f.commit()) return true;
+  Melden(QMessageBox::Critical, QStringLiteral("Fehler"),
+         QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden:\n%2")
+             .arg(QDir::toNativeSeparators(datei), f.errorString()));
+  return false;
+}
+
+void TfmZahlungsplan::PlanSchliessenClick() { close(); }

@@ -1,0 +1,70 @@
+#pragma once
+// The payment plan window: the plan of a page's current state as a table and
+// a chart; for a loan also a yearly extra repayment, the residual debt after
+// the fixed-rate period and the effective rate. "Drucken" hands a document to
+// whoever prints it (the preview), "Exportieren" writes CSV.
+#include <QMessageBox>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "PlanDruck.h"
+#include "Zahlungsplan.h"
+
+class QLineEdit;
+class TPlanModell;
+namespace Ui {
+class TfmZahlungsplan;
+}
+
+class TfmZahlungsplan : public QWidget {
+  Q_OBJECT
+ public:
+  // parent: the main window; the plan is a window of its own beside it.
+  explicit TfmZahlungsplan(QWidget* parent = nullptr);
+  ~TfmZahlungsplan() override;
+
+  std::unique_ptr<Ui::TfmZahlungsplan> ui;
+
+  // Makes the plan of the page's state and shows the window. When the plan
+  // cannot be made: the message, false, and the window stays as it was.
+  bool Zeigen(const TPlanSeite& seite);
+
+  const TZahlungsplan& Plan() const { return FPlan; }
+  TPlanModell* Modell() const { return FModell; }
+  // The printed form of what the window shows.
+  TPlanDokument Dokument() const;
+  // False, after the message, when the file cannot be written.
+  bool CsvSpeichern(const QString& datei);
+  // Suggested file of the export.
+  static QString StandardCsvDatei();
+
+  void PlanJeZahlungClick();
+  void PlanDruckenClick();
+  void PlanExportierenClick();
+  void PlanSchliessenClick();
+
+ signals:
+  void DruckAngefordert(const TPlanDokument& dokument);
+
+ private:
+  // Reads the loan fields; false after a message.
+  bool EingabenLesen();
+  void Neuberechnen();
+  void SpaltenAnpassen();
+  QString Betrag(Ext wert, int stellen = 18) const;
+  QList<QPair<QString, QString>> Kennzahlen() const;
+  void Melden(QMessageBox::Icon symbol, const QString& titel, const QString& text);
+  // Runs a handler; an error it raises ends in a message box.
+  template <class F>
+  void Behandelt(F&& handler);
+
+  TPlanSeite FSeite;
+  TPlanEingabe FEingabe;
+  TSondertilgung FSondertilgung;
+  std::optional<Ext> FZinsbindung;
+  QString FZinsbindungText;  // as last written: unchanged, it keeps the exact time
+  TZahlungsplan FPlan;
+  Ext FZinsenOhne;  // the interest without an extra repayment
+  TPlanModell* FModell = nullptr;
+};

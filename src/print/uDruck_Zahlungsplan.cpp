@@ -1,0 +1,29 @@
+#include "uDruck_Zahlungsplan.h"
+
+#include "PagePrnt.h"
+#include "PlanDruck.h"
+#include "Zahlungsplanfenster.h"
+#include "uDruck.h"
+
+void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) { ZahlungsplanSchreiben(*PgprntrVorschau(), plan); }
+
+TfmZahlungsplan* ZahlungsplanZeigen(QWidget* hauptfenster, TfrmDruckVorschau* vorschau, const TPlanSeite& seite) {
+  auto* fenster =
+      hauptfenster->findChild<TfmZahlungsplan*>(QStringLiteral("fmZahlungsplan"), Qt::FindDirectChildrenOnly);
+  if (!fenster) {
+    fenster = new TfmZahlungsplan(hauptfenster);
+    if (vorschau)
+      QObject::connect(fenster, &TfmZahlungsplan::DruckAngefordert, vorschau,
+                       [vorschau, hauptfenster](const TPlanDokument& plan) {
+                         vorschau->DruckeZahlungsplan(plan);
+                         vorschau->show();
+                         vorschau->raise();
+                         vorschau->PgprntrVorschau()->ZoomToWidth();
+                         // The preview lies in the main window.
+                         hauptfenster->raise();
+                         hauptfenster->activateWindow();
+                       });
+  }
+  fenster->Zeigen(seite);
+  return fenster;
+}

@@ -1,0 +1,205 @@
+// The payment plan against the pages' own closed forms, its refusals, the
+// extra repayment and the effective rate.
+#include <cmath>
+
+#include "AnnD.h"
+#include "BW.h"
+#include "Deutsch.h"
+#include "ZiZiE.h"
+#include "ZiZiR.h"
+#include "Zahlungsplan.h"
+
+namespace {
+
+QString Cent(Ext wert) { return ZahlText(wert.Wert(), 15, 2); }
+
+// The texts of one page, given in a fixed order: K (loan, present value or
+// starting capital), p, nj, nm, R, Kn, knj, knm; nullptr leaves a field empty.
+// R is given per month and scaled to the payment frequency.
+TPlanSeite Seite(const char* key, int gesucht, std::initializer_list<const char*> texte, int zahlungsweise = 0) {
+  static const QHash<QString, QStringList> namen{
+      {"ZiZiE", {"ZiZiE_KFeld", "ZiZiE_pFeld", "ZiZiE_njFeld", "ZiZiE_nmFeld", "", "ZiZiE_KnFeld"}},
+      {"ZiZiR", {"", "ZiZiR_pFeld", "ZiZiR_njFeld", "ZiZiR_nmFeld", "ZiZiR_RFeld", "ZiZiR_KnFeld"}},
+      {"BW", {"BW_BWFeld", "BW_pFeld", "BW_njFeld", "BW_nmFeld", "BW_RFeld"}},
+      {"AnnD", {"AnnD_KFeld", "AnnD_pFeld", "AnnD_njFeld", "AnnD_nmFeld", "AnnD_RFeld", "AnnD_KnFeld",
+                "AnnD_knjFeld", "AnnD_KnmFeld"}},
+  };
+  TPlanSeite s;
+  s.Key = QString::fromLatin1(key);
+  s.GesuchtIndex = gesucht;
+  s.ZahlungsweiseIndex = zahlungsweise;
+  const QStringList felder = namen.value(s.Key);
+  const int m = RatenProJahr(zahlungsweise);
+  for (int i = 0; const char* text : texte) {
+    const QString name = felder.value(i++);
+    if (!text || name.isEmpty()) continue;
+    const bool rate = name.endsWith(QLatin1String("_RFeld"));
+    s.Felder.insert(name, rate ? ZahlText(FeldWert(text) * 12 / m, 18, 2) : QString::fromUtf8(text));
+  }
+  return s;
+}
+
+// What the page's formula says the balance is after t years, with the plan's
+// quantities: the end capital, a used-up present value, the residual debt.
+Ext Seitenstand(const TPlanEingabe& e, Ext t) {
+  switch (e.Art) {
+    case TPlanArt::Einmalzahlung: return ZiZiE::Endkapital(e.K, e.p, t, 0);
+    case TPlanArt::Sparplan: return ZiZiR::Endkapital(e.R, e.p, t, 0, e.m);
+    case TPlanArt::Rente: {
+      const Ext qt = Ext(Power(ZuDouble(e.p / 100 + 1), ZuDouble(t)));
+      return e.K * qt - RneAusRate(e.R, e.p, e.m) * (qt - 1) / (e.p / 100);
+    }
+    case TPlanArt::Darlehen: return AnnD::Restschuld(e.K, e.p, t, 0, e.R, e.m);
+  }
+  return 0;
+}
+
+class Zahlungsplan : public MitZahlenformat {};
+
+// Every case runs with each payment frequency. The plan's balance at the end
+// (and, for a loan, at the "nach" time or half-way) is the page's to the cent.
+TEST_F(Zahlungsplan, EndstandWieDieSeite) {
+  const struct {
+    const char* Key;
+    int Gesucht;
+    std::initializer_list<const char*> Texte;
+    const char* Fehler;  // nullptr: the plan is made
+  } faelle[] = {
+      {"ZiZiE", 3, {"1000", "5", "10", "0"}, nullptr},
+      {"ZiZiE", 3, {"2500", "-2", "7", "5"}, nullptr},
+      {"ZiZiE", 3, {"1000", "0", "1", "0"}, nullptr},
+      {"ZiZiE", 1, {"1000", nullptr, "10", "0", nullptr, "2000"}, nullptr},
+      {"ZiZiE", 2, {"1000", "7", nullptr, nullptr, nullptr, "2000"}, nullptr},
+      {"ZiZiE", 0, {nullptr, "5", "100", "0", nullptr, "1628,89"}, nullptr},
+      {"ZiZiR", 2, {nullptr, "5", "10", "0", "100"}, nullptr},
+      {"ZiZiR", 2, {nullptr, "-1,5", "2", "7", "100"}, nullptr},
+      {"ZiZiR", 2, {nullptr, "3", "0", "5", "50"}, nullptr},
+      {"ZiZiR", 0, {nullptr, "5", "100", "0", nullptr, "10000"}, nullptr},
+      {"ZiZiR", 1, {nullptr, "5", nullptr, nullptr, "100", "20000"}, nullptr},
+      {"BW", 2, {nullptr, "6", "20", "0", "500"}, nullptr},
+      {"BW", 0, {"100000", "6", "20", "3"}, nullptr},
+      {"BW", 1, {"50000", "6", nullptr, nullptr, "500"}, nullptr},
+      {"BW", 2, {nullptr, "-2", "100", "0", "500"}, nullptr},
+      {"AnnD", 2, {"100000", "6", "10", "0", nullptr, nullptr, "5", "0"}, nullptr},
+      {"AnnD", 0, {nullptr, "6", "10", "0", "1110,21"}, nullptr},
+      {"AnnD", 1, {"100000", "6", nullptr, nullptr, "1110,21"}, nullptr},
+      {"AnnD", 3, {"100000", "6", nullptr, nullptr, "1110,21", nullptr, "5", "7"}, nullptr},
+      {"AnnD", 2, {"250000", "-0,5", "30", "8"}, nullptr},
+      {"AnnD", 2, {"50000", "3,75", "100", "0"}, nullptr},
+      {"AnnD", 2, {"1000", "8", "1", "0"}, nullptr},
+      {"ZiZiR", 2, {nullptr, "0", "10", "0", "100"}, "Ungültige Gleitkommaoperation"},
+      {"AnnD", 2, {"100000", "0", "10", "0"}, "Ungültige Gleitkommaoperation"},
+      {"BW", 2, {nullptr, "6", "20", nullptr, "500"}, "Zur Berechnung müssen alle Felder eingegeben werden!"},
+      {"ZiZiE", 3, {"1000", "5", "100", "1"}, "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
+      {"ZiZiE", 2, {"1000", "5", nullptr, nullptr, nullptr, "500"}, "Für eine Laufzeit von 0 oder weniger gibt es keinen Zahlungsplan."},
+      {"AnnD", 3, {"100000", "6", nullptr, nullptr, "400", nullptr, "5", "0"}, "Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; so wird das Darlehen nie getilgt."},
+      {"AnnD", 1, {"100000", "1", nullptr, nullptr, "90"}, "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
+      {"eZi", 3, {"1000", "5", "1", "0"}, "Für diese Frage gibt es keinen Zahlungsplan."},
+  };
+  for (const auto& f : faelle)
+    for (int zahlungsweise = 0; zahlungsweise < 4; ++zahlungsweise) {
+      const TPlanSeite seite = Seite(f.Key, f.Gesucht, f.Texte, zahlungsweise);
+      SCOPED_TRACE(QStringLiteral("%1 %2 m=%3 %4")
+                       .arg(seite.Key)
+                       .arg(f.Gesucht)
+                       .arg(RatenProJahr(zahlungsweise))
+                       .arg(QStringList(seite.Felder.values()).join(u' '))
+                       .toStdString());
+      try {
+        const TPlanEingabe e = PlanEingabe(seite);
+        const TZahlungsplan plan = ZahlungsplanBerechnen(e);
+        ASSERT_EQ(f.Fehler, nullptr);
+        EXPECT_EQ(Cent(plan.JeJahr.back().Stand), Cent(Seitenstand(e, e.n)));
+        EXPECT_EQ(plan.JeJahr.back().Stand.Wert(), plan.JeZahlung.back().Stand.Wert());
+        EXPECT_EQ(int(plan.JeJahr.size()) - 1, int(std::ceil(e.n.Wert() - 1e-9)));
+        // Each whole year's (loan: period's) interest is the convention's: on the
+        // balance before, and simple interest on the payments to the year's end.
+        const bool darlehen = e.Art == TPlanArt::Darlehen;
+        const Ext i = darlehen ? e.p / Ext(e.m) / 100 : e.p / 100;
+        const Ext einzahlung = e.Art == TPlanArt::Sparplan ? e.R : e.Art == TPlanArt::Rente ? -e.R : Ext(0);
+        const auto& zeilen = darlehen ? plan.JeZahlung : plan.JeJahr;
+        for (size_t k = 1; k < zeilen.size(); ++k) {
+          const TPlanZeile& z = zeilen[k];
+          if (z.Art != TPlanZeile::zaZahlung && !(z.Art == TPlanZeile::zaJahr && z.Zeit == Ext(z.Jahr))) continue;
+          const Ext vorher = zeilen[k - 1].Stand;
+          const Ext soll = vorher * i + einzahlung * i * Ext(e.m - 1) / 2;
+          EXPECT_NEAR(double(z.Zinsen.Wert()), double(soll.Wert()), 1e-9 * (std::fabs(double(vorher.Wert())) + 1));
+        }
+        if (darlehen) {
+          const Ext t = e.Zinsbindung.value_or(e.n / 2);
+          EXPECT_EQ(Cent(RestschuldNach(e, {}, t)), Cent(Seitenstand(e, t)));
+          EXPECT_EQ(Cent(plan.Summe.Aenderung), Cent(e.K));  // the whole loan is repaid
+        }
+      } catch (const EFehler& fehler) {
+        EXPECT_EQ(fehler.Text(), QString::fromUtf8(f.Fehler ? f.Fehler : "(kein Fehler)"));
+      }
+    }
+}
+
+// Year 1 of a monthly loan, the rows of a part year and the rows of a
+// savings plan, where interest is credited at the end of each year.
+TEST_F(Zahlungsplan, Zeilen) {
+  const TZahlungsplan darlehen = ZahlungsplanBerechnen(PlanEingabe(Seite("AnnD", 2, {"100000", "6", "10", "0"})));
+  ASSERT_EQ(darlehen.JeZahlung.size(), 121u);
+  const TPlanZeile& jahr1 = darlehen.JeJahr[1];
+  EXPECT_EQ(ZahlText(jahr1.Zahlung.Wert(), 18, 2) + ZahlText(jahr1.Zinsen.Wert(), 18, 2) +
+                ZahlText(jahr1.Stand.Wert(), 18, 2),
+            QStringLiteral("13.322,46 5.795,24 92.472,78 "));
+
+  // 2 years 7 months, quarterly (300 each): 8 + 2 payments and a third of one at the end.
+  const TZahlungsplan teil =
+      ZahlungsplanBerechnen(PlanEingabe(Seite("ZiZiR", 2, {nullptr, "5", "2", "7", "100"}, 1)));
+  ASSERT_EQ(teil.JeZahlung.size(), 12u);
+  const TPlanZeile& ende = teil.JeZahlung.back();
+  EXPECT_EQ(ende.Art, TPlanZeile::zaEnde);
+  EXPECT_EQ(ZahlText(ende.Zahlung.Wert(), 18, 2), QStringLiteral("100,00 "));
+  EXPECT_EQ(teil.JeJahr.size(), 4u);
+  for (const TPlanZeile& z : teil.JeZahlung) {
+    const bool jahresende = z.Nummer % 4 == 0 || z.Art == TPlanZeile::zaEnde;
+    EXPECT_EQ(z.Zinsen.Wert() != 0, jahresende && z.Art != TPlanZeile::zaBeginn) << z.Nummer;
+  }
+}
+
+// A yearly extra repayment shortens the loan; the plan, the residual debt and
+// the totals agree.
+TEST_F(Zahlungsplan, Sondertilgung) {
+  const TPlanEingabe e = PlanEingabe(Seite("AnnD", 2, {"10000", "5", "3", "0"}, 3));
+  const TZahlungsplan ohne = ZahlungsplanBerechnen(e);
+  const TZahlungsplan mit = ZahlungsplanBerechnen(e, {2000, 1});
+  EXPECT_EQ(ZahlText(mit.Laufzeit.Wert(), 18, 2), QStringLiteral("2,00 "));
+  EXPECT_EQ(ZahlText(mit.Summe.Zinsen.Wert(), 18, 2), QStringLiteral("741,40 "));
+  EXPECT_EQ(ZahlText((ohne.Summe.Zinsen - mit.Summe.Zinsen).Wert(), 18, 2), QStringLiteral("274,86 "));
+  EXPECT_EQ(Cent(mit.Summe.Aenderung), Cent(e.K));
+  EXPECT_EQ(Cent(RestschuldNach(e, {2000, 1}, 1)), Cent(mit.JeJahr[1].Stand));
+  EXPECT_EQ(Cent(RestschuldNach(e, {2000, 1}, 50)), QStringLiteral("0,00 "));
+  // From a year after the end it changes nothing.
+  EXPECT_EQ(ZahlungsplanBerechnen(e, {2000, 4}).JeZahlung.size(), ohne.JeZahlung.size());
+  EXPECT_THROW(RestschuldNach(e, {}, -1), EPlanFehler);
+}
+
+// Without fees the effective rate is the nominal rate compounded per period,
+// whatever the term, a part period at the end or an extra repayment.
+TEST_F(Zahlungsplan, Effektivzins) {
+  for (int zahlungsweise = 0; zahlungsweise < 4; ++zahlungsweise)
+    for (const char* p : {"6", "-2", "12,5"}) {
+      const int m = RatenProJahr(zahlungsweise);
+      const long double erwartet = (std::pow(1 + FeldWert(p) / m / 100, m) - 1) * 100;
+      for (const TSondertilgung& s : {TSondertilgung{}, TSondertilgung{5000, 2}}) {
+        const TPlanEingabe e =
+            PlanEingabe(Seite("AnnD", 1, {"100000", p, nullptr, nullptr, "1500"}, zahlungsweise));
+        const auto x = Effektivzins(e, ZahlungsplanBerechnen(e, s));
+        ASSERT_TRUE(x) << p << ' ' << m;
+        EXPECT_NEAR(double(x->Wert()), double(erwartet), 1e-9) << p << ' ' << m;
+      }
+    }
+}
+
+TEST(Nullstelle, BrentInDenGrenzen) {
+  EXPECT_NEAR(double(*Nullstelle([](long double x) { return x * x - 2; }, 0, 2)), std::sqrt(2.0), 1e-15);
+  EXPECT_NEAR(double(*Nullstelle([](long double x) { return std::tanh(50 * (x - 0.3L)); }, -1, 1)), 0.3, 1e-15);
+  EXPECT_EQ(*Nullstelle([](long double x) { return x; }, 0, 1), 0.0L);
+  EXPECT_FALSE(Nullstelle([](long double x) { return x * x + 1; }, -1, 1));
+  EXPECT_FALSE(Nullstelle([](long double x) { return x < 0.5L ? -1 : NAN; }, 0, 1));
+}
+
+}  // namespace
