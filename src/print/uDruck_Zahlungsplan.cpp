@@ -5,7 +5,10 @@
 #include "Zahlungsplanfenster.h"
 #include "uDruck.h"
 
-void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) { ZahlungsplanSchreiben(*PgprntrVorschau(), plan); }
+void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) {
+  FTitel = plan.Titel;
+  ZahlungsplanSchreiben(*PgprntrVorschau(), plan);
+}
 
 TfmZahlungsplan* ZahlungsplanZeigen(QWidget* hauptfenster, TfrmDruckVorschau* vorschau, const TPlanSeite& seite) {
   auto* fenster =
