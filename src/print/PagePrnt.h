@@ -433,6 +433,14 @@ class TPagePrinter : public QScrollArea {
   void StartPage();
   void DrawPageBorders();
   void WriteWrapped(const QString& text, bool inLine);
+  // FitText and SplitToFit as lengths: the characters of the line, and the
+  // characters it uses up (a dropped blank included).
+  qsizetype FitLength(QStringView text, int width) const;
+  struct TSplit {
+    qsizetype Line;
+    qsizetype Used;
+  };
+  TSplit SplitLengths(QStringView rest, int width, bool dropBlank) const;
   void DrawCellBorder(int cw, bool topLine, bool bottomLine);
   void FileWrite(const QString& text);
   void FileLineEnd();

@@ -6,6 +6,7 @@
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "PagePrnt.h"
 #include "PagePrnt_Intern.h"
@@ -200,13 +201,26 @@ QString TPagePrinter::ExpandTabs(const QString& text) const {
   return result;
 }
 
-QString TPagePrinter::FitText(const QString& text, int width) const {
-  if (FCanvas.TextWidth(text) <= width) return text;
-  int hi = static_cast<int>(text.size()), lo = 1, mid = 0, prev = 0;
+QString TPagePrinter::FitText(const QString& text, int width) const { return text.left(FitLength(text, width)); }
+
+qsizetype TPagePrinter::FitLength(QStringView text, int width) const {
+  const auto widthOf = [&](qsizetype n) { return FCanvas.TextWidth(text.left(n).toString()); };
+  const qsizetype length = text.size();
+  // The search runs over a leading part just long enough to overflow the
+  // width, so that fitting a line costs in proportion to the line and not
+  // to the whole text; a cell of tens of thousands of characters would make
+  // every line of it measure all of them.
+  qsizetype bound = 64;
+  while (bound < length && widthOf(bound) <= width) bound *= 2;
+  if (bound >= length) {
+    if (widthOf(length) <= width) return length;
+    bound = length;
+  }
+  qsizetype hi = bound, lo = 1, mid = 0, prev = 0;
   do {
     prev = mid;
     mid = (lo + hi) / 2;
-    const int w = FCanvas.TextWidth(text.left(mid));
+    const int w = widthOf(mid);
     if (w > width)
       hi = mid;
     else if (w == width)
@@ -214,23 +228,28 @@ QString TPagePrinter::FitText(const QString& text, int width) const {
     else
       lo = mid;
   } while (mid != prev && hi > lo);
-  return text.left(std::max(mid, std::min<int>(1, static_cast<int>(text.size()))));
+  return std::max(mid, std::min<qsizetype>(1, length));
 }
 
-QString TPagePrinter::SplitToFit(QString& rest, int width, bool dropBlank) const {
-  QString line = FitText(rest, width);
-  auto n = line.size();
+TPagePrinter::TSplit TPagePrinter::SplitLengths(QStringView rest, int width, bool dropBlank) const {
+  qsizetype n = FitLength(rest, width);
+  TSplit split{n, n};
   if (n < rest.size()) {
     if (rest.at(n).unicode() >= 33) {
       qsizetype i = n - 1;
-      while (i >= 0 && line.at(i).unicode() >= 33) --i;
-      if (i >= 0) line.truncate(i + 1);
-      n = line.size();
+      while (i >= 0 && rest.at(i).unicode() >= 33) --i;
+      if (i >= 0) split = {i + 1, i + 1};
     } else if (dropBlank) {
-      ++n;
+      ++split.Used;
     }
   }
-  rest.remove(0, n);
+  return split;
+}
+
+QString TPagePrinter::SplitToFit(QString& rest, int width, bool dropBlank) const {
+  const TSplit split = SplitLengths(rest, width, dropBlank);
+  const QString line = rest.left(split.Line);
+  rest.remove(0, split.Used);
   return line;
 }
 
@@ -248,16 +267,19 @@ QString TPagePrinter::ExpandTokens(const QString& text) const {
 // ---- writing -------------------------------------------------------------------------
 
 void TPagePrinter::WriteWrapped(const QString& text, bool inLine) {
-  QString rest = text;
+  qsizetype from = 0;
   do {
-    const QString line = SplitToFit(rest, TextAreaWidthPx() - FX, !inLine);
+    const QStringView rest = QStringView(text).mid(from);
+    const TSplit split = SplitLengths(rest, TextAreaWidthPx() - FX, !inLine);
+    const QString line = rest.left(split.Line).toString();
+    from += split.Used;
     if (inLine) {
       Write(line);
-      if (!rest.isEmpty()) NewLine();
+      if (from < text.size()) NewLine();
     } else {
       WriteLine(line);
     }
-  } while (!rest.isEmpty());
+  } while (from < text.size());
 }
 
 void TPagePrinter::Write(const QString& text) {
@@ -320,38 +342,60 @@ void TPagePrinter::WriteLineAligned(TAlignment alignment, const QString& text) {
 }
 
 void TPagePrinter::WriteTableLine(const QString& text) {
-  const QStringList columns = FTableFormat.split(FTokenSeparator);
-  QStringList cells = text.split(FTokenSeparator);
+  std::vector<TColumn> columns;
+  for (const QString& columnText : FTableFormat.split(FTokenSeparator)) columns.push_back(ParseColumnFormat(columnText));
+  // What is left of each cell is its text from Pos on. A cell takes its text
+  // one line-feed-separated line at a time, and a line that wraps holds the
+  // next lines of the other cells back: a label stays beside its value
+  // however long the value's line is.
+  struct TCell {
+    QString Text;
+    qsizetype Pos = 0;
+    bool MayHaveTokens = true;
+    bool Waiting = false;  // its current line is written; the next waits for the others
+  };
+  std::vector<TCell> cells;
+  for (const QString& cellText : text.split(FTokenSeparator)) cells.push_back({cellText});
   bool firstLine = FTableGrid;
   const int inset = PixelsPerInchX() / 300 * 6;
   const int blank = FCanvas.TextWidth(QStringLiteral(" "));
   bool more = false;
   do {
     more = false;
+    bool wrapping = false;
     FX = LeftPx();
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-      const TColumn col = ParseColumnFormat(columns.at(i));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const TColumn& col = columns[i];
       const int cw = UnitsToPixelsX(std::abs(col.Width));
       const bool grid = FTableGrid && !(col.Width < 0);
-      const bool hasCell = i < cells.size();
-      QString cell = hasCell ? cells.at(i) : QString();
-      if (cell.contains(QStringLiteral("{$"))) cell = ExpandTokens(cell);
       QString line;
-      if (!FWordWrap) {
-        line = FitText(cell, cw);
-      } else {
-        QString rest = cell;
-        line = SplitToFit(rest, cw, false);
-        const qsizetype p = line.indexOf(QLatin1Char('\n'));
-        if (p >= 0) {
-          // The split dropped nothing, so the text after the line feed and the
-          // rest join as they stood; a blank put between them would end up
-          // inside the cell's next lines ("ATS  (Österreich)", " nach:").
-          rest.prepend(line.mid(p + 1));
-          line.truncate(p);
+      if (i < cells.size() && !cells[i].Waiting) {
+        TCell& cell = cells[i];
+        if (cell.MayHaveTokens) {
+          // Tokens are expanded in what is left of the cell, line by line; a
+          // text they leave as it is stays so to its end.
+          const QString rest = cell.Text.mid(cell.Pos);
+          cell.Text = rest.contains(QStringLiteral("{$")) ? ExpandTokens(rest) : rest;
+          cell.Pos = 0;
+          cell.MayHaveTokens = cell.Text != rest;
         }
-        if (hasCell) cells[i] = rest;
-        if (!rest.isEmpty()) more = true;
+        if (!FWordWrap) {
+          line = FitText(cell.Text.mid(cell.Pos), cw);
+          cell.Pos = cell.Text.size();
+        } else {
+          const qsizetype lineFeed = cell.Text.indexOf(QLatin1Char('\n'), cell.Pos);
+          const qsizetype end = lineFeed < 0 ? cell.Text.size() : lineFeed;
+          const QStringView rest = QStringView(cell.Text).mid(cell.Pos, end - cell.Pos);
+          const TSplit split = SplitLengths(rest, cw, false);
+          line = rest.left(split.Line).toString();
+          cell.Pos += split.Used;
+          if (cell.Pos < end) {
+            wrapping = true;
+          } else if (lineFeed >= 0) {
+            cell.Pos = lineFeed + 1;
+            cell.Waiting = true;
+          }
+        }
       }
       const int tw = FCanvas.TextWidth(line);
       int offset = 0;
@@ -374,12 +418,15 @@ void TPagePrinter::WriteTableLine(const QString& text) {
       FX = SatAdd(FX, cw);
     }
     firstLine = false;
+    for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
+      if (!wrapping) cells[i].Waiting = false;
+      if (cells[i].Pos < cells[i].Text.size()) more = true;
+    }
     if (more) NewLine();
   } while (more);
   if (FTableGrid) {
     FX = LeftPx();
-    for (const QString& columnText : columns) {
-      const TColumn col = ParseColumnFormat(columnText);
+    for (const TColumn& col : columns) {
       const int cw = UnitsToPixelsX(std::abs(col.Width));
       if (!(col.Width < 0)) DrawCellBorder(cw, false, true);
       FX = SatAdd(FX, cw);
