@@ -203,42 +203,70 @@ QString TPagePrinter::ExpandTabs(const QString& text) const {
 
 QString TPagePrinter::FitText(const QString& text, int width) const { return text.left(FitLength(text, width)); }
 
-qsizetype TPagePrinter::FitLength(QStringView text, int width) const {
-  const auto widthOf = [&](qsizetype n) { return FCanvas.TextWidth(text.left(n).toString()); };
+qsizetype TPagePrinter::FitLength(QStringView text, int width, int* measured) const {
+  // The longest leading part whose measured width fits, at least one
+  // character. The search starts from the characters' own advances and
+  // gallops from there, so that a line costs a few measurements of about its
+  // own length, however long the text behind it is (a cell of tens of
+  // thousands of characters would otherwise be measured whole for each of
+  // its lines).
   const qsizetype length = text.size();
-  // The search runs over a leading part just long enough to overflow the
-  // width, so that fitting a line costs in proportion to the line and not
-  // to the whole text; a cell of tens of thousands of characters would make
-  // every line of it measure all of them.
-  qsizetype bound = 64;
-  while (bound < length && widthOf(bound) <= width) bound *= 2;
-  if (bound >= length) {
-    if (widthOf(length) <= width) return length;
-    bound = length;
-  }
-  qsizetype hi = bound, lo = 1, mid = 0, prev = 0;
-  do {
-    prev = mid;
-    mid = (lo + hi) / 2;
-    const int w = widthOf(mid);
-    if (w > width)
-      hi = mid;
-    else if (w == width)
+  int loWidth = 0;
+  if (measured) *measured = 0;
+  if (length == 0) return 0;
+  int w = 0;
+  const auto fits = [&](qsizetype n) { return (w = FCanvas.TextWidth(text.left(n).toString())) <= width; };
+  qsizetype lo = std::clamp<qsizetype>(FCanvas.CharsWithin(text, width), 1, length), hi = lo;
+  if (fits(lo)) {
+    // lo fits; find an hi that does not.
+    loWidth = w;
+    for (qsizetype step = 1; lo < length; step *= 2) {
+      hi = std::min(length, lo + step);
+      if (!fits(hi)) break;
       lo = hi;
-    else
+      loWidth = w;
+    }
+    if (lo == length) hi = lo + 1;
+  } else {
+    // hi does not fit; find a lo that does.
+    loWidth = -1;
+    for (qsizetype step = 1; hi > 1; step *= 2) {
+      lo = std::max<qsizetype>(1, hi - step);
+      if (fits(lo)) {
+        loWidth = w;
+        break;
+      }
+      hi = lo;
+    }
+    if (hi == 1) lo = 0;
+  }
+  while (hi - lo > 1) {
+    const qsizetype mid = lo + (hi - lo) / 2;
+    if (fits(mid)) {
       lo = mid;
-  } while (mid != prev && hi > lo);
-  return std::max(mid, std::min<qsizetype>(1, length));
+      loWidth = w;
+    } else {
+      hi = mid;
+    }
+  }
+  // Not even the first character fits: it is the line all the same.
+  if (lo == 0) {
+    lo = 1;
+    loWidth = -1;
+  }
+  if (measured) *measured = loWidth;
+  return lo;
 }
 
 TPagePrinter::TSplit TPagePrinter::SplitLengths(QStringView rest, int width, bool dropBlank) const {
-  qsizetype n = FitLength(rest, width);
-  TSplit split{n, n};
+  int measured = -1;
+  const qsizetype n = FitLength(rest, width, &measured);
+  TSplit split{n, n, measured};
   if (n < rest.size()) {
     if (rest.at(n).unicode() >= 33) {
       qsizetype i = n - 1;
       while (i >= 0 && rest.at(i).unicode() >= 33) --i;
-      if (i >= 0) split = {i + 1, i + 1};
+      if (i >= 0) split = {i + 1, i + 1, -1};
     } else if (dropBlank) {
       ++split.Used;
     }
@@ -351,6 +379,7 @@ void TPagePrinter::WriteTableLine(const QString& text) {
   struct TCell {
     QString Text;
     qsizetype Pos = 0;
+    qsizetype LineEnd = -1;  // the line feed or the end that ends the current line, once found
     bool MayHaveTokens = true;
     bool Waiting = false;  // its current line is written; the next waits for the others
   };
@@ -369,6 +398,7 @@ void TPagePrinter::WriteTableLine(const QString& text) {
       const int cw = UnitsToPixelsX(std::abs(col.Width));
       const bool grid = FTableGrid && !(col.Width < 0);
       QString line;
+      int lineWidth = -1;  // when fitting measured it already
       if (i < cells.size() && !cells[i].Waiting) {
         TCell& cell = cells[i];
         if (cell.MayHaveTokens) {
@@ -377,27 +407,31 @@ void TPagePrinter::WriteTableLine(const QString& text) {
           const QString rest = cell.Text.mid(cell.Pos);
           cell.Text = rest.contains(QStringLiteral("{$")) ? ExpandTokens(rest) : rest;
           cell.Pos = 0;
+          cell.LineEnd = -1;
           cell.MayHaveTokens = cell.Text != rest;
         }
         if (!FWordWrap) {
           line = FitText(cell.Text.mid(cell.Pos), cw);
           cell.Pos = cell.Text.size();
         } else {
-          const qsizetype lineFeed = cell.Text.indexOf(QLatin1Char('\n'), cell.Pos);
-          const qsizetype end = lineFeed < 0 ? cell.Text.size() : lineFeed;
-          const QStringView rest = QStringView(cell.Text).mid(cell.Pos, end - cell.Pos);
+          if (cell.LineEnd < cell.Pos) {
+            cell.LineEnd = cell.Text.indexOf(QLatin1Char('\n'), cell.Pos);
+            if (cell.LineEnd < 0) cell.LineEnd = cell.Text.size();
+          }
+          const QStringView rest = QStringView(cell.Text).mid(cell.Pos, cell.LineEnd - cell.Pos);
           const TSplit split = SplitLengths(rest, cw, false);
           line = rest.left(split.Line).toString();
+          lineWidth = split.Width;
           cell.Pos += split.Used;
-          if (cell.Pos < end) {
+          if (cell.Pos < cell.LineEnd) {
             wrapping = true;
-          } else if (lineFeed >= 0) {
-            cell.Pos = lineFeed + 1;
+          } else if (cell.LineEnd < cell.Text.size()) {
+            cell.Pos = cell.LineEnd + 1;  // past the line feed
             cell.Waiting = true;
           }
         }
       }
-      const int tw = FCanvas.TextWidth(line);
+      const int tw = lineWidth >= 0 ? lineWidth : FCanvas.TextWidth(line);
       int offset = 0;
       if (col.Mark == QLatin1Char('>'))
         offset = cw - tw;
