@@ -34,10 +34,13 @@ constexpr int MaxGebuehrtext = 40;
 // Drafts of saves that were cut short; a running save needs far less time.
 constexpr int VerwaistNachSekunden = 60;
 
-// The store; on Linux ~/.config/Merovin/Tesselo.conf.
-QSettings Speicher() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin"),
-                   QStringLiteral("Tesselo"));
+// The store's file, on Linux ~/.config/Merovin/Tesselo.conf. Opened as the
+// store, QSettings would read all of it at once, whatever its size; the
+// organisation's file lies in the folder above.
+QString SpeicherDatei() {
+  const QFileInfo organisation(
+      QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin")).fileName());
+  return organisation.absoluteDir().filePath(QStringLiteral("Merovin/Tesselo.conf"));
 }
 
 std::function<void()>& Lesefehlermeldung() {
@@ -165,7 +168,7 @@ QString LesefehlerText() {
 void SetzeLesefehlerMeldung(std::function<void()> meldung) { Lesefehlermeldung() = std::move(meldung); }
 
 void LoadSettings() {
-  const QString datei = Speicher().fileName();
+  const QString datei = SpeicherDatei();
   // Reading must not create the store.
   if (!QFileInfo::exists(datei)) {
     Einstellungswerte = Vorgabewerte();
@@ -192,13 +195,14 @@ bool SaveSettings() {
   // The registry and the property lists are not INI files; their own stores
   // write each value as a whole.
   {
-    QSettings speicher = Speicher();
+    QSettings speicher(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin"),
+                       QStringLiteral("Tesselo"));
     for (const auto& e : Einstellungen) speicher.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
     speicher.sync();
     return speicher.status() == QSettings::NoError;
   }
 #endif
-  const QString ziel = Schreibziel(QFileInfo(Speicher().fileName()).absoluteFilePath());
+  const QString ziel = Schreibziel(SpeicherDatei());
   const QString ordner = QFileInfo(ziel).absolutePath();
   if (!QDir().mkpath(ordner)) return false;
   VerwaisteEntwuerfeEntfernen(ordner);
