@@ -64,6 +64,7 @@ struct TGelesen {
   bool Fehler = false;    // a value failed: the read-failure message is due
   int Gelesen = 0;        // members read, in table order, before a failure
   TEinstellungswerte Werte;
+  QVariantMap Alle;       // every value of a parsed file, by name
 };
 
 // Control characters other than line ends and tabs do not occur in text.
@@ -106,6 +107,7 @@ TGelesen SpeicherLesen(const QString& datei) {
   const QSettings speicher(kopiert ? kopie.fileName() : datei, QSettings::IniFormat);
   if (speicher.status() != QSettings::NoError) return g;
   g.Zerlegt = true;
+  for (const QString& name : speicher.allKeys()) g.Alle.insert(name, speicher.value(name));
   if (std::none_of(Einstellungen.begin(), Einstellungen.end(),
                    [&](const TEinstellung& e) { return speicher.contains(QString::fromLatin1(e.Name)); }))
     return g;
@@ -212,16 +214,14 @@ bool SaveSettings() {
   const QString geprueft = arbeit.filePath(QStringLiteral("Geprueft.conf"));
 
   const bool vorhanden = QFileInfo::exists(ziel);
-  bool sichern = false;
-  if (vorhanden) {
-    const TGelesen alt = SpeicherLesen(ziel);
-    // A store that failed to read is kept beside the new one, never lost.
-    sichern = alt.Unlesbar || alt.Fehler;
-    // Values of other names in a store that parses are kept.
-    if (alt.Zerlegt && !QFile::copy(ziel, entwurf)) return false;
-  }
+  // A store that failed to read is kept beside the new one, never lost.
+  const TGelesen alt = vorhanden ? SpeicherLesen(ziel) : TGelesen{};
+  const bool sichern = vorhanden && (alt.Unlesbar || alt.Fehler);
   {
+    // Values of other names are kept as they were read; lines the reader
+    // passed over are not copied, or QSettings would refuse the draft.
     QSettings neu(entwurf, QSettings::IniFormat);
+    for (auto wert = alt.Alle.cbegin(); wert != alt.Alle.cend(); ++wert) neu.setValue(wert.key(), wert.value());
     for (const auto& e : Einstellungen) neu.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
     neu.sync();
     if (neu.status() != QSettings::NoError) return false;

@@ -98,6 +98,9 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
       {"Dezimalzahl ohne Anführungszeichen",
        "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=1,00\nGrundgebuehr=1, 2 ,3\nGebuehr=\"0,450 \"\nMaklergebuehr=0,08\n",
        Datei, false, {"EUR", "1,00", "1, 2 ,3", "0,450 ", "0,08"}},
+      // Lines the reader passes over must not keep the store from being replaced.
+      {"Zeilen ohne Wert", "[General]\nWaehrungszeichen=DM\nKein Wert\nAnderes=1\n", Datei, false,
+       {"DM", "", "", "", ""}},
       {"Verknüpfung", gut, Verknuepfung, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
       {"verwaiste Entwürfe", gut, Entwuerfe, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
   };
