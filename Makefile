@@ -13,10 +13,10 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests and the program need.
 PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
   qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation2 libgtest-dev poppler-utils \
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench fuzz fuzz-smoke package screenshots clean
+.PHONY: all deps configure build run test bench fuzz fuzz-smoke package package-check screenshots clean
 
 all: build
 
@@ -67,12 +67,19 @@ fuzz-smoke: fuzz
 	done
 
 # The Debian package, from a Release build without the tests.
-package: EXTRA_PACKAGES = dpkg-dev file
+PACKAGE_TOOLS := dpkg-dev file
+package: EXTRA_PACKAGES = $(PACKAGE_TOOLS)
 package: deps
 	cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_TESTS=OFF
 	cmake --build build-deb -j $(JOBS)
 	cd build-deb && cpack -G DEB
 	@ls -1 build-deb/kalvora_*_amd64.deb
+
+# The package as a Debian packager checks it; too slow for `make test`.
+package-check:
+	$(MAKE) deps EXTRA_PACKAGES="$(PACKAGE_TOOLS) lintian devscripts appstream desktop-file-utils"
+	$(MAKE) package
+	tools/paket-pruefen.sh "$$(ls -t build-deb/kalvora_*_amd64.deb | head -n 1)"
 
 # One picture of every page for the README, taken under a virtual display.
 screenshots: EXTRA_PACKAGES = imagemagick

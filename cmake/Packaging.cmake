@@ -1,17 +1,58 @@
-# Installation into the desktop (launcher, icons, AppStream data) and the
-# Debian package built from it by CPack.
+# Installation into the desktop (launcher, icons, AppStream data), the
+# documentation a Debian package carries, and the package built by CPack.
 
 include(GNUInstallDirs)
+include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
 
-set(KALVORA_APP_ID "org.example.merovin.Kalvora")
+# Names the launcher, the AppStream data and, through the program, the
+# windows, so that the desktop ties them together.
+set(KALVORA_APP_ID "org.example.merovin.kalvora")
+target_compile_definitions(kalvora_lib PRIVATE KALVORA_APP_ID="${KALVORA_APP_ID}")
+set(KALVORA_MAINTAINER "Merovin <info@merovin.example.org>")
 set(KALVORA_ICON_SVG "${CMAKE_SOURCE_DIR}/resources/icons/kalvora.svg")
 set(KALVORA_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 install(TARGETS kalvora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${CMAKE_SOURCE_DIR}/packaging/${KALVORA_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES "${CMAKE_SOURCE_DIR}/packaging/${KALVORA_APP_ID}.metainfo.xml"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# What is generated lands here: the AppStream data with its releases, the
+# manual page, the copyright file and the changelog.
+set(paket "${CMAKE_BINARY_DIR}/packaging")
+kalvora_changelog("${CMAKE_SOURCE_DIR}/CHANGELOG.md" "${paket}/changelog" "${KALVORA_MAINTAINER}")
+configure_file("${CMAKE_SOURCE_DIR}/packaging/${KALVORA_APP_ID}.metainfo.xml.in"
+               "${paket}/${KALVORA_APP_ID}.metainfo.xml" @ONLY)
+configure_file("${CMAKE_SOURCE_DIR}/packaging/kalvora.1.in" "${paket}/kalvora.1" @ONLY)
+
+# The copyright file quotes LICENSE, so the licence is written down once.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/LICENSE")
+file(READ "${CMAKE_SOURCE_DIR}/LICENSE" lizenz)
+if(NOT lizenz MATCHES "Copyright \\(c\\) ([^\n]+)\n+(.+)$")
+  message(FATAL_ERROR "LICENSE: no \"Copyright (c)\" line followed by the licence text")
+endif()
+set(KALVORA_COPYRIGHT "${CMAKE_MATCH_1}")
+string(STRIP "${CMAKE_MATCH_2}" lizenz)
+string(REGEX REPLACE "\n\n+" "\n.\n" lizenz "${lizenz}")
+string(REPLACE "\n" "\n " KALVORA_LICENSE_TEXT " ${lizenz}")
+configure_file("${CMAKE_SOURCE_DIR}/packaging/copyright.in" "${paket}/copyright" @ONLY)
+
+find_program(GZIP gzip REQUIRED)
+set(gepackt)
+foreach(datei changelog kalvora.1)
+  add_custom_command(
+    OUTPUT "${paket}/${datei}.gz"
+    COMMAND ${GZIP} -9nkf "${paket}/${datei}"
+    DEPENDS "${paket}/${datei}"
+    VERBATIM)
+  list(APPEND gepackt "${paket}/${datei}.gz")
+endforeach()
+add_custom_target(kalvora_paketdateien ALL DEPENDS ${gepackt})
+
+install(FILES "${paket}/${KALVORA_APP_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES "${paket}/kalvora.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES "${paket}/copyright" "${paket}/changelog.gz" DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalvora)
+install(FILES "${CMAKE_SOURCE_DIR}/packaging/lintian-overrides"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kalvora)
 
 # The PNG sizes are rendered from the one SVG at build time, so the icon has a
 # single source. Not needed for fuzzing builds, which are never installed.
@@ -45,28 +86,29 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "kalvora")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Merovin")
-set(CPACK_PACKAGE_CONTACT "Merovin <info@merovin.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Finanzrechner für Zinsen, Darlehen, Mehrwertsteuer, Aktien und Euro")
+set(CPACK_PACKAGE_CONTACT "${KALVORA_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "financial calculator for interest, loans, VAT, shares and euro")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kalvora ist ein deutschsprachiger Finanzrechner für private Anwender.\n\
-Er berechnet einfache Zinsen und Zinseszinsen, Raten- und Barwerte,\n\
-Annuitätendarlehen, die Mehrwertsteuer, die Abrechnung von Aktienkäufen\n\
-und -verkäufen und rechnet zwischen Euro und den alten Euro-Währungen um.\n\
-Zu jeder Rechnung zeigt er die Formeln und druckt einen Ergebnisbericht.")
+    "Kalvora is a financial calculator for private users, with a German user\n\
+interface. It computes simple and compound interest, instalment savings,\n\
+present values and annuities, annuity loans, value added tax and the\n\
+settlement of share purchases and sales, and converts between the euro and\n\
+the eleven currencies with a fixed euro rate. For every calculation it\n\
+shows the formulas and prints a result report through a print preview.")
 set(CPACK_PACKAGE_FILE_NAME "kalvora_${PROJECT_VERSION}_amd64")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Merovin <info@merovin.example.org>")
-set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KALVORA_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "math")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.merovin.example.org")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# dpkg-shlibdeps adds versioned entries for what the binary links; the named
-# ones stay so that the package also says which plugins and fonts it needs.
+# dpkg-shlibdeps names the Qt libraries the binary links, with their versions
+# (the platform plugins come with libqt6gui6); the report's fonts are no
+# library and have to be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6svg6, qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

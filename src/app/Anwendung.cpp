@@ -27,7 +27,7 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName(QStringLiteral("Merovin"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/kalvora.svg")));
   // Lets the desktop match the windows to the installed launcher and its icon.
-  setDesktopFileName(QStringLiteral("org.example.merovin.Kalvora"));
+  setDesktopFileName(QStringLiteral(KALVORA_APP_ID));
 
   // Qt's own dialogs speak German when the translations are installed.
   auto* qt = new QTranslator(this);

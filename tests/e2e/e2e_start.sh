@@ -1,6 +1,7 @@
 #!/bin/bash
 # Start-ups in unfriendly surroundings: each must either show the main window
 # and end cleanly, or, without any display, say so and exit with status 1.
+# The command line is answered without a display.
 # usage: e2e_start.sh <kalvora executable>
 set -u
 PROG=$(readlink -f "$1")
@@ -31,6 +32,20 @@ if [ "${KALVORA_E2E_XVFB:-}" != 1 ]; then
     fi
     if [ "$dieser" = 0 ]; then echo "ok: $name"; else sed 's/^/  | /' "$TMPD/log"; fail=1; fi
   done
+  # option | exit status | a line the output must have
+  for fall in "--help|0|Tesselo.conf" "--version|0|^Kalvora 1\.1\.1\$" "--gibtsnicht|2|unbekannte Option „--gibtsnicht“"; do
+    IFS='|' read -r option soll muster <<<"$fall"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
+      timeout 30 "$PROG" "$option" >"$TMPD/log" 2>&1 </dev/null
+    status=$?
+    if [ "$status" = "$soll" ] && grep -q "$muster" "$TMPD/log" && { [ "$soll" = 0 ] || [ "$(wc -l <"$TMPD/log")" = 1 ]; }; then
+      echo "ok: $option"
+    else
+      echo "FAIL: $option: Exit-Status $status statt $soll, oder \"$muster\" fehlt"
+      sed 's/^/  | /' "$TMPD/log"
+      fail=1
+    fi
+  done
   rm -rf "$TMPD"
   if fehlt_werkzeug xvfb-run xauth xdotool; then
     [ "$fail" = 0 ] && echo "(Fälle mit Anzeige übersprungen)"
@@ -45,6 +60,8 @@ mkdir -p "$TMPD/nurlesen"
 chmod 555 "$TMPD/nurlesen"
 # root ignores permission bits; /proc takes no new files from anybody.
 if [ "$(id -u)" = 0 ]; then NURLESEN=/proc/self; else NURLESEN=$TMPD/nurlesen; fi
+
+KLASSE=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$(readlink -f "$0")")"/../../packaging/*.desktop)
 
 # name | extra environment for starte
 FAELLE=(
@@ -62,6 +79,10 @@ for fall in "${FAELLE[@]}"; do
   starte "$PROG" "$TMPD/kalvora.log" ${fall#*|}
   vorher=$FEHLER
   if FENSTER=$(warte_fenster "Kalvora 1\.1\.1" 30); then
+    # Docks tie the window to its launcher through the class.
+    if command -v xprop >/dev/null 2>&1 && ! xprop -id "$FENSTER" WM_CLASS | grep -q "\"$KLASSE\"\$"; then
+      fehlschlag "$name: $(xprop -id "$FENSTER" WM_CLASS) passt nicht zu StartupWMClass=$KLASSE"
+    fi
     fokus "$FENSTER"
     xdotool key alt+p
     sleep 0.7
