@@ -3,14 +3,18 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
+#include <string>
+#include <utility>
 
 #include "Anwendung.h"
 #include "PagePrnt.h"
 #include "Startfenster.h"
 #include "Startfenster_Seiten.h"
 #include "uDruck.h"
+#include "uEinstellungen.h"
 
 namespace {
 
@@ -26,6 +30,37 @@ void DruckenBisVorschau(benchmark::State& state, int seite) {
   }
 }
 
+QString LaengsterText(bool woerter) {
+  QString text;
+  while (text.size() < 32767) text += woerter ? QStringLiteral("Musterwerke Aktiengesellschaft ") : QStringLiteral("W");
+  return text.left(32767);
+}
+
+void Eingetragen() {
+  // The window lays itself out for the new texts before the clock runs.
+  fmStart->repaint();
+  QCoreApplication::processEvents();
+}
+
+// The longest text a field takes as the share's name: words, or one endless word.
+void LangerAktienname(benchmark::State& state, bool woerter) {
+  fmStart->findChild<QLineEdit*>(QStringLiteral("Akt_Name"))->setText(LaengsterText(woerter));
+  Eingetragen();
+  DruckenBisVorschau(state, Seiten::Akt);
+  fmStart->findChild<QLineEdit*>(QStringLiteral("Akt_Name"))->clear();
+}
+
+// The longest text in every field of the page at once, and the longest
+// currency symbol a store may hold.
+void AlleFelderVoll(benchmark::State& state, int seite, bool woerter) {
+  Einstellungswerte.Waehrungszeichen = QString(1000, QLatin1Char('W'));
+  ApplySettings();
+  auto* seiten = fmStart->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  for (QLineEdit* feld : seiten->widget(seite)->findChildren<QLineEdit*>()) feld->setText(LaengsterText(woerter));
+  Eingetragen();
+  DruckenBisVorschau(state, seite);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +74,18 @@ int main(int argc, char** argv) {
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("Bericht/Aktien", DruckenBisVorschau, int(Seiten::Akt))->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("Bericht/Euro", DruckenBisVorschau, int(Seiten::Euro))->Unit(benchmark::kMillisecond);
+  for (const bool woerter : {true, false})
+    benchmark::RegisterBenchmark(woerter ? "Bericht/LangerAktienname/Woerter" : "Bericht/LangerAktienname/EinWort",
+                                 LangerAktienname, woerter)
+        ->Unit(benchmark::kMillisecond);
+  for (const auto& [name, seite] : {std::pair{"Einfache_Zinsrechnung", int(Seiten::eZi)},
+                                     {"Annuitaeten_Darlehen", int(Seiten::AnnD)}, {"Aktien", int(Seiten::Akt)},
+                                     {"Euro", int(Seiten::Euro)}})
+    for (const bool woerter : {true, false})
+      benchmark::RegisterBenchmark(
+          (std::string("Bericht/AlleFelderVoll/") + name + (woerter ? "/Woerter" : "/EinWort")).c_str(),
+          AlleFelderVoll, seite, woerter)
+          ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,5 +1,7 @@
-// Random bytes as the settings store, then the start-up read: it may report
-// a read failure, but never crash or hang.
+// Random bytes as the settings store, then the start-up read and a save as
+// the dialog makes it: the read may report a failure, but never crashes or
+// hangs, and the save always leaves a store that reads back the same texts
+// without a message, the unreadable one kept beside it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 #include "uEinstellungen.h"
 
@@ -21,13 +24,17 @@ struct Umgebung {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
     QDir().mkpath(ordner.path() + QStringLiteral("/Merovin"));
     datei = ordner.path() + QStringLiteral("/Merovin/Tesselo.conf");
-    SetzeLesefehlerMeldung([] {});
+    SetzeLesefehlerMeldung([this] { gemeldet = true; });
   }
   QCoreApplication* app = nullptr;
   QTemporaryDir ordner;
   QString datei;
-  qint64 runde = 0;
+  bool gemeldet = false;
 };
+
+void Pruefen(bool bedingung) {
+  if (!bedingung) std::abort();
+}
 
 }  // namespace
 
@@ -37,13 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     QFile f(u.datei);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     f.write(reinterpret_cast<const char*>(daten), qint64(groesse));
-    // QSettings keeps parsed stores in a cache checked by size and time;
-    // a new time each round makes it read the new bytes.
-    f.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++u.runde), QFileDevice::FileModificationTime);
   }
+  QFile::remove(u.datei + QStringLiteral(".defekt"));
   Einstellungswerte = {};
+  u.gemeldet = false;
   LoadSettings();
-  // Whatever was read must be usable as text.
-  for (const auto& e : Einstellungen) (void)(Einstellungswerte.*e.Wert).size();
+  const bool fehler = u.gemeldet;
+
+  const TEinstellungswerte gelesen = Einstellungswerte;
+  Pruefen(SaveSettings());
+  Pruefen(QFile::exists(u.datei + QStringLiteral(".defekt")) == fehler);
+  Einstellungswerte = {};
+  u.gemeldet = false;
+  LoadSettings();
+  Pruefen(!u.gemeldet);
+  for (const auto& e : Einstellungen) Pruefen(Einstellungswerte.*e.Wert == gelesen.*e.Wert);
   return 0;
 }

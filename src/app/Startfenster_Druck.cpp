@@ -9,6 +9,7 @@
 #include "Startfenster_Seiten.h"
 #include "uDruck.h"
 #include "uDruck_Texte.h"
+#include "uEinstellungen.h"
 #include "ui_Startfenster.h"
 
 namespace {
@@ -46,7 +47,8 @@ void TfmStart::btbtnDruckClick() {
     s.Gesucht = d.Gesucht->currentText();
   }
   if (d.Frage) s.Frage = d.Frage->text();
-  if (d.Waehrung) s.Waehrung = d.Waehrung->text();
+  // The label may show a long symbol shortened; the report prints all of it.
+  if (d.Waehrung) s.Waehrung = Einstellungswerte.Waehrungszeichen;
   if (d.Zahlungsweise) s.Zahlungsweise = d.Zahlungsweise->currentText();
   if (QWidget* blatt = ui->PageControl1->currentWidget()) {
     for (QLineEdit* feld : blatt->findChildren<QLineEdit*>())

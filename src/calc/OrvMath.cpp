@@ -355,6 +355,64 @@ QString ZahlTextEinfach(long double wert, int dezimalen) {
   return d.negativ ? u'-' + zahl : zahl;
 }
 
+QString AusDeutschemZahltext(const QString& deutsch) {
+  const Zahlenformat& f = AktuellesZahlenformat();
+  QString text = deutsch;
+  for (QChar& c : text) {
+    if (c == u'.')
+      c = f.Tausendertrenner;
+    else if (c == u',')
+      c = f.Dezimaltrenner;
+  }
+  return text;
+}
+
+namespace {
+
+// Every thousands separator stands in one run of digits, after a first group
+// of one to three digits that does not start with 0 and before groups of
+// exactly three. Under English settings "0,450" and "20,00" are no thousands,
+// while "1,000" is.
+bool GruppenAmPlatz(const QString& text) {
+  const QChar trenner = AktuellesZahlenformat().Tausendertrenner;
+  const QString t = OhneBlanks(text);
+  const qsizetype erster = t.indexOf(trenner);
+  if (erster < 0) return true;
+  qsizetype anfang = erster, ende = erster;
+  while (anfang > 0 && IstZiffer(t.at(anfang - 1))) --anfang;
+  while (ende < t.size() && (IstZiffer(t.at(ende)) || t.at(ende) == trenner)) ++ende;
+  if (t.indexOf(trenner, ende) >= 0) return false;
+  const QStringList gruppen = t.mid(anfang, ende - anfang).split(trenner);
+  if (gruppen.front().isEmpty() || gruppen.front().size() > 3 || gruppen.front().front() == u'0') return false;
+  for (qsizetype i = 1; i < gruppen.size(); ++i)
+    if (gruppen.at(i).size() != 3) return false;
+  return true;
+}
+
+bool Lesbar(const QString& text, long double& wert) {
+  try {
+    wert = FeldWert(text);
+    return true;
+  } catch (const EConvertError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+QString GespeicherterZahltext(const QString& text) {
+  long double wert = 0;
+  if (GruppenAmPlatz(text) && Lesbar(text, wert)) return text;
+  const Zahlenformat aktuell = AktuellesZahlenformat();
+  SetzeZahlenformat(Zahlenformat::Deutsch());
+  const bool deutsch = Lesbar(text, wert);
+  SetzeZahlenformat(aktuell);
+  if (!deutsch) return text;
+  const QString umgeschrieben = AusDeutschemZahltext(text);
+  long double wieder = 0;
+  return Lesbar(umgeschrieben, wieder) && wieder == wert ? umgeschrieben : text;
+}
+
 // ---------------------------------------------------------------------------
 // Whole numbers
 

@@ -33,6 +33,16 @@ QString ZahlText(long double wert, int stellen, int dezimalen);
 // Plain number layout (no currency layout, nothing after the digits).
 QString ZahlTextEinfach(long double wert, int dezimalen);
 
+// A number text the program carries written for German settings (defaults,
+// official rates), with the separators of the current settings, so that it
+// reads back as the same value under any settings.
+QString AusDeutschemZahltext(const QString& deutsch);
+// A stored number text, which may have been written under other settings:
+// kept when it reads in the current format with its thousands separators
+// where they belong, else taken as German and given the current separators;
+// a text that reads neither way stays as it is.
+QString GespeicherterZahltext(const QString& text);
+
 // Whole numbers as the integer exit rule reads and writes them.
 std::optional<qint32> GanzzahlWert(const QString& text);
 QString GanzzahlText(qint32 wert);

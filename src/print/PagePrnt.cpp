@@ -140,6 +140,7 @@ void TPageCanvas::SetFont(const QFont& font, qreal pointSize, int pixelsPerInch)
   // Widths must scale linearly between printer, preview and file output.
   FFont.setHintingPreference(QFont::PreferNoHinting);
   FMetrics.reset();
+  FLatinAdvances.fill(-1);
 }
 
 const QFontMetricsF& TPageCanvas::Metrics() const {
@@ -150,6 +151,21 @@ const QFontMetricsF& TPageCanvas::Metrics() const {
 int TPageCanvas::TextWidth(const QString& text) const {
   if (text.isEmpty()) return 0;
   return RoundEven(Metrics().horizontalAdvance(text));
+}
+
+qsizetype TPageCanvas::CharsWithin(QStringView text, int width) const {
+  qreal sum = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text.at(i).unicode();
+    qreal advance = c < FLatinAdvances.size() ? FLatinAdvances[c] : -1;
+    if (advance < 0) {
+      advance = std::max<qreal>(0, Metrics().horizontalAdvance(QChar(c)));
+      if (c < FLatinAdvances.size()) FLatinAdvances[c] = advance;
+    }
+    sum += advance;
+    if (sum > width) return i;
+  }
+  return text.size();
 }
 
 int TPageCanvas::TextHeight(const QString&) const { return RoundEven(Metrics().height()); }
@@ -514,8 +530,14 @@ QSize TPagePrinter::PageSizePx() const {
 // ---- fonts -------------------------------------------------------------------
 
 void TPagePrinter::changeEvent(QEvent* event) {
+  // The font is the one the pages are written in, not this widget's look; a
+  // report changes it several times, and each change must not make the
+  // windows around lay themselves out anew.
+  if (event->type() == QEvent::FontChange) {
+    if (!FConstructing) FontChanged();
+    return;
+  }
   QScrollArea::changeEvent(event);
-  if (event->type() == QEvent::FontChange && !FConstructing) FontChanged();
 }
 
 void TPagePrinter::FontChanged() {

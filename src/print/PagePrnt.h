@@ -18,6 +18,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -120,6 +121,9 @@ class TPageCanvas {
   void SetFont(const QFont& font, qreal pointSize, int pixelsPerInch);
 
   int TextWidth(const QString& text) const;
+  // How many leading characters fit into the width by their single advances:
+  // a first guess for fitting a line, which measured widths then settle.
+  qsizetype CharsWithin(QStringView text, int width) const;
   int TextHeight(const QString& text) const;
   // External leading of the font (blank space between lines).
   int ExternalLeading() const;
@@ -143,6 +147,7 @@ class TPageCanvas {
   int FPixelsPerInch = 300;
   QPoint FPos;
   mutable std::unique_ptr<QFontMetricsF> FMetrics;
+  mutable std::array<qreal, 256> FLatinAdvances{};  // negative: not measured yet
 };
 
 // The paint surface of the preview; paints through TPagePrinter::PaintPreview.
@@ -433,6 +438,16 @@ class TPagePrinter : public QScrollArea {
   void StartPage();
   void DrawPageBorders();
   void WriteWrapped(const QString& text, bool inLine);
+  // FitText and SplitToFit as lengths: the characters of the line, the
+  // characters it uses up (a dropped blank included), and the line's width
+  // when fitting measured it (else -1).
+  qsizetype FitLength(QStringView text, int width, int* measured = nullptr) const;
+  struct TSplit {
+    qsizetype Line;
+    qsizetype Used;
+    int Width;
+  };
+  TSplit SplitLengths(QStringView rest, int width, bool dropBlank) const;
   void DrawCellBorder(int cw, bool topLine, bool bottomLine);
   void FileWrite(const QString& text);
   void FileLineEnd();

@@ -6,6 +6,7 @@
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "PagePrnt.h"
 #include "PagePrnt_Intern.h"
@@ -200,37 +201,83 @@ QString TPagePrinter::ExpandTabs(const QString& text) const {
   return result;
 }
 
-QString TPagePrinter::FitText(const QString& text, int width) const {
-  if (FCanvas.TextWidth(text) <= width) return text;
-  int hi = static_cast<int>(text.size()), lo = 1, mid = 0, prev = 0;
-  do {
-    prev = mid;
-    mid = (lo + hi) / 2;
-    const int w = FCanvas.TextWidth(text.left(mid));
-    if (w > width)
-      hi = mid;
-    else if (w == width)
+QString TPagePrinter::FitText(const QString& text, int width) const { return text.left(FitLength(text, width)); }
+
+qsizetype TPagePrinter::FitLength(QStringView text, int width, int* measured) const {
+  // The longest leading part whose measured width fits, at least one
+  // character. The search starts from the characters' own advances and
+  // gallops from there, so that a line costs a few measurements of about its
+  // own length, however long the text behind it is (a cell of tens of
+  // thousands of characters would otherwise be measured whole for each of
+  // its lines).
+  const qsizetype length = text.size();
+  int loWidth = 0;
+  if (measured) *measured = 0;
+  if (length == 0) return 0;
+  int w = 0;
+  const auto fits = [&](qsizetype n) { return (w = FCanvas.TextWidth(text.left(n).toString())) <= width; };
+  qsizetype lo = std::clamp<qsizetype>(FCanvas.CharsWithin(text, width), 1, length), hi = lo;
+  if (fits(lo)) {
+    // lo fits; find an hi that does not.
+    loWidth = w;
+    for (qsizetype step = 1; lo < length; step *= 2) {
+      hi = std::min(length, lo + step);
+      if (!fits(hi)) break;
       lo = hi;
-    else
+      loWidth = w;
+    }
+    if (lo == length) hi = lo + 1;
+  } else {
+    // hi does not fit; find a lo that does.
+    loWidth = -1;
+    for (qsizetype step = 1; hi > 1; step *= 2) {
+      lo = std::max<qsizetype>(1, hi - step);
+      if (fits(lo)) {
+        loWidth = w;
+        break;
+      }
+      hi = lo;
+    }
+    if (hi == 1) lo = 0;
+  }
+  while (hi - lo > 1) {
+    const qsizetype mid = lo + (hi - lo) / 2;
+    if (fits(mid)) {
       lo = mid;
-  } while (mid != prev && hi > lo);
-  return text.left(std::max(mid, std::min<int>(1, static_cast<int>(text.size()))));
+      loWidth = w;
+    } else {
+      hi = mid;
+    }
+  }
+  // Not even the first character fits: it is the line all the same.
+  if (lo == 0) {
+    lo = 1;
+    loWidth = -1;
+  }
+  if (measured) *measured = loWidth;
+  return lo;
 }
 
-QString TPagePrinter::SplitToFit(QString& rest, int width, bool dropBlank) const {
-  QString line = FitText(rest, width);
-  auto n = line.size();
+TPagePrinter::TSplit TPagePrinter::SplitLengths(QStringView rest, int width, bool dropBlank) const {
+  int measured = -1;
+  const qsizetype n = FitLength(rest, width, &measured);
+  TSplit split{n, n, measured};
   if (n < rest.size()) {
     if (rest.at(n).unicode() >= 33) {
       qsizetype i = n - 1;
-      while (i >= 0 && line.at(i).unicode() >= 33) --i;
-      if (i >= 0) line.truncate(i + 1);
-      n = line.size();
+      while (i >= 0 && rest.at(i).unicode() >= 33) --i;
+      if (i >= 0) split = {i + 1, i + 1, -1};
     } else if (dropBlank) {
-      ++n;
+      ++split.Used;
     }
   }
-  rest.remove(0, n);
+  return split;
+}
+
+QString TPagePrinter::SplitToFit(QString& rest, int width, bool dropBlank) const {
+  const TSplit split = SplitLengths(rest, width, dropBlank);
+  const QString line = rest.left(split.Line);
+  rest.remove(0, split.Used);
   return line;
 }
 
@@ -248,16 +295,19 @@ QString TPagePrinter::ExpandTokens(const QString& text) const {
 // ---- writing -------------------------------------------------------------------------
 
 void TPagePrinter::WriteWrapped(const QString& text, bool inLine) {
-  QString rest = text;
+  qsizetype from = 0;
   do {
-    const QString line = SplitToFit(rest, TextAreaWidthPx() - FX, !inLine);
+    const QStringView rest = QStringView(text).mid(from);
+    const TSplit split = SplitLengths(rest, TextAreaWidthPx() - FX, !inLine);
+    const QString line = rest.left(split.Line).toString();
+    from += split.Used;
     if (inLine) {
       Write(line);
-      if (!rest.isEmpty()) NewLine();
+      if (from < text.size()) NewLine();
     } else {
       WriteLine(line);
     }
-  } while (!rest.isEmpty());
+  } while (from < text.size());
 }
 
 void TPagePrinter::Write(const QString& text) {
@@ -320,40 +370,68 @@ void TPagePrinter::WriteLineAligned(TAlignment alignment, const QString& text) {
 }
 
 void TPagePrinter::WriteTableLine(const QString& text) {
-  const QStringList columns = FTableFormat.split(FTokenSeparator);
-  QStringList cells = text.split(FTokenSeparator);
+  std::vector<TColumn> columns;
+  for (const QString& columnText : FTableFormat.split(FTokenSeparator)) columns.push_back(ParseColumnFormat(columnText));
+  // What is left of each cell is its text from Pos on. A cell takes its text
+  // one line-feed-separated line at a time, and a line that wraps holds the
+  // next lines of the other cells back: a label stays beside its value
+  // however long the value's line is.
+  struct TCell {
+    QString Text;
+    qsizetype Pos = 0;
+    qsizetype LineEnd = -1;  // the line feed or the end that ends the current line, once found
+    bool MayHaveTokens = true;
+    bool Waiting = false;  // its current line is written; the next waits for the others
+  };
+  std::vector<TCell> cells;
+  for (const QString& cellText : text.split(FTokenSeparator)) cells.push_back({cellText});
   bool firstLine = FTableGrid;
   const int inset = PixelsPerInchX() / 300 * 6;
   const int blank = FCanvas.TextWidth(QStringLiteral(" "));
   bool more = false;
   do {
     more = false;
+    bool wrapping = false;
     FX = LeftPx();
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-      const TColumn col = ParseColumnFormat(columns.at(i));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const TColumn& col = columns[i];
       const int cw = UnitsToPixelsX(std::abs(col.Width));
       const bool grid = FTableGrid && !(col.Width < 0);
-      const bool hasCell = i < cells.size();
-      QString cell = hasCell ? cells.at(i) : QString();
-      if (cell.contains(QStringLiteral("{$"))) cell = ExpandTokens(cell);
       QString line;
-      if (!FWordWrap) {
-        line = FitText(cell, cw);
-      } else {
-        QString rest = cell;
-        line = SplitToFit(rest, cw, false);
-        const qsizetype p = line.indexOf(QLatin1Char('\n'));
-        if (p >= 0) {
-          // The split dropped nothing, so the text after the line feed and the
-          // rest join as they stood; a blank put between them would end up
-          // inside the cell's next lines ("ATS  (Österreich)", " nach:").
-          rest.prepend(line.mid(p + 1));
-          line.truncate(p);
+      int lineWidth = -1;  // when fitting measured it already
+      if (i < cells.size() && !cells[i].Waiting) {
+        TCell& cell = cells[i];
+        if (cell.MayHaveTokens) {
+          // Tokens are expanded in what is left of the cell, line by line; a
+          // text they leave as it is stays so to its end.
+          const QString rest = cell.Text.mid(cell.Pos);
+          cell.Text = rest.contains(QStringLiteral("{$")) ? ExpandTokens(rest) : rest;
+          cell.Pos = 0;
+          cell.LineEnd = -1;
+          cell.MayHaveTokens = cell.Text != rest;
         }
-        if (hasCell) cells[i] = rest;
-        if (!rest.isEmpty()) more = true;
+        if (!FWordWrap) {
+          line = FitText(cell.Text.mid(cell.Pos), cw);
+          cell.Pos = cell.Text.size();
+        } else {
+          if (cell.LineEnd < cell.Pos) {
+            cell.LineEnd = cell.Text.indexOf(QLatin1Char('\n'), cell.Pos);
+            if (cell.LineEnd < 0) cell.LineEnd = cell.Text.size();
+          }
+          const QStringView rest = QStringView(cell.Text).mid(cell.Pos, cell.LineEnd - cell.Pos);
+          const TSplit split = SplitLengths(rest, cw, false);
+          line = rest.left(split.Line).toString();
+          lineWidth = split.Width;
+          cell.Pos += split.Used;
+          if (cell.Pos < cell.LineEnd) {
+            wrapping = true;
+          } else if (cell.LineEnd < cell.Text.size()) {
+            cell.Pos = cell.LineEnd + 1;  // past the line feed
+            cell.Waiting = true;
+          }
+        }
       }
-      const int tw = FCanvas.TextWidth(line);
+      const int tw = lineWidth >= 0 ? lineWidth : FCanvas.TextWidth(line);
       int offset = 0;
       if (col.Mark == QLatin1Char('>'))
         offset = cw - tw;
@@ -374,12 +452,15 @@ void TPagePrinter::WriteTableLine(const QString& text) {
       FX = SatAdd(FX, cw);
     }
     firstLine = false;
+    for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
+      if (!wrapping) cells[i].Waiting = false;
+      if (cells[i].Pos < cells[i].Text.size()) more = true;
+    }
     if (more) NewLine();
   } while (more);
   if (FTableGrid) {
     FX = LeftPx();
-    for (const QString& columnText : columns) {
-      const TColumn col = ParseColumnFormat(columnText);
+    for (const TColumn& col : columns) {
       const int cw = UnitsToPixelsX(std::abs(col.Width));
       if (!(col.Width < 0)) DrawCellBorder(cw, false, true);
       FX = SatAdd(FX, cw);

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <array>
 
+#include "OrvMath.h"
+
 namespace {
 
 const QString LF = QStringLiteral("\n");
@@ -204,7 +206,7 @@ void Aktien(const TBerichtSeite& s, TBerichtTexte& t) {
 
 struct TEuroZeile {
   const char* Vorgabe;   // label of the rate table
-  const char* Kurs;      // official rate
+  const char* Kurs;      // official rate, written for German settings
   const char* Ergebnis;  // label of the result table
   const char* Feld;      // the currency's field
 };
@@ -234,7 +236,7 @@ void Euro(const TBerichtSeite& s, TBerichtTexte& t) {
   QStringList ergebnis, werte;
   for (const TEuroZeile& z : EuroZeilen) {
     vorgabe << QString::fromUtf8(z.Vorgabe);
-    kurse << QString::fromUtf8(z.Kurs);
+    kurse << AusDeutschemZahltext(QString::fromLatin1(z.Kurs));
     ergebnis << QString::fromUtf8(z.Ergebnis);
     werte << w.Text(QString::fromUtf8(z.Feld));
   }

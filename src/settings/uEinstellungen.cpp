@@ -1,5 +1,6 @@
 #include "uEinstellungen.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -11,9 +12,11 @@
 #include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "Anwendung.h"
+#include "OrvMath.h"
 #include "Startfenster.h"
 #include "ui_uEinstellungen.h"
 
@@ -21,10 +24,23 @@ TEinstellungswerte Einstellungswerte;
 
 namespace {
 
-// The store; on Linux ~/.config/Merovin/Tesselo.conf.
-QSettings Speicher() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin"),
-                   QStringLiteral("Tesselo"));
+// Beyond these sizes a store or a value was not written by this program;
+// taking it in would only slow the start and stretch the window.
+constexpr qint64 MaxSpeichergroesse = 1024 * 1024;
+constexpr qsizetype MaxWertlaenge = 1000;
+// What the dialog's fields take: any stored text stays far below the limit.
+constexpr int MaxWaehrungszeichen = 20;
+constexpr int MaxGebuehrtext = 40;
+// Drafts of saves that were cut short; a running save needs far less time.
+constexpr int VerwaistNachSekunden = 60;
+
+// The store's file, on Linux ~/.config/Merovin/Tesselo.conf. Opened as the
+// store, QSettings would read all of it at once, whatever its size; the
+// organisation's file lies in the folder above.
+QString SpeicherDatei() {
+  const QFileInfo organisation(
+      QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin")).fileName());
+  return organisation.absoluteDir().filePath(QStringLiteral("Merovin/Tesselo.conf"));
 }
 
 std::function<void()>& Lesefehlermeldung() {
@@ -41,11 +57,108 @@ void LesefehlerMelden() {
   box.exec();
 }
 
+// What a store file gave.
+struct TGelesen {
+  bool Zerlegt = false;   // a text file the INI reader parsed
+  bool Unlesbar = true;   // nothing in it can be trusted: the defaults apply
+  bool Fehler = false;    // a value failed: the read-failure message is due
+  int Gelesen = 0;        // members read, in table order, before a failure
+  TEinstellungswerte Werte;
+  QVariantMap Alle;       // every value of a parsed file, by name
+};
+
+// Control characters other than line ends and tabs do not occur in text.
+bool IstText(const QByteArray& inhalt) {
+  return std::none_of(inhalt.begin(), inhalt.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7f;
+  });
+}
+
+// The text after the '=' of the last line that sets `name` in the general
+// section, as it stands in the file.
+QString Rohtext(const QByteArray& inhalt, const QString& name) {
+  QString text;
+  bool allgemein = true;
+  for (const QByteArray& roh : inhalt.split('\n')) {
+    const QString zeile = QString::fromUtf8(roh).trimmed();
+    if (zeile.startsWith(QLatin1Char('['))) {
+      allgemein = zeile == QLatin1String("[General]");
+      continue;
+    }
+    const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
+    if (allgemein && gleich > 0 && zeile.left(gleich).trimmed() == name) text = zeile.mid(gleich + 1).trimmed();
+  }
+  return text;
+}
+
+TGelesen SpeicherLesen(const QString& datei) {
+  TGelesen g;
+  QFile f(datei);
+  if (!f.open(QIODevice::ReadOnly)) return g;
+  const QByteArray inhalt = f.read(MaxSpeichergroesse + 1);
+  if (f.error() != QFileDevice::NoError || inhalt.size() > MaxSpeichergroesse || !IstText(inhalt)) return g;
+  // QSettings tells a syntax error only to the first reader of a file and
+  // hands later readers what it parsed then; a private copy is parsed afresh.
+  QTemporaryDir ordner;
+  QFile kopie(ordner.filePath(QStringLiteral("Tesselo.conf")));
+  const bool kopiert = ordner.isValid() && kopie.open(QIODevice::WriteOnly) && kopie.write(inhalt) == inhalt.size();
+  kopie.close();
+  const QSettings speicher(kopiert ? kopie.fileName() : datei, QSettings::IniFormat);
+  if (speicher.status() != QSettings::NoError) return g;
+  g.Zerlegt = true;
+  for (const QString& name : speicher.allKeys()) g.Alle.insert(name, speicher.value(name));
+  if (std::none_of(Einstellungen.begin(), Einstellungen.end(),
+                   [&](const TEinstellung& e) { return speicher.contains(QString::fromLatin1(e.Name)); }))
+    return g;
+  g.Unlesbar = false;
+  for (const auto& e : Einstellungen) {
+    const QString name = QString::fromLatin1(e.Name);
+    QString text;
+    if (speicher.contains(name)) {
+      const QVariant wert = speicher.value(name);
+      const bool liste = wert.typeId() == QMetaType::QStringList;
+      // An unquoted "1,00" is a list to the INI reader; the user wrote a text.
+      text = liste ? Rohtext(inhalt, name) : wert.toString();
+      // Numbers, byte arrays and the like were not written by us, nor texts of that length.
+      if ((!liste && wert.typeId() != QMetaType::QString) || text.size() > MaxWertlaenge) {
+        g.Fehler = true;
+        return g;
+      }
+    }
+    g.Werte.*e.Wert = e.Zahl ? GespeicherterZahltext(text) : text;
+    ++g.Gelesen;
+  }
+  return g;
+}
+
+// A store that is a symbolic link is written through to the file it names.
+QString Schreibziel(QString pfad) {
+  for (int schritt = 0; schritt < 40 && QFileInfo(pfad).isSymLink(); ++schritt)
+    pfad = QFileInfo(pfad).symLinkTarget();
+  return pfad;
+}
+
+void VerwaisteEntwuerfeEntfernen(const QString& ordner) {
+  const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-VerwaistNachSekunden);
+  const QFileInfoList entwuerfe = QDir(ordner).entryInfoList(
+      {QStringLiteral(".Tesselo-??????")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+  for (const QFileInfo& e : entwuerfe)
+    if (e.lastModified() < grenze) QDir(e.absoluteFilePath()).removeRecursively();
+}
+
+bool Ersetzen(const QString& von, const QString& nach) {
+  return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
+}
+
 }  // namespace
 
 TEinstellungswerte Vorgabewerte() {
   TEinstellungswerte werte;
-  for (const auto& e : Einstellungen) werte.*e.Wert = QString::fromLatin1(e.Vorgabe);
+  for (const auto& e : Einstellungen) {
+    const QString vorgabe = QString::fromLatin1(e.Vorgabe);
+    werte.*e.Wert = e.Zahl ? AusDeutschemZahltext(vorgabe) : vorgabe;
+  }
   return werte;
 }
 
@@ -57,37 +170,24 @@ QString LesefehlerText() {
 void SetzeLesefehlerMeldung(std::function<void()> meldung) { Lesefehlermeldung() = std::move(meldung); }
 
 void LoadSettings() {
-  QSettings speicher = Speicher();
+  const QString datei = SpeicherDatei();
   // Reading must not create the store.
-  if (!QFileInfo::exists(speicher.fileName())) {
+  if (!QFileInfo::exists(datei)) {
     Einstellungswerte = Vorgabewerte();
     return;
   }
-  // A store that cannot be read or parsed as a whole says nothing reliable
-  // about any value; the defaults are the safest values to go on with.
-  if (speicher.status() != QSettings::NoError) {
+  const TGelesen g = SpeicherLesen(datei);
+  if (g.Unlesbar) {
     Einstellungswerte = Vorgabewerte();
     LesefehlerMelden();
     return;
   }
-  for (const auto& e : Einstellungen) {
-    const QString name = QString::fromLatin1(e.Name);
-    if (!speicher.contains(name)) {
-      Einstellungswerte.*e.Wert = QString();
-      continue;
-    }
-    const QVariant wert = speicher.value(name);
-    // Lists, numbers, byte arrays and the like were not written by us; what
-    // was read so far stays, the rest keeps its previous contents.
-    if (wert.typeId() != QMetaType::QString) {
-      LesefehlerMelden();
-      return;
-    }
-    Einstellungswerte.*e.Wert = wert.toString();
-  }
+  // What was read before a failing value stays, the rest keeps its contents.
+  for (int i = 0; i < g.Gelesen; ++i) Einstellungswerte.*Einstellungen[i].Wert = g.Werte.*Einstellungen[i].Wert;
+  if (g.Fehler) LesefehlerMelden();
 }
 
-void SaveSettings() {
+bool SaveSettings() {
   // QSettings commits a file cut short by a short write (disk or quota
   // full) as if it were complete, and waits without end for a lock it cannot
   // take. So the new store is drafted beside the old one, read back from
@@ -97,45 +197,71 @@ void SaveSettings() {
   // The registry and the property lists are not INI files; their own stores
   // write each value as a whole.
   {
-    QSettings speicher = Speicher();
+    QSettings speicher(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin"),
+                       QStringLiteral("Tesselo"));
     for (const auto& e : Einstellungen) speicher.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
     speicher.sync();
-    return;
+    return speicher.status() == QSettings::NoError;
   }
 #endif
-  const QString ziel = QFileInfo(Speicher().fileName()).absoluteFilePath();
+  const QString ziel = Schreibziel(SpeicherDatei());
   const QString ordner = QFileInfo(ziel).absolutePath();
-  if (!QDir().mkpath(ordner)) return;
+  if (!QDir().mkpath(ordner)) return false;
+  VerwaisteEntwuerfeEntfernen(ordner);
   QTemporaryDir arbeit(ordner + QStringLiteral("/.Tesselo-XXXXXX"));
-  if (!arbeit.isValid()) return;
+  if (!arbeit.isValid()) return false;
   const QString entwurf = arbeit.filePath(QStringLiteral("Entwurf.conf"));
   const QString geprueft = arbeit.filePath(QStringLiteral("Geprueft.conf"));
 
-  // Values of other names in the store are kept.
-  if (QFileInfo::exists(ziel) && !QFile::copy(ziel, entwurf)) return;
+  const bool vorhanden = QFileInfo::exists(ziel);
+  // A store that failed to read is kept beside the new one, never lost.
+  const TGelesen alt = vorhanden ? SpeicherLesen(ziel) : TGelesen{};
+  const bool sichern = vorhanden && (alt.Unlesbar || alt.Fehler);
   {
+    // Values of other names are kept as they were read; lines the reader
+    // passed over are not copied, or QSettings would refuse the draft.
     QSettings neu(entwurf, QSettings::IniFormat);
+    for (auto wert = alt.Alle.cbegin(); wert != alt.Alle.cend(); ++wert) neu.setValue(wert.key(), wert.value());
     for (const auto& e : Einstellungen) neu.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
     neu.sync();
-    if (neu.status() != QSettings::NoError) return;
+    if (neu.status() != QSettings::NoError) return false;
   }
   // Under a name QSettings has not seen, so that it parses the disk and not
   // its cache.
-  if (!QFile::rename(entwurf, geprueft)) return;
+  if (!QFile::rename(entwurf, geprueft)) return false;
   {
-    QSettings probe(geprueft, QSettings::IniFormat);
-    if (probe.status() != QSettings::NoError) return;
+    const TGelesen probe = SpeicherLesen(geprueft);
+    if (probe.Unlesbar || probe.Fehler) return false;
+    const QSettings roh(geprueft, QSettings::IniFormat);
     for (const auto& e : Einstellungen) {
-      const QVariant wert = probe.value(QString::fromLatin1(e.Name));
-      if (wert.typeId() != QMetaType::QString || wert.toString() != Einstellungswerte.*e.Wert) return;
+      const QVariant wert = roh.value(QString::fromLatin1(e.Name));
+      if (wert.typeId() != QMetaType::QString || wert.toString() != Einstellungswerte.*e.Wert) return false;
     }
   }
-  std::rename(QFile::encodeName(geprueft).constData(), QFile::encodeName(ziel).constData());
+  if (vorhanden && !QFile::setPermissions(geprueft, QFile::permissions(ziel))) return false;
+  if (sichern) {
+    const QString kopie = arbeit.filePath(QStringLiteral("Defekt.conf"));
+    if (!QFile::copy(ziel, kopie) || !Ersetzen(kopie, ziel + QStringLiteral(".defekt"))) return false;
+  }
+  return Ersetzen(geprueft, ziel);
 }
+
+namespace {
+
+// A currency symbol of any length takes at most a few characters' room
+// beside a field; the whole of it is in the tooltip.
+void WaehrungZeigen(QLabel* label, const QString& zeichen) {
+  const QFontMetrics fm = label->fontMetrics();
+  const QString gekuerzt = fm.elidedText(zeichen, Qt::ElideRight, fm.averageCharWidth() * 12);
+  label->setText(gekuerzt);
+  label->setToolTip(gekuerzt == zeichen ? QString() : zeichen);
+}
+
+}  // namespace
 
 void ApplySettings() {
   if (!fmStart) return;
-  for (QLabel* label : fmStart->Waehrungslabels()) label->setText(Einstellungswerte.Waehrungszeichen);
+  for (QLabel* label : fmStart->Waehrungslabels()) WaehrungZeigen(label, Einstellungswerte.Waehrungszeichen);
   fmStart->FrageUpdate();
 }
 
@@ -160,13 +286,18 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent)
 TfmEinstellungen::~TfmEinstellungen() = default;
 
 void TfmEinstellungen::FormShow() {
-  ui->Edit5->setText(Einstellungswerte.Waehrungszeichen);
-  ui->Edit1->setText(Einstellungswerte.Mindestgebuehr);
-  ui->Edit2->setText(Einstellungswerte.Grundgebuehr);
-  ui->Edit3->setText(Einstellungswerte.Gebuehr);
-  ui->Edit4->setText(Einstellungswerte.Maklergebuehr);
-  ui->Label83->setText(Einstellungswerte.Waehrungszeichen);
-  ui->Label84->setText(Einstellungswerte.Waehrungszeichen);
+  // Typing stops at a short length; a longer stored text is shown whole, not cut.
+  const auto zeigen = [](QLineEdit* feld, const QString& text, int laenge) {
+    feld->setMaxLength(std::max(laenge, static_cast<int>(text.size())));
+    feld->setText(text);
+  };
+  zeigen(ui->Edit5, Einstellungswerte.Waehrungszeichen, MaxWaehrungszeichen);
+  zeigen(ui->Edit1, Einstellungswerte.Mindestgebuehr, MaxGebuehrtext);
+  zeigen(ui->Edit2, Einstellungswerte.Grundgebuehr, MaxGebuehrtext);
+  zeigen(ui->Edit3, Einstellungswerte.Gebuehr, MaxGebuehrtext);
+  zeigen(ui->Edit4, Einstellungswerte.Maklergebuehr, MaxGebuehrtext);
+  WaehrungZeigen(ui->Label83, Einstellungswerte.Waehrungszeichen);
+  WaehrungZeigen(ui->Label84, Einstellungswerte.Waehrungszeichen);
 }
 
 void TfmEinstellungen::BitBtn1Click() {

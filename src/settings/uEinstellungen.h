@@ -21,28 +21,31 @@ struct TEinstellungswerte {
 extern TEinstellungswerte Einstellungswerte;
 
 // The one declaration of every setting: its value name in the store, its
-// member and its default. Store, dialog and tests all go through this table;
-// its order is the order of reading.
+// member, its default and whether it is a number text. Store, dialog and
+// tests all go through this table; its order is the order of reading.
 struct TEinstellung {
   const char* Name;
   QString TEinstellungswerte::*Wert;
-  const char* Vorgabe;
+  const char* Vorgabe;  // number texts written for German settings
+  bool Zahl;
 };
 inline constexpr std::array<TEinstellung, 5> Einstellungen{{
-    {"Waehrungszeichen", &TEinstellungswerte::Waehrungszeichen, "DM"},
-    {"Mindestgebuehr", &TEinstellungswerte::Mindestgebuehr, "0,00"},
-    {"Grundgebuehr", &TEinstellungswerte::Grundgebuehr, "20,00"},
-    {"Gebuehr", &TEinstellungswerte::Gebuehr, "0,450"},
-    {"Maklergebuehr", &TEinstellungswerte::Maklergebuehr, "0,08"},
+    {"Waehrungszeichen", &TEinstellungswerte::Waehrungszeichen, "DM", false},
+    {"Mindestgebuehr", &TEinstellungswerte::Mindestgebuehr, "0,00", true},
+    {"Grundgebuehr", &TEinstellungswerte::Grundgebuehr, "20,00", true},
+    {"Gebuehr", &TEinstellungswerte::Gebuehr, "0,450", true},
+    {"Maklergebuehr", &TEinstellungswerte::Maklergebuehr, "0,08", true},
 }};
+// The defaults, number texts in the current regional format.
 TEinstellungswerte Vorgabewerte();
 
 // Reads the record from the store; a missing store gives the defaults and
 // creates nothing.
 void LoadSettings();
-// Writes the five texts; a store that cannot be written stays as it was and
-// nothing is reported.
-void SaveSettings();
+// Writes the five texts; false when the store could not be written, which
+// then stays as it was (nothing is reported). A store that failed to read
+// is kept beside the new one as Tesselo.conf.defekt.
+bool SaveSettings();
 // Shows the currency symbol in the main window and refreshes its question.
 void ApplySettings();
 

@@ -107,6 +107,11 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
   EXPECT_EQ(ZahlText(-1234.5L, 18, 2), QStringLiteral("(1,234.50)"));
   EXPECT_EQ(ZahlText(1234567890123456789.0L, 15, 2), QStringLiteral("1.23456789012346E18"));
   EXPECT_EQ(GanzzahlText(12345678), QStringLiteral("1.234568E7"));
+  // A stored text reads in the current format when its separators stand where
+  // that format puts them, else as German: "1,000" stays a thousand.
+  for (const auto& [gespeichert, gelesen] : {std::pair{"0,450 ", "0.450 "}, {"20,00", "20.00"}, {"1.234,5", "1,234.5"},
+                                             {"1,000", "1,000"}, {"1,234.5", "1,234.5"}, {"abc", "abc"}})
+    EXPECT_EQ(GespeicherterZahltext(QString::fromUtf8(gespeichert)), QString::fromUtf8(gelesen)) << gespeichert;
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale(QLocale::French, QLocale::France)));
   EXPECT_EQ(FeldWert(QStringLiteral("1 234,5")), 1234.5L);
   EXPECT_EQ(ZahlText(-1234.5L, 18, 2), QStringLiteral("(1 234,50 )"));

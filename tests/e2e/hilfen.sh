@@ -46,8 +46,12 @@ starte() {
     if [ "$1" = -u ]; then weg+=(-u "$2"); shift 2; else setzen+=("$1"); shift; fi
   done
   local v
+  # A session bus address that leads nowhere: without any, the D-Bus library
+  # may start a bus of its own, which writes below HOME and would count as
+  # files the program wrote.
   for v in HOME="$TMPD/home" XDG_CONFIG_HOME="$TMPD/config" XDG_CACHE_HOME="$TMPD/cache" \
-           XDG_RUNTIME_DIR="$TMPD/runtime" LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0; do
+           XDG_RUNTIME_DIR="$TMPD/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$TMPD/kein-bus" \
+           LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0; do
     # A variable the case removes must not come back through the defaults.
     [[ " ${weg[*]} " == *" ${v%%=*} "* ]] || grund+=("$v")
   done

@@ -147,9 +147,10 @@ TEST_F(PagePrinterTest, CellsWrapAtLineFeedsAndWidths) {
       {"<30|<60", "Vorgaben:|Zeile 1\nZeile 2", true, {"Vorgaben:", "Zeile 1", "", "Zeile 2"}},
       // without word wrap the line feed is an ordinary character
       {"<30|<60", "x|Zeile 1\nZeile 2", false, {"x", "Zeile 1\nZeile 2"}},
-      // every given line comes out as it was, without blanks added or lost
+      // every given line comes out as it was, without blanks added or lost, and a
+      // wrapped line holds the other cells back: each label stays beside its value
       {"<30|<30", "Zinssatz:\nLaufzeit:\nEndkapital:|5 %\n2 Jahre, 6 Monate\n1.125,00 DM", true,
-       {"Zinssatz:", "5 %", "Laufzeit:", "2 Jahre, 6 ", "Endkapital:", "Monate", "", "1.125,00 DM"}},
+       {"Zinssatz:", "5 %", "Laufzeit:", "2 Jahre, 6 ", "", "Monate", "Endkapital:", "1.125,00 DM"}},
   };
   pp->setMeasureUnit(TP::muMillimeters);
   for (const auto& f : faelle) {

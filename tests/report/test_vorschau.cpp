@@ -222,6 +222,33 @@ TEST_F(Vorschau, DruckenSchreibtFrageUndErgebnisInsPdf) {
   }
 }
 
+// A share name that wraps over several lines keeps every later label on the
+// line of its value.
+TEST_F(Vorschau, LangerAktiennameLaesstBeschriftungenBeiIhrenWerten) {
+  TDruckerZustand zustand;
+  QTemporaryDir ordner;
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(ordner.filePath(QStringLiteral("aktie.pdf")));
+  QString name;
+  while (name.size() < 200) name += QStringLiteral("Musterwerke Aktiengesellschaft ");
+  Seite(Seiten::Akt);
+  Tippen("Akt_Kurs", QStringLiteral("100,00"));
+  Tippen("Akt_Stueck", QStringLiteral("10"));
+  Tippen("Akt_Name", name.left(200));
+  Klick("btbtnDruck");
+  TDialogBeantworter antworten;
+  Klick("BitBtn1");
+  const QStringList zeilen = PdfText(ordner.filePath(QStringLiteral("aktie.pdf"))).split(QLatin1Char('\n'));
+  for (const auto& [beschriftung, wert] : {std::pair{"Kurs:", "100,00 DM"}, {"Stück:", "10"},
+                                           {"Name der Aktie:", "Musterwerke"}, {"Mindestgebühr:", "0,00 DM"},
+                                           {"Grundgebühr:", "20,00 DM"}, {"Gebühr in %:", "0,450 %"},
+                                           {"Maklergebühr:", "0,08 %"}}) {
+    const QStringList zeile = zeilen.filter(QString::fromUtf8(beschriftung));
+    ASSERT_FALSE(zeile.isEmpty()) << beschriftung;
+    EXPECT_TRUE(zeile.front().simplified().contains(QString::fromUtf8(wert))) << zeile.front().toStdString();
+  }
+}
+
 QString PdfInfo(const QString& datei) {
   QProcess p;
   p.start(QStringLiteral("pdfinfo"), {datei});

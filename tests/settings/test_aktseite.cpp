@@ -4,9 +4,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <vector>
 
 #include "Einstellungshelfer.h"
+#include "OrvMath.h"
 #include "Startfenster.h"
+#include "uDruck_Texte.h"
 
 namespace {
 
@@ -98,6 +101,69 @@ TEST_F(AktSeite, KeineAktienWerdenNachDenAnderenErgebnissenGemeldet) {
     EXPECT_EQ(boxen.Boxen[0].Symbol, QMessageBox::Critical);
     EXPECT_EQ(QStringList({Text("Akt_ErgStueck"), Text("Akt_ErgKW"), Text("Akt_ErgGesamt"), Text("Akt_ErgGewinn")}),
               QStringList({"0", "0,00 ", f.Gesamt, "104,17 "}));
+  }
+}
+
+// The program's own number texts (the fee defaults, the official euro rates)
+// and fees stored under German settings read as the same values under any
+// regional settings; under German settings every text stays as it is.
+class Zahlenformate : public MitEigenemSpeicher {
+ protected:
+  void TearDown() override {
+    MitEigenemSpeicher::TearDown();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    SetzeZahlenformat(Zahlenformat::Deutsch());
+  }
+};
+
+TEST_F(Zahlenformate, EigeneUndGespeicherteZahltexteLesenUeberallGleich) {
+  const QByteArray deutsch = "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=\"1,00 \"\nGrundgebuehr=1.234,50\n"
+                             "Gebuehr=\"0,450 \"\nMaklergebuehr=0,08\n";
+  const QLocale orte[] = {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::German, QLocale::Switzerland),
+                          QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::French, QLocale::France)};
+  const auto werte = [](const QStringList& texte) {
+    std::vector<long double> w;
+    for (const QString& t : texte) w.push_back(FeldWert(t));
+    return w;
+  };
+  for (const QLocale& ort : orte) {
+    SCOPED_TRACE(ort.name().toStdString());
+    QLocale::setDefault(ort);
+    QTemporaryDir ohne;
+    SpeicherIn(ohne.path());
+    Starten();
+    QStringList gebuehren;
+    for (const char* n : {"Akt_MindGeb", "Akt_GrundGeb", "Akt_Geb", "Akt_MaklerGeb"}) gebuehren << Finde<QLineEdit>(fmStart, n)->text();
+    EXPECT_EQ(werte(gebuehren), (std::vector<long double>{0, 20, 0.45L, 0.08L}));
+    if (ort.country() == QLocale::Germany) {
+      EXPECT_EQ(gebuehren, (QStringList{"0,00", "20,00", "0,450", "0,08"}));
+    }
+    // A sale with the default fees: 1.000 - 0,80 - (4,50 + 20).
+    Finde<QTabWidget>(fmStart, "PageControl1")->setCurrentWidget(Finde(fmStart, "Akt_TabSheet"));
+    Finde<QLineEdit>(fmStart, "Akt_Kurs")->setText("100");
+    Finde<QLineEdit>(fmStart, "Akt_Stueck")->setText("10");
+    TDialogBeantworter boxen;
+    Finde<QPushButton>(fmStart, "RechnenSchalter")->click();
+    EXPECT_TRUE(boxen.Boxen.isEmpty());
+    EXPECT_EQ(FeldWert(Finde<QLineEdit>(fmStart, "Akt_ErgGesamt")->text()), 974.7L);
+    TBerichtSeite euro;
+    euro.Key = "Euro";
+    const QStringList kurse = BerichtTexte(euro).Vorgabentext.section(BerichtTrenner, 1).split('\n');
+    EXPECT_EQ(werte(kurse.mid(3, 3)), (std::vector<long double>{13.7603L, 40.3399L, 1.95583L}));
+    EXPECT_EQ(FeldWert(kurse.at(11)), 1936.27L);
+
+    QTemporaryDir alt;
+    SpeicherIn(alt.path(), &deutsch);
+    LoadSettings();
+    const QStringList gelesen{Einstellungswerte.Mindestgebuehr, Einstellungswerte.Grundgebuehr,
+                              Einstellungswerte.Gebuehr, Einstellungswerte.Maklergebuehr};
+    EXPECT_EQ(werte(gelesen), (std::vector<long double>{1, 1234.5L, 0.45L, 0.08L}));
+    if (ort.country() == QLocale::Germany) {
+      EXPECT_EQ(gelesen, (QStringList{"1,00 ", "1.234,50", "0,450 ", "0,08"}));
+    }
+    EXPECT_TRUE(boxen.Boxen.isEmpty());
+    qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
+    Offen = false;
   }
 }
 

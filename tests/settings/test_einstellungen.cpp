@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 
 #include "Einstellungshelfer.h"
@@ -65,63 +67,111 @@ TEST_F(Speicher, GespeicherteTexteKommenUnveraendertZurueck) {
   EXPECT_TRUE(boxen.Boxen.isEmpty());
 }
 
-TEST_F(Speicher, WertFalschenTypsMeldetUndBehaeltDenRest) {
-  // A missing value is empty without a message.
-  const QByteArray fehlt = "[General]\nWaehrungszeichen=EUR\nGebuehr=\"1,5\"\n";
-  SpeicherIn(Ordner.path(), &fehlt);
-  {
-    TDialogBeantworter ohne;
-    LoadSettings();
-    EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"EUR", "", "", "1,5", ""}));
-    EXPECT_TRUE(ohne.Boxen.isEmpty());
-  }
-
-  for (const QByteArray wert : {"1,2", "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)", "@ByteArray(20)", "@Rect(1 2 3 4)",
-                                "@Invalid()"}) {
-    SCOPED_TRACE(wert.toStdString());
+// Stores as a user's hand or a broken disk leaves them: what the start reads
+// from each, and that confirming the dialog then leaves a readable store with
+// the new texts, a broken one kept beside it, the file mode, the link and no
+// stale drafts.
+TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
+  enum TArt { Datei, Verknuepfung, Entwuerfe };
+  const QByteArray gut = "[General]\nWaehrungszeichen=ATS\nMindestgebuehr=\"1,00\"\nGrundgebuehr=\"2,00\"\n"
+                         "Gebuehr=\"0,300\"\nMaklergebuehr=\"0,040\"\n";
+  const QStringList vorher{"a", "b", "c", "d", "e"}, vorgaben = Texte(Vorgabewerte());
+  const struct {
+    const char* Name;
+    QByteArray Inhalt;
+    TArt Art;
+    bool Meldung;  // the read failure; the store is kept as .defekt when it is replaced
+    QStringList Gelesen;
+  } faelle[] = {
+      {"Müll", QByteArray("\0\xff\xfe[[[=\n=\n\\x=\"", 14), Datei, true, vorgaben},
+      {"leer", "", Datei, true, vorgaben},
+      {"Syntaxfehler", "[General\nWaehrungszeichen=EUR\n", Datei, true, vorgaben},
+      {"keiner der Werte", "[General]\nAnderes=1\n", Datei, true, vorgaben},
+      {"zu groß", "[General]\nWaehrungszeichen=" + QByteArray(1100000, 'x') + "\n", Datei, true, vorgaben},
+      // Read up to the failing value, the rest untouched.
+      {"langer Wert", "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=" + QByteArray(1001, '1') + "\n", Datei, true,
+       {"EUR", "b", "c", "d", "e"}},
+      {"falscher Typ", "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n", Datei,
+       true, {"EUR", "b", "c", "d", "e"}},
+      // A missing value reads as empty.
+      {"fehlende Werte", "[General]\nWaehrungszeichen=EUR\nGebuehr=\"1,5\"\n", Datei, false, {"EUR", "", "", "1,5", ""}},
+      {"Dezimalzahl ohne Anführungszeichen",
+       "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=1,00\nGrundgebuehr=1, 2 ,3\nGebuehr=\"0,450 \"\nMaklergebuehr=0,08\n",
+       Datei, false, {"EUR", "1,00", "1, 2 ,3", "0,450 ", "0,08"}},
+      // Lines the reader passes over must not keep the store from being replaced.
+      {"Zeilen ohne Wert", "[General]\nWaehrungszeichen=DM\nKein Wert\nAnderes=1\n", Datei, false,
+       {"DM", "", "", "", ""}},
+      {"Verknüpfung", gut, Verknuepfung, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
+      {"verwaiste Entwürfe", gut, Entwuerfe, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
+  };
+  const TEinstellungswerte neu{"EUR", "5,00 ", "7,50 ", "0,250 ", "0,060 "};
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.Name);
     QTemporaryDir ordner;
-    const QByteArray inhalt = "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=\"1,00\"\nGrundgebuehr=" + wert +
-                              "\nGebuehr=x\nMaklergebuehr=y\n";
-    SpeicherIn(ordner.path(), &inhalt);
-    Einstellungswerte = {"a", "b", "c", "d", "e"};
+    const QString merovin = ordner.path() + "/Merovin", datei = merovin + "/Tesselo.conf";
+    SpeicherIn(ordner.path(), &f.Inhalt);
+    QString echt = datei;
+    if (f.Art == Verknuepfung) {
+      echt = ordner.path() + "/anderswo/Tesselo.conf";
+      ASSERT_TRUE(QDir().mkpath(ordner.path() + "/anderswo") && QFile::rename(datei, echt));
+      ASSERT_TRUE(QFile::link("../anderswo/Tesselo.conf", datei));
+    }
+    if (f.Art == Entwuerfe) {
+      for (const char* name : {"/.Tesselo-alt123", "/.Tesselo-neu123"}) {
+        ASSERT_TRUE(QDir().mkpath(merovin + name));
+        QFile sperre(merovin + name + "/Entwurf.conf.lock");
+        ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+      }
+      const std::string alt = QFile::encodeName(merovin + "/.Tesselo-alt123").toStdString();
+      std::filesystem::last_write_time(alt, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    ASSERT_TRUE(QFile::setPermissions(echt, QFile::ReadOwner | QFile::WriteOwner));
+    const auto rechte = QFile::permissions(echt);
+
+    for (int i = 0; i < 5; ++i) Einstellungswerte.*Einstellungen[i].Wert = vorher[i];
     TDialogBeantworter boxen;
     LoadSettings();
-    ASSERT_EQ(boxen.Boxen.size(), 1);
-    EXPECT_EQ(boxen.Boxen[0].Titel, "Kalvora");
-    EXPECT_EQ(boxen.Boxen[0].Text,
-              "Fehler beim Lesen der Einstellungen!!\rMöglicherweise werden falsche Vorgabewerte verwendet!");
-    EXPECT_EQ(boxen.Boxen[0].Symbol, QMessageBox::NoIcon);
-    // Read before the failing value, untouched from it on.
-    EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"EUR", "1,00", "c", "d", "e"}));
-  }
-}
+    ASSERT_EQ(boxen.Boxen.size(), f.Meldung ? 1 : 0);
+    for (const auto& b : boxen.Boxen) {
+      EXPECT_EQ(b.Titel, "Kalvora");
+      EXPECT_EQ(b.Text, "Fehler beim Lesen der Einstellungen!!\rMöglicherweise werden falsche Vorgabewerte verwendet!");
+      EXPECT_EQ(b.Symbol, QMessageBox::NoIcon);
+    }
+    EXPECT_EQ(Texte(Einstellungswerte), f.Gelesen);
 
-TEST_F(Speicher, KaputterSpeicherFuehrtZuVorgabenOderMeldung) {
-  for (const QByteArray& inhalt : {QByteArray("[General\nWaehrungszeichen=EUR\n"),
-                                   QByteArray("\0\xff\xfe[[[=\n=\n\\x=\"", 14),
-                                   QByteArray("[General]\nWaehrungszeichen=@Variant(\\xff\\xff\\xff\\xff)\n"),
-                                   QByteArray(70000, '[')}) {
-    QTemporaryDir ordner;
-    SpeicherIn(ordner.path(), &inhalt);
+    Einstellungswerte = neu;
+    ASSERT_TRUE(SaveSettings());
+    const auto gespeichert = Gespeichert(echt);
+    for (const auto& e : Einstellungen) EXPECT_EQ(gespeichert.value(e.Name), neu.*e.Wert) << e.Name;
+    EXPECT_EQ(QFileInfo(datei).isSymLink(), f.Art == Verknuepfung);
+    EXPECT_EQ(QFile::permissions(echt), rechte);
+    QFile defekt(echt + ".defekt");
+    EXPECT_EQ(defekt.open(QIODevice::ReadOnly) && defekt.readAll() == f.Inhalt, f.Meldung);
+    QStringList bleibt{"Tesselo.conf"};
+    if (f.Meldung) bleibt << "Tesselo.conf.defekt";
+    if (f.Art == Entwuerfe) bleibt.prepend(".Tesselo-neu123");  // may belong to a save still running
+    EXPECT_EQ(QDir(QFileInfo(echt).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), bleibt);
+    boxen.Boxen.clear();
     Einstellungswerte = {};
-    TDialogBeantworter boxen;
     LoadSettings();
-    for (const auto& b : boxen.Boxen) EXPECT_EQ(b.Text, LesefehlerText());
-    EXPECT_LE(boxen.Boxen.size(), 1);
+    EXPECT_EQ(Texte(Einstellungswerte), Texte(neu));
+    EXPECT_TRUE(boxen.Boxen.isEmpty());
   }
-  // A folder where the file should be cannot be read at all.
+  // A folder where the file should be is read as defaults and never replaced.
   QTemporaryDir ordner;
   SpeicherIn(ordner.path());
   QDir().mkpath(ordner.path() + "/Merovin/Tesselo.conf");
   TDialogBeantworter boxen;
   LoadSettings();
   EXPECT_EQ(Texte(Einstellungswerte), Texte(Vorgabewerte()));
+  EXPECT_FALSE(SaveSettings());
+  EXPECT_TRUE(QFileInfo(ordner.path() + "/Merovin/Tesselo.conf").isDir());
 }
 
 TEST_F(Speicher, SpeichernIstAtomarUndWartetNichtAufFremdeSperren) {
   const QByteArray alt = "[General]\nWaehrungszeichen=ATS\n";
   SpeicherIn(Ordner.path(), &alt);
-  Einstellungswerte = {QString(4000, 'x'), "1", "2", "3", "4"};
+  Einstellungswerte = {QString(1000, 'x'), "1", "2", "3", "4"};
   TDialogBeantworter boxen;
   // A write that breaks off half-way (the file size limit holds for every user, unlike permissions).
   std::signal(SIGXFSZ, SIG_IGN);
@@ -138,7 +188,7 @@ TEST_F(Speicher, SpeichernIstAtomarUndWartetNichtAufFremdeSperren) {
   EXPECT_EQ(QDir(Ordner.path() + "/Merovin").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"Tesselo.conf"});
   SaveSettings();
-  EXPECT_EQ(Gespeichert(Datei()).value("Waehrungszeichen"), QString(4000, 'x'));
+  EXPECT_EQ(Gespeichert(Datei()).value("Waehrungszeichen"), QString(1000, 'x'));
   // Another program's lock does not hold the save up.
   ASSERT_TRUE(QDir().mkpath(Datei() + ".lock"));
   Einstellungswerte = Vorgabewerte();
@@ -233,6 +283,35 @@ TEST_F(Dialog, TabFormatiertEnterBestaetigtUnlesbaresMeldet) {
   EXPECT_EQ(Einstellungswerte.Mindestgebuehr, "abc");
   EXPECT_EQ(Einstellungswerte.Grundgebuehr, "25,00 ");
   EXPECT_EQ(Gespeichert(Datei()).value("Mindestgebuehr"), "abc");
+}
+
+// However long a symbol is typed or stored, the window keeps its size and the
+// unit labels a few characters' room; the whole symbol is in their tooltip
+// and in the question.
+TEST_F(Dialog, LangesWaehrungszeichenBleibtImFenster) {
+  fmStart->show();
+  const int breite = fmStart->width();
+  Oeffnen();
+  Eintippen(Feld("Edit5"), QString(100, 'W'));
+  Knopf("BitBtn1")->click();
+  EXPECT_EQ(Einstellungswerte.Waehrungszeichen, QString(20, 'W'));
+  for (const QString& zeichen : {QString(20, 'W'), QString(1000, 'W')}) {
+    Einstellungswerte.Waehrungszeichen = zeichen;
+    ApplySettings();
+    QApplication::processEvents();
+    for (QLabel* l : fmStart->Waehrungslabels()) {
+      EXPECT_LE(l->sizeHint().width(), 100) << l->objectName().toStdString();
+      EXPECT_EQ(l->toolTip(), zeichen);
+    }
+    EXPECT_LE(fmStart->minimumSizeHint().width(), breite + 20);
+    EXPECT_EQ(fmStart->width(), breite);
+    // A stored symbol longer than the field's limit is shown and kept whole.
+    Oeffnen();
+    EXPECT_EQ(Feld("Edit5")->text(), zeichen);
+    EXPECT_LE(dlg->sizeHint().width(), 600);
+    Knopf("BitBtn1")->click();
+    EXPECT_EQ(Einstellungswerte.Waehrungszeichen, zeichen);
+  }
 }
 
 }  // namespace
