@@ -56,7 +56,9 @@ void AlleFelderVoll(benchmark::State& state, int seite, bool woerter) {
   Einstellungswerte.Waehrungszeichen = QString(1000, QLatin1Char('W'));
   ApplySettings();
   auto* seiten = fmStart->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  for (QLineEdit* feld : seiten->widget(seite)->findChildren<QLineEdit*>()) feld->setText(LaengsterText(woerter));
+  // What the user can type; result fields hold what the calculation writes.
+  for (QLineEdit* feld : seiten->widget(seite)->findChildren<QLineEdit*>())
+    if (!feld->isReadOnly()) feld->setText(LaengsterText(woerter));
   Eingetragen();
   DruckenBisVorschau(state, seite);
 }

@@ -104,6 +104,9 @@ class TfmStart : public QMainWindow {
   // program never changes it.
   static int ErgebnisPauseMs;
 
+  // The longest text a number field takes.
+  static constexpr int ZahlfeldLaenge = 64;
+
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

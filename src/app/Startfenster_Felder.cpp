@@ -23,11 +23,16 @@ void TfmStart::FelderEinrichten() {
   const auto ganz = {ui->njFeld, ui->nmFeld, ui->ZiZiE_njFeld, ui->ZiZiE_nmFeld, ui->ZiZiR_njFeld, ui->ZiZiR_nmFeld,
                      ui->BW_njFeld, ui->BW_nmFeld, ui->AnnD_njFeld, ui->AnnD_nmFeld, ui->AnnD_knjFeld,
                      ui->AnnD_KnmFeld, ui->Akt_Stueck};
-  for (auto* f : dm) regeln.insert(f, Regel::DM);
-  for (auto* f : zins) regeln.insert(f, Regel::Zins);
-  for (auto* f : ganz) regeln.insert(f, Regel::Int);
+  // Room for any number text the program writes or reads, and no more: a
+  // pasted novel would only slow the question and the report down.
+  for (const auto& [felder, regel] : {std::pair{dm, Regel::DM}, {zins, Regel::Zins}, {ganz, Regel::Int}})
+    for (auto* f : felder) {
+      regeln.insert(f, regel);
+      f->setMaxLength(ZahlfeldLaenge);
+    }
   euroFelder = {ui->Deutschland, ui->Spanien,  ui->Portugal, ui->Oesterreich, ui->Niederlande, ui->Luxemburg,
                 ui->Italien,     ui->Irland,   ui->Frankreich, ui->Finnland,  ui->Belgien,     ui->Euro};
+  for (auto* f : euroFelder) f->setMaxLength(ZahlfeldLaenge);
 
   // Every field and list of every page takes part in Enter and F1.
   for (int seite = Seiten::eZi; seite < Seiten::Anzahl; ++seite) {
