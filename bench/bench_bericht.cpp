@@ -9,12 +9,12 @@
 #include <string>
 #include <utility>
 
-#include "Anwendung.h"
-#include "PagePrnt.h"
-#include "Startfenster.h"
-#include "Startfenster_Seiten.h"
-#include "uDruck.h"
-#include "uEinstellungen.h"
+#include "app/Anwendung.h"
+#include "print/PagePrnt.h"
+#include "app/Startfenster.h"
+#include "app/Startfenster_Seiten.h"
+#include "report/uDruck.h"
+#include "settings/uEinstellungen.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // One run of every page formula and of the number texts around it.
 #include <benchmark/benchmark.h>
 
-#include "AnnD.h"
-#include "BW.h"
-#include "MWST.h"
-#include "OrvMath.h"
-#include "ZiZiE.h"
-#include "ZiZiR.h"
-#include "eZi.h"
+#include "calc/AnnD.h"
+#include "calc/BW.h"
+#include "calc/MWST.h"
+#include "calc/OrvMath.h"
+#include "calc/ZiZiE.h"
+#include "calc/ZiZiR.h"
+#include "calc/eZi.h"
 
 namespace {
 

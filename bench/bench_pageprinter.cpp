@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "PagePrnt.h"
+#include "print/PagePrnt.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "Anwendung.h"
-#include "OrvMath.h"
-#include "Startfenster.h"
+#include "app/Anwendung.h"
+#include "calc/OrvMath.h"
+#include "app/Startfenster.h"
 
 namespace {
 

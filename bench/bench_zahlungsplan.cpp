@@ -6,12 +6,12 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "Anwendung.h"
-#include "PagePrnt.h"
-#include "Startfenster.h"
-#include "Zahlungsplanfenster.h"
-#include "uDruck.h"
-#include "uDruck_Zahlungsplan.h"
+#include "app/Anwendung.h"
+#include "print/PagePrnt.h"
+#include "app/Startfenster.h"
+#include "plan/Zahlungsplanfenster.h"
+#include "report/uDruck.h"
+#include "report/uDruck_Zahlungsplan.h"
 
 namespace {
 

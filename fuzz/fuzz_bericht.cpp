@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "PagePrnt.h"
-#include "uDruck.h"
-#include "uDruck_Texte.h"
+#include "print/PagePrnt.h"
+#include "report/uDruck.h"
+#include "report/uDruck_Texte.h"
 
 namespace {
 

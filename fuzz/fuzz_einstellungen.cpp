@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "uEinstellungen.h"
+#include "settings/uEinstellungen.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "FrageText.h"
+#include "app/FrageText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace {
 void Pruefen(bool bedingung) {

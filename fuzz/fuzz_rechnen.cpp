@@ -9,14 +9,14 @@
 #include <functional>
 #include <vector>
 
-#include "AnnD.h"
-#include "Akt.h"
-#include "BW.h"
-#include "MWST.h"
-#include "OrvMath.h"
-#include "ZiZiE.h"
-#include "ZiZiR.h"
-#include "eZi.h"
+#include "calc/AnnD.h"
+#include "calc/Akt.h"
+#include "calc/BW.h"
+#include "calc/MWST.h"
+#include "calc/OrvMath.h"
+#include "calc/ZiZiE.h"
+#include "calc/ZiZiR.h"
+#include "calc/eZi.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "RtfLeser.h"
+#include "formula/RtfLeser.h"
 
 // Every new font family name in the input makes fontconfig cache a pattern
 // that lives until the process ends; that cache is not ours to free.

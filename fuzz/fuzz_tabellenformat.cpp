@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "PagePrnt.h"
+#include "print/PagePrnt.h"
 
 namespace {
 QApplication* app = nullptr;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "Anwendung.h"
-#include "Startfenster.h"
+#include "app/Anwendung.h"
+#include "app/Startfenster.h"
 
 static const char* const KeineAnzeige =
     "Kalvora: Keine grafische Anzeige erreichbar (DISPLAY oder QT_QPA_PLATFORM prüfen).\n"

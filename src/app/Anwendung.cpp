@@ -1,4 +1,4 @@
-#include "Anwendung.h"
+#include "app/Anwendung.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -6,12 +6,12 @@
 #include <QMessageBox>
 #include <QTranslator>
 
-#include "Barrierefreiheit.h"
-#include "OrvMath.h"
-#include "Startfenster.h"
-#include "uDruck.h"
-#include "uEinstellungen.h"
-#include "uFormel.h"
+#include "app/Barrierefreiheit.h"
+#include "calc/OrvMath.h"
+#include "app/Startfenster.h"
+#include "report/uDruck.h"
+#include "settings/uEinstellungen.h"
+#include "formula/uFormel.h"
 
 TfmStart* fmStart = nullptr;
 TfmEinstellungen* fmEinstellungen = nullptr;

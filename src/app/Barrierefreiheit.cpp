@@ -1,4 +1,4 @@
-#include "Barrierefreiheit.h"
+#include "app/Barrierefreiheit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "FrageText.h"
+#include "app/FrageText.h"
 
 #include <QStringView>
 

@@ -1,4 +1,4 @@
-#include "Hilfe.h"
+#include "app/Hilfe.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QTextBrowser>
 
-#include "Anwendung.h"
-#include "Startfenster.h"
+#include "app/Anwendung.h"
+#include "app/Startfenster.h"
 #include "ui_Hilfe.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "Rzlabel.h"
+#include "app/Rzlabel.h"
 
 #include <QApplication>
 #include <QPainter>

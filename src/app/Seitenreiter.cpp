@@ -1,4 +1,4 @@
-#include "Seitenreiter.h"
+#include "app/Seitenreiter.h"
 
 #include <QMouseEvent>
 #include <QStyleOptionTab>

@@ -1,5 +1,5 @@
 // Start-up, menu, buttons, help and the background of the main window.
-#include "Startfenster.h"
+#include "app/Startfenster.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,12 +14,12 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "Anwendung.h"
-#include "Hilfe.h"
-#include "Startfenster_Seiten.h"
-#include "uDruck.h"
-#include "uEinstellungen.h"
-#include "uFormel.h"
+#include "app/Anwendung.h"
+#include "app/Hilfe.h"
+#include "app/Startfenster_Seiten.h"
+#include "report/uDruck.h"
+#include "settings/uEinstellungen.h"
+#include "formula/uFormel.h"
 #include "ui_Startfenster.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "Akt.h"
-#include "Startfenster.h"
+#include "calc/Akt.h"
+#include "app/Startfenster.h"
 #include "ui_Startfenster.h"
 
 namespace {

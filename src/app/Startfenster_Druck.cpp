@@ -3,13 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "Anwendung.h"
-#include "PagePrnt.h"
-#include "Startfenster.h"
-#include "Startfenster_Seiten.h"
-#include "uDruck.h"
-#include "uDruck_Texte.h"
-#include "uEinstellungen.h"
+#include "app/Anwendung.h"
+#include "print/PagePrnt.h"
+#include "app/Startfenster.h"
+#include "app/Startfenster_Seiten.h"
+#include "report/uDruck.h"
+#include "report/uDruck_Texte.h"
+#include "settings/uEinstellungen.h"
 #include "ui_Startfenster.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The euro page: converts on every key release from the field typed in.
 #include <QLineEdit>
 
-#include "Euro.h"
-#include "Startfenster.h"
+#include "calc/Euro.h"
+#include "app/Startfenster.h"
 #include "ui_Startfenster.h"
 
 namespace {

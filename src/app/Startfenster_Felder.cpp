@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "Anwendung.h"
-#include "Barrierefreiheit.h"
-#include "Hilfe.h"
-#include "OrvMath.h"
-#include "Startfenster.h"
-#include "Startfenster_Seiten.h"
+#include "app/Anwendung.h"
+#include "app/Barrierefreiheit.h"
+#include "app/Hilfe.h"
+#include "calc/OrvMath.h"
+#include "app/Startfenster.h"
+#include "app/Startfenster_Seiten.h"
 #include "ui_Startfenster.h"
 
 void TfmStart::FelderEinrichten() {

@@ -2,10 +2,10 @@
 #include <array>
 #include <vector>
 
-#include "FrageText.h"
-#include "Startfenster.h"
-#include "Startfenster_Seiten.h"
-#include "uEinstellungen.h"
+#include "app/FrageText.h"
+#include "app/Startfenster.h"
+#include "app/Startfenster_Seiten.h"
+#include "settings/uEinstellungen.h"
 #include "ui_Startfenster.h"
 
 namespace {

@@ -11,14 +11,14 @@
 #include <functional>
 #include <vector>
 
-#include "AnnD.h"
-#include "BW.h"
-#include "MWST.h"
-#include "OrvMath.h"
-#include "Startfenster.h"
-#include "ZiZiE.h"
-#include "ZiZiR.h"
-#include "eZi.h"
+#include "calc/AnnD.h"
+#include "calc/BW.h"
+#include "calc/MWST.h"
+#include "calc/OrvMath.h"
+#include "app/Startfenster.h"
+#include "calc/ZiZiE.h"
+#include "calc/ZiZiR.h"
+#include "calc/eZi.h"
 #include "ui_Startfenster.h"
 
 namespace {

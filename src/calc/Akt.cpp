@@ -1,4 +1,4 @@
-#include "Akt.h"
+#include "calc/Akt.h"
 
 namespace Akt {
 

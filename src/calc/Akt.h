@@ -3,7 +3,7 @@
 // of a purchase.
 #include <cstdint>
 
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace Akt {
 

@@ -1,4 +1,4 @@
-#include "AnnD.h"
+#include "calc/AnnD.h"
 
 namespace AnnD {
 

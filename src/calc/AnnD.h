@@ -1,7 +1,7 @@
 #pragma once
 // Annuity loan, computed per payment period: the yearly rate is divided by
 // the m instalments per year and the term counted in periods.
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace AnnD {
 Ext Darlehenshoehe(Ext R, Ext p, Ext nj, Ext nm, int m);

@@ -1,4 +1,4 @@
-#include "BW.h"
+#include "calc/BW.h"
 
 // q^n is evaluated twice on purpose: each use gets its own call, as the
 // published formulas are written.

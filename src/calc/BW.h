@@ -2,7 +2,7 @@
 // Present value of an annuity: a capital paying equal instalments at the end
 // of every period until it is used up, the rest compounding yearly.
 // m is the number of instalments per year.
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace BW {
 Ext Rate(Ext BW, Ext p, Ext nj, Ext nm, int m);

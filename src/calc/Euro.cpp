@@ -1,4 +1,4 @@
-#include "Euro.h"
+#include "calc/Euro.h"
 
 #include <cmath>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace Euro {
 

@@ -1,4 +1,4 @@
-#include "MWST.h"
+#include "calc/MWST.h"
 
 namespace MWST {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Value added tax. Every case also yields the tax amount, always computed
 // from the unrounded values of the run.
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace MWST {
 struct Ergebnis {

@@ -1,4 +1,4 @@
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 #include <locale.h>
 

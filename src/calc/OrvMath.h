@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 // The regional number settings, read once at start.
 struct Zahlenformat {

@@ -1,12 +1,12 @@
-#include "Zahlungsplan.h"
+#include "calc/Zahlungsplan.h"
 
 #include <cfloat>
 #include <cmath>
 
-#include "AnnD.h"
-#include "BW.h"
-#include "ZiZiE.h"
-#include "ZiZiR.h"
+#include "calc/AnnD.h"
+#include "calc/BW.h"
+#include "calc/ZiZiE.h"
+#include "calc/ZiZiR.h"
 
 namespace {
 

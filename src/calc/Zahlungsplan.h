@@ -23,8 +23,8 @@
 #include <optional>
 #include <vector>
 
-#include "Fehler.h"
-#include "OrvMath.h"
+#include "calc/Fehler.h"
+#include "calc/OrvMath.h"
 
 // A plan the program refuses to make; the text is the German message.
 class EPlanFehler : public EFehler {

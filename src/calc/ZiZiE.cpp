@@ -1,4 +1,4 @@
-#include "ZiZiE.h"
+#include "calc/ZiZiE.h"
 
 // Values cross into Power/Log10/Root as doubles and come back as doubles;
 // that narrowing is part of the result the user sees.

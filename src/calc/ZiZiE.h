@@ -1,7 +1,7 @@
 #pragma once
 // Compound interest on a single payment, compounded yearly; a part year
 // compounds with the fractional power of the yearly factor.
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace ZiZiE {
 Ext Anfangskapital(Ext Kn, Ext p, Ext nj, Ext nm);

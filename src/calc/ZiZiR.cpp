@@ -1,4 +1,4 @@
-#include "ZiZiR.h"
+#include "calc/ZiZiR.h"
 
 namespace ZiZiR {
 

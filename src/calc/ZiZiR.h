@@ -2,7 +2,7 @@
 // Savings plan: equal instalments at the end of every period, turned into one
 // equivalent instalment at the end of each year, compounded yearly.
 // m is the number of instalments per year.
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace ZiZiR {
 Ext Rate(Ext Kn, Ext p, Ext nj, Ext nm, int m);

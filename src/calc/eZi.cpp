@@ -1,4 +1,4 @@
-#include "eZi.h"
+#include "calc/eZi.h"
 
 // Every formula keeps its evaluation order: it decides the last digit and
 // which error a degenerate input raises first.

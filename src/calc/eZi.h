@@ -1,7 +1,7 @@
 #pragma once
 // Simple interest: interest on the starting capital only, never compounded.
 // Terms in years; a term result is returned unsplit.
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace eZi {
 Ext Anfangskapital(Ext Kn, Ext p, Ext nj, Ext nm);

@@ -1,4 +1,4 @@
-#include "RtfLeser.h"
+#include "formula/RtfLeser.h"
 
 #include <QColor>
 #include <QHash>

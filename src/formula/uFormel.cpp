@@ -1,4 +1,4 @@
-#include "uFormel.h"
+#include "formula/uFormel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QTextEdit>
 
-#include "RtfLeser.h"
+#include "formula/RtfLeser.h"
 #include "ui_uFormel.h"
 
 // The library is static: its resources must be registered by hand, and only

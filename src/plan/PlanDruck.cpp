@@ -1,9 +1,9 @@
-#include "PlanDruck.h"
+#include "plan/PlanDruck.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "PagePrnt.h"
+#include "print/PagePrnt.h"
 
 namespace {
 

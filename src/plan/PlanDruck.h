@@ -7,7 +7,7 @@
 #include <QPair>
 #include <QStringList>
 
-#include "PlanGrafik.h"
+#include "plan/PlanGrafik.h"
 
 class TPagePrinter;
 

@@ -1,4 +1,4 @@
-#include "PlanGrafik.h"
+#include "plan/PlanGrafik.h"
 
 #include <QPaintEvent>
 #include <QPainter>

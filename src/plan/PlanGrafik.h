@@ -9,7 +9,7 @@
 #include <QVector>
 #include <QWidget>
 
-#include "Zahlungsplan.h"
+#include "calc/Zahlungsplan.h"
 
 struct TGrafikDaten {
   QString StandName;   // the balance: "Stand" or "Restschuld"

@@ -1,4 +1,4 @@
-#include "PlanTabelle.h"
+#include "plan/PlanTabelle.h"
 
 #include <QFont>
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include "Zahlungsplan.h"
+#include "calc/Zahlungsplan.h"
 
 class TPlanModell : public QAbstractTableModel {
   Q_OBJECT

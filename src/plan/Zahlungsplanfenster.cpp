@@ -1,4 +1,4 @@
-#include "Zahlungsplanfenster.h"
+#include "plan/Zahlungsplanfenster.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +13,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "PlanTabelle.h"
+#include "plan/PlanTabelle.h"
 #include "ui_Zahlungsplan.h"
 
 namespace {

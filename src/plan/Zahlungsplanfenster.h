@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "PlanDruck.h"
-#include "Zahlungsplan.h"
+#include "plan/PlanDruck.h"
+#include "calc/Zahlungsplan.h"
 
 class QLineEdit;
 class TPlanModell;

@@ -1,5 +1,5 @@
 // Page printer: properties, units, page geometry, the printer and the page list.
-#include "PagePrnt.h"
+#include "print/PagePrnt.h"
 
 #include <QEvent>
 #include <QFile>
@@ -13,8 +13,8 @@
 #include <climits>
 #include <cmath>
 
-#include "PagePrnt_Intern.h"
-#include "PgPrnPrg.h"
+#include "print/PagePrnt_Intern.h"
+#include "print/PgPrnPrg.h"
 
 QPrinter& Printer() {
   static QPrinter printer(QPrinter::HighResolution);

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "PagePrnt.h"
-#include "PagePrnt_Intern.h"
+#include "print/PagePrnt.h"
+#include "print/PagePrnt_Intern.h"
 
 using namespace PagePrntIntern;
 

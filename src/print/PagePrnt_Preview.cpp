@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PagePrnt.h"
-#include "PagePrnt_Intern.h"
-#include "PgPrnPrg.h"
+#include "print/PagePrnt.h"
+#include "print/PagePrnt_Intern.h"
+#include "print/PgPrnPrg.h"
 
 using namespace PagePrntIntern;
 

@@ -1,4 +1,4 @@
-#include "PgPrnPrg.h"
+#include "print/PgPrnPrg.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "uEinstellungen.h"
+#include "settings/uEinstellungen.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "Anwendung.h"
-#include "OrvMath.h"
-#include "Startfenster.h"
+#include "app/Anwendung.h"
+#include "calc/OrvMath.h"
+#include "app/Startfenster.h"
 #include "ui_uEinstellungen.h"
 
 TEinstellungswerte Einstellungswerte;

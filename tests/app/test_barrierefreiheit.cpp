@@ -15,12 +15,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "Anwendung.h"
-#include "Barrierefreiheit.h"
-#include "Dialoghelfer.h"
-#include "Seitenreiter.h"
-#include "Startfenster.h"
-#include "uDruck.h"
+#include "app/Anwendung.h"
+#include "app/Barrierefreiheit.h"
+#include "common/Dialoghelfer.h"
+#include "app/Seitenreiter.h"
+#include "app/Startfenster.h"
+#include "report/uDruck.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "FrageText.h"
+#include "app/FrageText.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "Anwendung.h"
-#include "Dialoghelfer.h"
-#include "Hilfe.h"
+#include "app/Anwendung.h"
+#include "common/Dialoghelfer.h"
+#include "app/Hilfe.h"
 
 namespace {
 

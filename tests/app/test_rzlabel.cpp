@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "Rzlabel.h"
+#include "app/Rzlabel.h"
 
 namespace {
 

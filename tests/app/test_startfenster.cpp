@@ -7,9 +7,9 @@
 #include <QRegion>
 #include <QTabBar>
 
-#include "Hilfe.h"
-#include "Seitenreiter.h"
-#include "uEinstellungen.h"
+#include "app/Hilfe.h"
+#include "app/Seitenreiter.h"
+#include "settings/uEinstellungen.h"
 #include "test_startfenster.h"
 
 TEST_F(StartfensterTest, KnoepfeFolgenDerSeite) {

@@ -9,9 +9,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "Anwendung.h"
-#include "Dialoghelfer.h"
-#include "Startfenster.h"
+#include "app/Anwendung.h"
+#include "common/Dialoghelfer.h"
+#include "app/Startfenster.h"
 
 inline const QColor Aqua(0, 255, 255);
 inline const QColor Rot(255, 0, 0);

@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <array>
 
-#include "FrageText.h"
+#include "app/FrageText.h"
 #include "test_startfenster.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // Pins the German number format for a test and restores the previous one.
 #include <gtest/gtest.h>
 
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 class MitZahlenformat : public ::testing::Test {
  protected:

@@ -1,5 +1,5 @@
 // Share settlement: fee rule, totals and the break-even search.
-#include "Akt.h"
+#include "calc/Akt.h"
 #include "Deutsch.h"
 
 namespace {

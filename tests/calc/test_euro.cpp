@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Deutsch.h"
-#include "Euro.h"
+#include "calc/Euro.h"
 
 namespace {
 

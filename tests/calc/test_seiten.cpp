@@ -3,13 +3,13 @@
 #include <cmath>
 #include <functional>
 
-#include "AnnD.h"
-#include "BW.h"
+#include "calc/AnnD.h"
+#include "calc/BW.h"
 #include "Deutsch.h"
-#include "MWST.h"
-#include "ZiZiE.h"
-#include "ZiZiR.h"
-#include "eZi.h"
+#include "calc/MWST.h"
+#include "calc/ZiZiE.h"
+#include "calc/ZiZiR.h"
+#include "calc/eZi.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Dialoghelfer.h"
+#include "common/Dialoghelfer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "Anwendung.h"
+#include "app/Anwendung.h"
 
 int main(int argc, char** argv) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -2,7 +2,7 @@
 // monthly, one row per year) into the file named by the argument.
 #include <QFile>
 
-#include "PlanTabelle.h"
+#include "plan/PlanTabelle.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;

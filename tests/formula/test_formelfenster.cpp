@@ -13,8 +13,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "Dialoghelfer.h"
-#include "uFormel.h"
+#include "common/Dialoghelfer.h"
+#include "formula/uFormel.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "RtfLeser.h"
+#include "formula/RtfLeser.h"
 
 namespace {
 

@@ -15,16 +15,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "AnnD.h"
-#include "Anwendung.h"
-#include "Dialoghelfer.h"
-#include "PagePrnt.h"
-#include "PlanGrafik.h"
-#include "PlanTabelle.h"
-#include "Startfenster.h"
-#include "Zahlungsplanfenster.h"
-#include "uDruck.h"
-#include "uDruck_Zahlungsplan.h"
+#include "calc/AnnD.h"
+#include "app/Anwendung.h"
+#include "common/Dialoghelfer.h"
+#include "print/PagePrnt.h"
+#include "plan/PlanGrafik.h"
+#include "plan/PlanTabelle.h"
+#include "app/Startfenster.h"
+#include "plan/Zahlungsplanfenster.h"
+#include "report/uDruck.h"
+#include "report/uDruck_Zahlungsplan.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "PagePrnt.h"
+#include "print/PagePrnt.h"
 
 // An empty file name leaves the printer unreachable.
 inline void PdfDrucker(const QString& datei, int dpi = 1200) {

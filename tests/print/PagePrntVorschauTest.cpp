@@ -9,9 +9,9 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "Dialoghelfer.h"
+#include "common/Dialoghelfer.h"
 #include "PagePrntHilfe.h"
-#include "PgPrnPrg.h"
+#include "print/PgPrnPrg.h"
 
 using TP = TPagePrinter;
 

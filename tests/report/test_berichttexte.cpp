@@ -1,7 +1,7 @@
 // The five report texts of every page and sought quantity, without windows.
 #include <gtest/gtest.h>
 
-#include "uDruck_Texte.h"
+#include "report/uDruck_Texte.h"
 
 namespace {
 

@@ -23,12 +23,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Anwendung.h"
-#include "Dialoghelfer.h"
-#include "PagePrnt.h"
-#include "Startfenster.h"
-#include "Startfenster_Seiten.h"
-#include "uDruck.h"
+#include "app/Anwendung.h"
+#include "common/Dialoghelfer.h"
+#include "print/PagePrnt.h"
+#include "app/Startfenster.h"
+#include "app/Startfenster_Seiten.h"
+#include "report/uDruck.h"
 
 namespace {
 

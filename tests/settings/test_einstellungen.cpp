@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <sys/resource.h>
 
-#include "Einstellungshelfer.h"
-#include "Startfenster.h"
+#include "common/Einstellungshelfer.h"
+#include "app/Startfenster.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Print preview window and the layout of the result report.
-#include "uDruck.h"
+#include "report/uDruck.h"
 
 #include <QApplication>
 #include <QDate>
@@ -23,8 +23,8 @@
 #include <unistd.h>
 #endif
 
-#include "Anwendung.h"
-#include "PagePrnt.h"
+#include "app/Anwendung.h"
+#include "print/PagePrnt.h"
 #include "ui_uDruck.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The payment plan of a page: its window beside the main window, its
 // printout in the preview window where the result report goes.
-#include "Zahlungsplan.h"
+#include "calc/Zahlungsplan.h"
 
 class QWidget;
 class TfmZahlungsplan;

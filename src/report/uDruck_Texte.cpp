@@ -1,9 +1,9 @@
-#include "uDruck_Texte.h"
+#include "report/uDruck_Texte.h"
 
 #include <QStringList>
 #include <array>
 
-#include "OrvMath.h"
+#include "calc/OrvMath.h"
 
 namespace {
 

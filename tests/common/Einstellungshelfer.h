@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Anwendung.h"
-#include "Dialoghelfer.h"
-#include "uEinstellungen.h"
+#include "app/Anwendung.h"
+#include "common/Dialoghelfer.h"
+#include "settings/uEinstellungen.h"
 
 // Points the store at `ordner` (QSettings remembers the folder of its first use) and writes `inhalt` into it.
 inline void SpeicherIn(const QString& ordner, const QByteArray* inhalt = nullptr) {

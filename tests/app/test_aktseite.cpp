@@ -6,10 +6,10 @@
 #include <QTabWidget>
 #include <vector>
 
-#include "Einstellungshelfer.h"
-#include "OrvMath.h"
-#include "Startfenster.h"
-#include "uDruck_Texte.h"
+#include "common/Einstellungshelfer.h"
+#include "calc/OrvMath.h"
+#include "app/Startfenster.h"
+#include "report/uDruck_Texte.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include "Einstellungshelfer.h"
-#include "Startfenster.h"
+#include "common/Einstellungshelfer.h"
+#include "app/Startfenster.h"
 
 namespace {
 

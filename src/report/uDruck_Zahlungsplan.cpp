@@ -1,9 +1,9 @@
-#include "uDruck_Zahlungsplan.h"
+#include "report/uDruck_Zahlungsplan.h"
 
-#include "PagePrnt.h"
-#include "PlanDruck.h"
-#include "Zahlungsplanfenster.h"
-#include "uDruck.h"
+#include "print/PagePrnt.h"
+#include "plan/PlanDruck.h"
+#include "plan/Zahlungsplanfenster.h"
+#include "report/uDruck.h"
 
 void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) {
   FTitel = plan.Titel;
