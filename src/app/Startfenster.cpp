@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/Anwendung.h"
+#include "base/Version.h"
 #include "app/Hilfe.h"
 #include "app/Startfenster_Seiten.h"
 #include "report/uDruck.h"
@@ -65,9 +66,6 @@ void AlsLink(QLabel* label, const QString& text) {
 int TfmStart::ErgebnisPauseMs = 100;
 
 TfmStart::TfmStart(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TfmStart>()) {
-  // The settings are applied through the global window pointer while this
-  // window is still being built, so it has to point here already.
-  fmStart = this;
   ui->setupUi(this);
   FelderEinrichten();
   FormCreate();
@@ -80,7 +78,7 @@ TfmStart::~TfmStart() {
 }
 
 void TfmStart::FormCreate() {
-  setWindowTitle(QStringLiteral("Kalvora 1.1.1"));
+  setWindowTitle(QString::fromLatin1(ProgrammnameMitVersion));
 
   QFont name;
   name.setFamilies(ProgrammnamenSchriften());
@@ -90,8 +88,8 @@ void TfmStart::FormCreate() {
   QPalette grau = ui->ProgNameLabel->palette();
   grau.setColor(QPalette::WindowText, QColor(128, 128, 128));
   ui->ProgNameLabel->setPalette(grau);
-  ui->ProgNameLabel->setText(QStringLiteral("Kalvora"));
-  ui->VersionsLabel->setText(QStringLiteral("Version 1.1.1"));
+  ui->ProgNameLabel->setText(QString::fromLatin1(Programmname));
+  ui->VersionsLabel->setText(QStringLiteral("Version ") + QString::fromLatin1(Programmversion));
   ui->Label99->setText(QStringLiteral("Ein Programm von Merovin"));
   ui->Namenslabel->setText(QStringLiteral("Merovin Software\nLindenallee 12\n12345 Musterstadt\n") + Webadresse +
                            QLatin1Char('\n') + Mailadresse);
@@ -220,10 +218,10 @@ void TfmStart::ErgebnisfeldAnsteuern() {
 }
 
 void TfmStart::Verbinden() {
-  connect(ui->PageControl1, &QTabWidget::currentChanged, this, [this] { Fehlerbehandelt([this] { PageControl1Change(); }); });
+  VerbindenBehandelt(ui->PageControl1, &QTabWidget::currentChanged, this, &TfmStart::PageControl1Change);
   connect(ui->RechnenSchalter, &QPushButton::clicked, this, &TfmStart::RechnenSchalterClick);
-  connect(ui->FormelSchalter, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { FormelSchalterClick(); }); });
-  connect(ui->btbtnDruck, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { btbtnDruckClick(); }); });
+  VerbindenBehandelt(ui->FormelSchalter, &QPushButton::clicked, this, &TfmStart::FormelSchalterClick);
+  VerbindenBehandelt(ui->btbtnDruck, &QPushButton::clicked, this, &TfmStart::btbtnDruckClick);
   connect(ui->HilfeSchalter, &QPushButton::clicked, this, &TfmStart::HilfeSchalterClick);
   connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfmStart::SpeedButton1Click);
   connect(ui->Einstellungen1, &QAction::triggered, this, &TfmStart::Einstellungen1Click);
@@ -373,6 +371,11 @@ void TfmStart::FormPaint(QWidget* flaeche) {
   QPainter maler(flaeche);
   for (int i = 0; i <= flaeche->height() / th; ++i)
     for (int k = 0; k <= flaeche->width() / tw; ++k) maler.drawPixmap(k * tw, i * th, kachel);
+}
+
+void TfmStart::ApplySettings() {
+  for (QLabel* label : Waehrungslabels()) WaehrungZeigen(label, Einstellungswerte.Waehrungszeichen);
+  FrageUpdate();
 }
 
 QList<QLabel*> TfmStart::Waehrungslabels() const {

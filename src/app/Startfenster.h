@@ -1,7 +1,7 @@
 #pragma once
-// The main window. Its controls live in the Designer form (public `ui`, named
-// as the program's vocabulary names them); its behaviour is split by concern
-// over Startfenster*.cpp.
+// The main window. Its controls live in the Designer form (named as the
+// program's vocabulary names them; tests find them by those names); its
+// behaviour is split by concern over Startfenster*.cpp.
 //
 // How a keystroke becomes a result and a report:
 //   key in a field  -> textChanged -> FrageUpdate (question sentence, _Gesucht.cpp)
@@ -20,6 +20,7 @@ class QComboBox;
 class QColor;
 class QLabel;
 class QLineEdit;
+class TZahlfelder;
 
 namespace Ui {
 class TfmStart;
@@ -31,9 +32,7 @@ class TfmStart : public QMainWindow {
   explicit TfmStart(QWidget* parent = nullptr);
   ~TfmStart() override;
 
-  std::unique_ptr<Ui::TfmStart> ui;
-
-  // Exit rules of the number fields (also used by the settings dialog).
+  // Exit rules of the number fields.
   void DMFormat(QLineEdit* feld);
   void ZinsFormat(QLineEdit* feld);
   void IntFormat(QLineEdit* feld);
@@ -43,6 +42,8 @@ class TfmStart : public QMainWindow {
 
   // Rebuilds the question sentence of the active page.
   void FrageUpdate();
+  // Shows the settings' currency symbol and refreshes the question.
+  void ApplySettings();
   // The seventeen unit labels that show the currency symbol.
   QList<QLabel*> Waehrungslabels() const;
 
@@ -104,9 +105,6 @@ class TfmStart : public QMainWindow {
   // program never changes it.
   static int ErgebnisPauseMs;
 
-  // The longest text a number field takes.
-  static constexpr int ZahlfeldLaenge = 64;
-
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
@@ -123,13 +121,8 @@ class TfmStart : public QMainWindow {
   void ErgebnisbreitenSetzen();
   void FelderEinrichten();
   void FormPaint(QWidget* flaeche);
-  void ExitRegel(QLineEdit* feld, int stellen, int dezimalen);
-  void UngueltigMelden(QLineEdit* feld);
 
-  enum class Regel { Keine, DM, Zins, Int };
-  QHash<const QObject*, Regel> regeln;
+  std::unique_ptr<Ui::TfmStart> ui;
+  TZahlfelder* FZahlfelder;
   QList<QLineEdit*> euroFelder;
-
-  // Guards the exit rules against the focus changes their own error box causes.
-  bool meldungOffen = false;
 };

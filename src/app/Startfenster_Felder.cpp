@@ -1,13 +1,12 @@
 // Number fields: exit rules, the Enter key, F1 and the three field states.
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QTimer>
 #include <algorithm>
 
 #include "app/Anwendung.h"
 #include "app/Barrierefreiheit.h"
+#include "base/Zahlfeld.h"
 #include "app/Hilfe.h"
 #include "calc/OrvMath.h"
 #include "app/Startfenster.h"
@@ -23,16 +22,18 @@ void TfmStart::FelderEinrichten() {
   const auto ganz = {ui->njFeld, ui->nmFeld, ui->ZiZiE_njFeld, ui->ZiZiE_nmFeld, ui->ZiZiR_njFeld, ui->ZiZiR_nmFeld,
                      ui->BW_njFeld, ui->BW_nmFeld, ui->AnnD_njFeld, ui->AnnD_nmFeld, ui->AnnD_knjFeld,
                      ui->AnnD_KnmFeld, ui->Akt_Stueck};
-  // Room for any number text the program writes or reads, and no more: a
-  // pasted novel would only slow the question and the report down.
-  for (const auto& [felder, regel] : {std::pair{dm, Regel::DM}, {zins, Regel::Zins}, {ganz, Regel::Int}})
-    for (auto* f : felder) {
-      regeln.insert(f, regel);
-      f->setMaxLength(ZahlfeldLaenge);
-    }
+  // The box for an unreadable text belongs to the field: a page changed in
+  // the meantime gives way to the field's page again, so that box and field
+  // are seen together.
+  FZahlfelder = new TZahlfelder(this, TZahlfelder::Zeitpunkt::Danach, [this](QLineEdit* feld) {
+    for (int seite = 0; seite < ui->PageControl1->count(); ++seite)
+      if (ui->PageControl1->widget(seite)->isAncestorOf(feld)) ui->PageControl1->setCurrentIndex(seite);
+  });
+  for (const auto& [felder, regel] : {std::pair{dm, TZahlregel::DM}, {zins, TZahlregel::Zins}, {ganz, TZahlregel::Int}})
+    for (auto* f : felder) FZahlfelder->Einrichten(f, regel);
   euroFelder = {ui->Deutschland, ui->Spanien,  ui->Portugal, ui->Oesterreich, ui->Niederlande, ui->Luxemburg,
                 ui->Italien,     ui->Irland,   ui->Frankreich, ui->Finnland,  ui->Belgien,     ui->Euro};
-  for (auto* f : euroFelder) f->setMaxLength(ZahlfeldLaenge);
+  for (auto* f : euroFelder) f->setMaxLength(TZahlfelder::Laenge);
 
   // Every field and list of every page takes part in Enter and F1.
   for (int seite = Seiten::eZi; seite < Seiten::Anzahl; ++seite) {
@@ -78,25 +79,6 @@ bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
     case QEvent::KeyRelease: {
       auto* feld = qobject_cast<QLineEdit*>(objekt);
       if (feld && euroFelder.contains(feld)) Fehlerbehandelt([&] { EuroBerechnung(feld); });
-      break;
-    }
-    case QEvent::FocusOut: {
-      auto* feld = qobject_cast<QLineEdit*>(objekt);
-      const auto regel = regeln.value(objekt, Regel::Keine);
-      // A result field can be visited to copy its text; it is not an entry.
-      if (!feld || regel == Regel::Keine || meldungOffen || feld->isReadOnly()) break;
-      // Switching to another window or opening a menu does not leave the field.
-      const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-      if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) break;
-      // Checked once the focus has settled, so that the error box does not
-      // open in the middle of the focus change.
-      QTimer::singleShot(0, feld, [this, feld, regel] {
-        Fehlerbehandelt([&] {
-          if (regel == Regel::DM) DMFormat(feld);
-          else if (regel == Regel::Zins) ZinsFormat(feld);
-          else IntFormat(feld);
-        });
-      });
       break;
     }
     default:
@@ -146,47 +128,11 @@ void TfmStart::ErgebnisbreitenSetzen() {
   }
 }
 
-void TfmStart::DMFormat(QLineEdit* feld) { ExitRegel(feld, 18, 2); }
+void TfmStart::DMFormat(QLineEdit* feld) { FZahlfelder->DMFormat(feld); }
 
-void TfmStart::ZinsFormat(QLineEdit* feld) { ExitRegel(feld, 15, 3); }
+void TfmStart::ZinsFormat(QLineEdit* feld) { FZahlfelder->ZinsFormat(feld); }
 
-void TfmStart::ExitRegel(QLineEdit* feld, int stellen, int dezimalen) {
-  if (!feld) return;
-  try {
-    const QString text = ZahlText(FeldWert(feld->text()), stellen, dezimalen);
-    if (text != feld->text()) feld->setText(text);
-  } catch (const EConvertError&) {
-    if (!feld->text().isEmpty()) UngueltigMelden(feld);
-  }
-}
-
-void TfmStart::IntFormat(QLineEdit* feld) {
-  if (!feld) return;
-  if (const auto wert = GanzzahlWert(feld->text())) {
-    const QString text = GanzzahlText(*wert);
-    if (text != feld->text()) feld->setText(text);
-  } else if (!feld->text().isEmpty()) {
-    UngueltigMelden(feld);
-  }
-}
-
-void TfmStart::UngueltigMelden(QLineEdit* feld) {
-  // The box takes the focus away from the field; that must not check it again.
-  if (meldungOffen) return;
-  meldungOffen = true;
-  // The box belongs to the field: a page changed in the meantime gives way to
-  // the field's page again, so that box and field are seen together.
-  for (int seite = 0; seite < ui->PageControl1->count(); ++seite)
-    if (ui->PageControl1->widget(seite)->isAncestorOf(feld)) ui->PageControl1->setCurrentIndex(seite);
-  QApplication::beep();
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                  QLatin1Char('"') + feld->text() + QStringLiteral("\" ist ein ungültiger Wert."), QMessageBox::Ok,
-                  feld->window());
-  box.exec();
-  meldungOffen = false;
-  feld->window()->activateWindow();
-  feld->setFocus(Qt::OtherFocusReason);
-}
+void TfmStart::IntFormat(QLineEdit* feld) { FZahlfelder->IntFormat(feld); }
 
 void TfmStart::EingabeFrei(QLineEdit* feld) {
   Feldfarbe(feld, Qt::white);

@@ -106,7 +106,7 @@ QByteArray FormelDokument(const QString& ressourcenName) {
 
 TfmFormel::TfmFormel(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      ui(new Ui::TfmFormel),
+      ui(std::make_unique<Ui::TfmFormel>()),
       kachel(KachelZeichnen()) {
   FormelnEinbinden();
   ui->setupUi(this);
@@ -115,7 +115,7 @@ TfmFormel::TfmFormel(QWidget* parent)
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TfmFormel::~TfmFormel() { delete ui; }
+TfmFormel::~TfmFormel() = default;
 
 QTextEdit* TfmFormel::RichEdit1() const { return ui->RichEdit1; }
 

@@ -411,7 +411,7 @@ class TPagePrinter : public QScrollArea {
   int HorzRange() const { return FHorzRange; }
   int VertRange() const { return FVertRange; }
   // The progress dialog while Print() runs, else null.
-  TPPPrnPrgDlg* ProgressDialog() const { return FProgress; }
+  TPPPrnPrgDlg* ProgressDialog() const { return FProgress.get(); }
   TPreviewBox* PaintBox() const { return FPaintBox; }
 
  signals:
@@ -505,7 +505,7 @@ class TPagePrinter : public QScrollArea {
   std::unique_ptr<TPage> FScratchPage;  // the current page when it is not recorded
   TPage* FCurrentPage = nullptr;
   TPageCanvas FCanvas;
-  TPPPrnPrgDlg* FProgress = nullptr;  // exists only while Print() runs
+  std::unique_ptr<TPPPrnPrgDlg> FProgress;  // exists only while Print() runs
   std::unique_ptr<QFile> FFile;
 
   int FPageNumber = 0;
