@@ -12,7 +12,7 @@
 #include "app/Anwendung.h"
 #include "print/PagePrnt.h"
 #include "app/Startfenster.h"
-#include "app/Startfenster_Seiten.h"
+#include "pages/Seiten.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
 

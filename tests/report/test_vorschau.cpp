@@ -27,7 +27,7 @@
 #include "common/Dialoghelfer.h"
 #include "print/PagePrnt.h"
 #include "app/Startfenster.h"
-#include "app/Startfenster_Seiten.h"
+#include "pages/Seiten.h"
 #include "report/uDruck.h"
 
 namespace {
