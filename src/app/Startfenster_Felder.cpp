@@ -6,10 +6,10 @@
 
 #include "app/Anwendung.h"
 #include "app/Barrierefreiheit.h"
-#include "base/Zahlfeld.h"
 #include "app/Hilfe.h"
-#include "calc/OrvMath.h"
 #include "app/Startfenster.h"
+#include "base/Zahlfeld.h"
+#include "calc/OrvMath.h"
 #include "ui_Aktseite.h"
 #include "ui_Infoseite.h"
 #include "ui_Startfenster.h"
@@ -29,16 +29,13 @@ void TfmStart::FelderEinrichten() {
         FZahlfelder->Einrichten(blatt.Zeile(static_cast<int>(i)), *regel);
       else if (IstZahlfeld(art))
         blatt.Zeile(static_cast<int>(i))->setMaxLength(TZahlfelder::Laenge);
+      // Every field and list of every page takes part in Enter and F1.
+      blatt.Felder[i]->installEventFilter(this);
     }
-    if (blatt.Seite->Art == TSeitenart::Euro) euroFelder = blatt.Eingabefelder();
-  }
-
-  // Every field and list of every page takes part in Enter and F1.
-  for (const TBlatt& blatt : FBlaetter) {
     if (blatt.Gesucht) blatt.Gesucht->installEventFilter(this);
-    for (QWidget* feld : blatt.Felder) feld->installEventFilter(this);
     // User texts go into the sentences as they are, never as markup.
     if (blatt.Frage) blatt.Frage->setTextFormat(Qt::PlainText);
+    if (blatt.Seite->Art == TSeitenart::Euro) euroFelder = blatt.Eingabefelder();
   }
   ErgebnisbreitenSetzen();
   ui->centralwidget->installEventFilter(this);

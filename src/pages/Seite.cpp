@@ -42,12 +42,6 @@ TWerte Zerlegt(Ext n) {
   return {Ext(l.Jahre), Ext(l.Monate)};
 }
 
-int TSeite::Feldindex(QStringView name) const {
-  for (std::size_t i = 0; i < Felder.size(); ++i)
-    if (name == Felder[i].Name) return static_cast<int>(i);
-  return -1;
-}
-
 int TSeite::Zahlungsweise() const {
   for (std::size_t i = 0; i < Felder.size(); ++i)
     if (Felder[i].Art == TFeldart::Liste) return static_cast<int>(i);

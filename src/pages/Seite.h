@@ -137,8 +137,6 @@ struct TSeite {
   QString Formel{};             // formula document of every sought quantity
   bool Zahlungsplan = false;  // a payment plan can be made of its results
 
-  // Index of the field of that name; -1 when there is none.
-  int Feldindex(QStringView name) const;
   // The index of the payment frequency list; -1 when the page has none.
   int Zahlungsweise() const;
   QString Berichtstitel() const { return Titel.isEmpty() ? Beschriftung : Titel; }

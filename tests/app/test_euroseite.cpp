@@ -47,20 +47,6 @@ TEST_F(EuroSeite, HundertMarkInAlleWaehrungen) {
   EXPECT_TRUE(boxen.Boxen.isEmpty());
 }
 
-TEST_F(EuroSeite, EuroQuelleAufDenCent) {
-  const struct { const char* Eingabe; QStringList Ergebnis; } faelle[] = {
-      {"1,0052", {"1,96", "1.936,27", "0,79"}},
-      {"1,0056", {"1,98", "1.955,63", "0,80"}},
-      {"1.000", {"1.955,83", "1.936.270,00", "787,56"}},
-  };
-  for (const auto& f : faelle) {
-    Eintippen(Feld("Euro"), f.Eingabe);
-    EXPECT_EQ(Feld("Euro")->text(), f.Eingabe);
-    EXPECT_EQ(QStringList({Feld("Deutschland")->text(), Feld("Italien")->text(), Feld("Irland")->text()}), f.Ergebnis)
-        << f.Eingabe;
-  }
-}
-
 TEST_F(EuroSeite, UnlesbaresZaehltAlsNullOhneMeldung) {
   for (const char* quelle : {"Deutschland", "Euro"}) {
     Eintippen(Feld(quelle), "-");
