@@ -2,23 +2,20 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include "common/Einstellungshelfer.h"
-#include "app/Startfenster.h"
+#include "test_startfenster.h"
 
 namespace {
 
 const char* const Felder[] = {"Deutschland", "Spanien", "Portugal", "Oesterreich", "Niederlande", "Luxemburg",
                               "Italien",     "Irland",  "Frankreich", "Finnland",   "Belgien",     "Euro"};
 
-class EuroSeite : public MitEigenemSpeicher {
+class EuroSeite : public StartfensterTest {
  protected:
   void SetUp() override {
-    MitEigenemSpeicher::SetUp();
-    Starten();
-    Aktivieren(fmStart);
-    Finde<QTabWidget>(fmStart, "PageControl1")->setCurrentWidget(Finde(fmStart, "Euro_TabSheet"));
+    StartfensterTest::SetUp();
+    Seite(8);
   }
-  QLineEdit* Feld(const char* name) { return Finde<QLineEdit>(fmStart, name); }
+  QLineEdit* Feld(const char* name) { return W(QString::fromLatin1(name)); }
   QMap<QString, QString> Alle() {
     QMap<QString, QString> t;
     for (const char* n : Felder) t[n] = Feld(n)->text();
