@@ -1,5 +1,5 @@
 // The payment plan window with sample page states: table against the
-// arithmetic, the chart, printing into the preview and the CSV file.
+// arithmetic, the loan fields, printing into the preview and the CSV file.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -15,31 +15,26 @@
 #include <QTest>
 #include <QTimer>
 
-#include "calc/AnnD.h"
 #include "app/Anwendung.h"
+#include "app/Startfenster.h"
 #include "common/Dialoghelfer.h"
-#include "print/PagePrnt.h"
 #include "plan/PlanGrafik.h"
 #include "plan/PlanTabelle.h"
-#include "app/Startfenster.h"
 #include "plan/Zahlungsplanfenster.h"
+#include "print/PagePrnt.h"
 #include "report/uDruck.h"
 #include "report/uDruck_Zahlungsplan.h"
 
 namespace {
 
-QString Ausgabe(const QString& programm, const QStringList& argumente) {
-  QProcess p;
-  p.start(programm, argumente);
-  if (!p.waitForFinished(20000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
+TPlanSeite Seite(const char* key, int gesucht, QHash<QString, QString> felder, int zahlungsweise = 0) {
+  return {QString::fromLatin1(key), gesucht, felder, zahlungsweise, u"Wie hoch ist die Rate?"_qs, u"DM"_qs};
 }
-
 TPlanSeite Darlehen(const char* jahre, int zahlungsweise = 0) {
-  TPlanSeite s{QStringLiteral("AnnD"), 2, {}, zahlungsweise, QStringLiteral("Wie hoch ist die Rate?"), QStringLiteral("DM")};
-  s.Felder = {{"AnnD_KFeld", "100.000,00"}, {"AnnD_pFeld", "6,000"}, {"AnnD_njFeld", QString::fromLatin1(jahre)},
-              {"AnnD_nmFeld", "0"}, {"AnnD_knjFeld", "5"}, {"AnnD_KnmFeld", "0"}};
-  return s;
+  return Seite("AnnD", 2,
+               {{"AnnD_KFeld", "100.000,00"}, {"AnnD_pFeld", "6,000"}, {"AnnD_njFeld", QString::fromLatin1(jahre)},
+                {"AnnD_nmFeld", "0"}, {"AnnD_knjFeld", "5"}, {"AnnD_KnmFeld", "0"}},
+               zahlungsweise);
 }
 
 class Planfenster : public ::testing::Test {
@@ -53,9 +48,7 @@ class Planfenster : public ::testing::Test {
   }
   void TearDown() override { qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren(); }
 
-  static TfmZahlungsplan* Zeigen(const TPlanSeite& seite) {
-    return ZahlungsplanZeigen(fmStart, frmDruckVorschau, seite);
-  }
+  static TfmZahlungsplan* Zeigen(const TPlanSeite& seite) { return ZahlungsplanZeigen(fmStart, frmDruckVorschau, seite); }
   template <class T>
   static T* W(TfmZahlungsplan* f, const char* name) {
     T* w = f->findChild<T*>(QString::fromLatin1(name));
@@ -65,38 +58,35 @@ class Planfenster : public ::testing::Test {
 };
 
 // One window per main window; the table's rows and totals are the plan's,
-// and the loan's labels match the page's figures.
-TEST_F(Planfenster, TabelleUndKennzahlenJeSeite) {
+// and only a loan shows its residual debt and effective rate.
+TEST_F(Planfenster, TabelleJeSeite) {
   const struct {
     TPlanSeite Seite;
     int Zeilen;  // per year, with the start and the totals
-    const char* Restschuld;
   } faelle[] = {
-      {Darlehen("10"), 12, "57.425,98 DM"},
-      {{QStringLiteral("ZiZiR"), 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}}, 1, {}, QStringLiteral("€")}, 13, nullptr},
-      {{QStringLiteral("BW"), 2, {{"BW_RFeld", "500"}, {"BW_pFeld", "6"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "0"}}, 0, {}, QStringLiteral("DM")}, 22, nullptr},
-      {{QStringLiteral("ZiZiE"), 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "3"}, {"ZiZiE_nmFeld", "0"}}, 0, {}, QStringLiteral("DM")}, 5, nullptr},
+      {Darlehen("10"), 12},
+      {Seite("ZiZiR", 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}}, 1), 13},
+      {Seite("BW", 2, {{"BW_RFeld", "500"}, {"BW_pFeld", "6"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "0"}}), 22},
+      {Seite("ZiZiE", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "3"}, {"ZiZiE_nmFeld", "0"}}), 5},
   };
-  TfmZahlungsplan* erstes = nullptr;
+  TfmZahlungsplan* erstes = Zeigen(faelle[0].Seite);
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Seite.Key.toStdString());
     TfmZahlungsplan* fenster = Zeigen(f.Seite);
-    if (!erstes) erstes = fenster;
     EXPECT_EQ(fenster, erstes);
     ASSERT_TRUE(fenster->isVisible());
-    EXPECT_EQ(fenster->objectName(), QStringLiteral("fmZahlungsplan"));
-    auto* tabelle = W<QTableView>(fenster, "PlanTabelle");
-    ASSERT_EQ(tabelle->model()->rowCount(), f.Zeilen);
+    const QAbstractItemModel* tabelle = W<QTableView>(fenster, "PlanTabelle")->model();
+    ASSERT_EQ(tabelle->rowCount(), f.Zeilen);
     const TZahlungsplan& plan = fenster->Plan();
-    const int summe = f.Zeilen - 1;
-    EXPECT_EQ(tabelle->model()->index(summe, 2).data().toString(), ZahlText(plan.Summe.Zinsen.Wert(), 18, 2).trimmed());
-    EXPECT_EQ(tabelle->model()->index(summe - 1, 4).data().toString(),
-              ZahlText(plan.JeJahr.back().Stand.Wert(), 18, 2).trimmed());
+    EXPECT_EQ(tabelle->index(f.Zeilen - 1, 2).data().toString(), ZahlText(plan.Summe.Zinsen.Wert(), 18, 2).trimmed());
+    EXPECT_EQ(tabelle->index(f.Zeilen - 2, 4).data().toString(), ZahlText(plan.JeJahr.back().Stand.Wert(), 18, 2).trimmed());
     EXPECT_FALSE(W<TPlanGrafik>(fenster, "PlanGrafik")->Daten().Stand.isEmpty());
     EXPECT_EQ(W<QCheckBox>(fenster, "PlanJeZahlung")->isEnabled(), f.Seite.Key != QLatin1String("ZiZiE"));
-    EXPECT_EQ(W<QLabel>(fenster, "RestschuldZinsbindungLabel")->isVisibleTo(fenster), f.Restschuld != nullptr);
-    if (f.Restschuld) {
-      EXPECT_EQ(W<QLabel>(fenster, "RestschuldZinsbindungLabel")->text(), QString::fromUtf8(f.Restschuld));
+    const bool darlehen = f.Seite.Key == QLatin1String("AnnD");
+    EXPECT_EQ(W<QLabel>(fenster, "RestschuldZinsbindungLabel")->isVisibleTo(fenster), darlehen);
+    if (darlehen) {
+      EXPECT_EQ(W<QLabel>(fenster, "RestschuldZinsbindungLabel")->text(),
+                ZahlText(RestschuldNach(PlanEingabe(f.Seite), {}, 5).Wert(), 15, 2).trimmed() + " DM");
       EXPECT_EQ(W<QLabel>(fenster, "EffektivzinsLabel")->text(), QStringLiteral("6,168 %"));
     }
   }
@@ -106,7 +96,8 @@ TEST_F(Planfenster, TabelleUndKennzahlenJeSeite) {
   EXPECT_EQ(W<QTableView>(erstes, "PlanTabelle")->model()->rowCount(), 122);
 }
 
-// An extra repayment typed into the window shortens the loan.
+// An extra repayment typed into the window shortens the loan; what cannot be
+// read or makes no sense is refused with a message.
 TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
   TDialogBeantworter antworten;
@@ -123,16 +114,29 @@ TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   EXPECT_EQ(W<QLabel>(fenster, "NeueLaufzeitLabel")->text(), QStringLiteral("7 Jahre, 2,0 Monate"));
   EXPECT_EQ(W<QLabel>(fenster, "RestschuldZinsbindungLabel")->text(),
             ZahlText(RestschuldNach(PlanEingabe(Darlehen("10")), {5000, 2}, 5).Wert(), 15, 2).trimmed() + " DM");
-  tippen("ZinsbindungFeld", "x");
-  ASSERT_EQ(antworten.Boxen.size(), 1);
+  const std::pair<const char*, const char*> falsch[] = {{"ZinsbindungFeld", "x"},
+                                                        {"ZinsbindungFeld", "-1"},
+                                                        {"SondertilgungAbJahrFeld", "0"},
+                                                        {"SondertilgungFeld", "-5"}};
+  for (const auto& [feld, text] : falsch) tippen(feld, text);
+  ASSERT_EQ(antworten.Boxen.size(), 4);
   EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("\"x\" ist ein ungültiger Wert."));
+  EXPECT_EQ(antworten.Boxen[1].Text, QStringLiteral("Die Zinsbindung kann nicht negativ sein."));
+  EXPECT_EQ(antworten.Boxen[2].Text, QStringLiteral("Sondertilgungen sind frühestens im ersten Jahr möglich."));
+  EXPECT_EQ(antworten.Boxen[3].Text, QStringLiteral("Eine Sondertilgung kann nicht negativ sein."));
   // A plan that cannot be made leaves the window as it was.
   fenster->hide();
   EXPECT_EQ(Zeigen(Darlehen("101")), fenster);
   EXPECT_FALSE(fenster->isVisible());
-  ASSERT_EQ(antworten.Boxen.size(), 2);
-  EXPECT_EQ(antworten.Boxen[1].Text,
+  ASSERT_EQ(antworten.Boxen.size(), 5);
+  EXPECT_EQ(antworten.Boxen[4].Text,
             QStringLiteral("Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."));
+}
+
+QString Ausgabe(const QString& programm, const QStringList& argumente) {
+  QProcess p;
+  p.start(programm, argumente);
+  return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 // "Drucken": several pages in the preview, each with the header, the column
@@ -156,8 +160,8 @@ TEST_F(Planfenster, DruckInDieVorschauUndInsPdf) {
   Printer().setOutputFileName(QString());
   Printer().setOutputFormat(format);
 
-  EXPECT_TRUE(Ausgabe(QStringLiteral("pdfinfo"), {datei}).contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(seiten))));
-  const QStringList text = Ausgabe(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")}).split(QChar(12));
+  EXPECT_TRUE(Ausgabe(u"pdfinfo"_qs, {datei}).contains(QRegularExpression(u"Pages:\\s+%1\\n"_qs.arg(seiten))));
+  const QStringList text = Ausgabe(u"pdftotext"_qs, {u"-layout"_qs, datei, u"-"_qs}).split(QChar(12));
   for (int s = 1; s <= seiten; ++s) {
     const QString seite = text.value(s - 1).simplified();
     EXPECT_TRUE(seite.contains(QStringLiteral("Seite %1 von %2").arg(s).arg(seiten))) << s;
