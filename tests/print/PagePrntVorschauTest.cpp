@@ -78,24 +78,20 @@ TEST_F(PreviewTest, ZoomScalesThePageAndTheScrollRange) {
   }
 }
 
-TEST_F(PreviewTest, ZoomToWidthFillsTheVisibleWidth) {
+// Fitted to the width, the page fills the visible width to within one
+// percent step, with or without a printer; fitted whole, the tighter
+// direction decides.
+TEST_F(PreviewTest, ZoomToWidthAndToFit) {
   for (bool pdf : {false, true}) {
     if (pdf) PdfDrucker(Pfad("x.pdf"), 600);
     pp->ZoomToWidth();
     const int s = pp->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pp.get());
     const int frei = pp->viewport()->width() - s - 2 * (int(pp->ShadowOffset()) + 1);
     EXPECT_LE(pp->PreviewPageWidth(), frei) << pdf;
-    EXPECT_GE(pp->PreviewPageWidth(), frei - frei / 100 - 2) << pdf;  // within one percent step
+    EXPECT_GE(pp->PreviewPageWidth(), frei - frei / 100 - 2) << pdf;
   }
-}
-
-TEST_F(PreviewTest, ZoomToFitPicksTheLimitingDirection) {
-  const struct {
-    QSize Ansicht;
-    bool NachBreite;
-  } faelle[] = {{QSize(900, 300), false}, {QSize(300, 900), true}};
-  for (const auto& f : faelle) {
-    pp->resize(f.Ansicht);
+  for (const auto& [ansicht, nachBreite] : {std::pair{QSize(900, 300), false}, {QSize(300, 900), true}}) {
+    pp->resize(ansicht);
     Warten(5);
     pp->ZoomToWidth();
     const uint breite = pp->ZoomPercent();
@@ -103,7 +99,7 @@ TEST_F(PreviewTest, ZoomToFitPicksTheLimitingDirection) {
     const uint hoehe = pp->ZoomPercent();
     pp->setZoomPercent(100);
     pp->ZoomToFit();
-    EXPECT_EQ(pp->ZoomPercent(), f.NachBreite ? breite : hoehe) << f.Ansicht.width();
+    EXPECT_EQ(pp->ZoomPercent(), nachBreite ? breite : hoehe) << ansicht.width();
   }
 }
 
