@@ -6,9 +6,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextEdit>
@@ -67,21 +65,6 @@ TEST_F(FormelFenster, HintergrundIstGekachelt) {
   ASSERT_EQ(kachel.size(), QSize(100, 50));
   for (const QPoint p : {QPoint(0, 0), {3, 200}, {440, 5}, {441, 300}, {20, 378}, {120, 415}, {300, 400}, {444, 419}})
     EXPECT_EQ(bild.pixel(p) | 0xFF000000u, kachel.pixel(p.x() % 100, p.y() % 50) | 0xFF000000u) << p.x() << ',' << p.y();
-}
-
-TEST_F(FormelFenster, LangeZeilenWerdenNichtUmbrochen) {
-  ASSERT_TRUE(fenster.DokumentLaden(QStringLiteral("FORMEL_euro")));  // names ignore case
-  fenster.show();
-  QTextDocument* doc = fenster.RichEdit1()->document();
-  const int bloecke = doc->blockCount();
-  QTextCursor c(doc);
-  c.movePosition(QTextCursor::End);
-  c.insertText(QString(300, QLatin1Char('x')));
-  QApplication::processEvents();
-  EXPECT_EQ(doc->blockCount(), bloecke);
-  EXPECT_EQ(doc->lastBlock().layout()->lineCount(), 1);
-  EXPECT_GT(fenster.RichEdit1()->horizontalScrollBar()->maximum(), 0);
-  EXPECT_GT(fenster.RichEdit1()->verticalScrollBar()->maximum(), 0);
 }
 
 // A document shows in the modal window until "OK"; a missing one is reported

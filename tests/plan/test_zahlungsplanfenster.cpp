@@ -194,15 +194,9 @@ TEST_F(Planfenster, CsvHinUndZurueck) {
   ASSERT_EQ(zeilen.size(), modell->rowCount() + 1);
   EXPECT_EQ(zeilen[0], modell->Kopf().join(u';'));
   for (int z = 0; z < modell->rowCount(); ++z) {
-    const QStringList felder = zeilen[z + 1].split(u';');
-    ASSERT_EQ(felder.size(), 5);
-    for (int s = 1; s < 5; ++s) {
-      const QString gezeigt = modell->Zeile(z)[s];
-      if (gezeigt.isEmpty()) continue;
-      bool ok = false;
-      EXPECT_NEAR(QString(felder[s]).replace(u',', u'.').toDouble(&ok), double(FeldWert(gezeigt)), 1e-9) << z << ' ' << s;
-      EXPECT_TRUE(ok) << felder[s].toStdString();
-    }
+    QStringList erwartet = modell->Zeile(z);  // the amounts without thousands separators
+    for (int s = 1; s < erwartet.size(); ++s) erwartet[s].remove(u'.');
+    EXPECT_EQ(zeilen[z + 1], erwartet.join(u';'));
   }
 
   // Through the dialog onto the existing file: the default answer keeps it.

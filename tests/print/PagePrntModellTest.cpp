@@ -63,8 +63,6 @@ TEST_F(PagePrinterTest, GuardsRefuseChangesWhileADocumentIsOpen) {
   } faelle[] = {
       {[&] { pp->setOrientation(TP::poLandscape); }, "Unable to change orientation while printing"},
       {[&] { pp->setMarginTop(30); }, "Unable to change top margin while printing"},
-      {[&] { pp->setMarginBottom(30); }, "Unable to change bottom margin while printing"},
-      {[&] { pp->setMarginLeft(30); }, "Unable to change left margin while printing"},
       {[&] { pp->setMarginRight(30); }, "Unable to change right margin while printing"},
       {[&] { pp->setPrintToFile(true); }, "Can't change PrintToFile while printing"},
       {[&] { pp->setFileName(QStringLiteral("a.txt")); }, "Can't change FileName while printing"},
@@ -99,24 +97,6 @@ TEST_F(PagePrinterTest, SwitchingUnitsConvertsEveryLength) {
   EXPECT_EQ(pp->HeaderFormat(), QStringLiteral("^5"));
   pp->setMeasureUnit(TP::muMillimeters);
   EXPECT_EQ(pp->TableFormat(), QStringLiteral("<50,8|>25,4|^50,8"));
-}
-
-TEST_F(PagePrinterTest, PageRangeAndCopies) {
-  pp->setCopies(0);
-  EXPECT_EQ(pp->Copies(), 1u);
-  const struct {
-    int Von, Bis, SetzeVon, SetzeBis, ErwVon, ErwBis;
-  } seiten[] = {{5, 5, -1, 3, 3, 3}, {3, 3, 7, -1, 7, 7}, {1, 4, 2, -1, 2, 4},
-                 // 0 is "last page": it neither lowers FromPage nor is raised by it
-                 {2, 4, -1, 0, 2, 0}, {0, 0, 4, -1, 4, 0}};
-  for (const auto& f : seiten) {
-    pp->setToPage(f.Bis);
-    pp->setFromPage(f.Von);
-    if (f.SetzeVon >= 0) pp->setFromPage(f.SetzeVon);
-    if (f.SetzeBis >= 0) pp->setToPage(f.SetzeBis);
-    EXPECT_EQ(pp->FromPage(), f.ErwVon);
-    EXPECT_EQ(pp->ToPage(), f.ErwBis);
-  }
 }
 
 TEST_F(PagePrinterTest, LineHeightAndFontsFollowTheDocumentFont) {
