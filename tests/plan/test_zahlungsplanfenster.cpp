@@ -7,22 +7,15 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include "app/Anwendung.h"
-#include "app/Startfenster.h"
 #include "common/Dialoghelfer.h"
 #include "plan/PlanGrafik.h"
 #include "plan/PlanTabelle.h"
 #include "plan/Zahlungsplanfenster.h"
-#include "print/PagePrnt.h"
-#include "report/uDruck.h"
+#include "report/Hauptfenster.h"
 #include "report/uDruck_Zahlungsplan.h"
 
 namespace {
@@ -37,17 +30,8 @@ TPlanSeite Darlehen(const char* jahre, int zahlungsweise = 0) {
                zahlungsweise);
 }
 
-class Planfenster : public ::testing::Test {
+class Planfenster : public Hauptfenster {
  protected:
-  void SetUp() override {
-    qobject_cast<TAnwendung*>(qApp)->FensterErzeugen();
-    fmStart->resize(900, 700);
-    fmStart->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fmStart));
-    frmDruckVorschau->PgprntrVorschau()->setShowProgress(false);
-  }
-  void TearDown() override { qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren(); }
-
   static TfmZahlungsplan* Zeigen(const TPlanSeite& seite) { return ZahlungsplanZeigen(fmStart, frmDruckVorschau, seite); }
   template <class T>
   static T* W(TfmZahlungsplan* f, const char* name) {
@@ -133,35 +117,22 @@ TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
             QStringLiteral("Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."));
 }
 
-QString Ausgabe(const QString& programm, const QStringList& argumente) {
-  QProcess p;
-  p.start(programm, argumente);
-  return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 // "Drucken": several pages in the preview, each with the header, the column
 // header and "Seite x von y"; the preview prints them into the PDF file.
 TEST_F(Planfenster, DruckInDieVorschauUndInsPdf) {
-  QTemporaryDir ordner;
-  const QString datei = ordner.filePath(QStringLiteral("plan.pdf"));
-  const auto format = Printer().outputFormat();
-  Printer().setOutputFormat(QPrinter::PdfFormat);
-  Printer().setOutputFileName(datei);
+  const QString datei = Ordner.filePath(QStringLiteral("plan.pdf"));
+  PdfDrucker(datei);
   TfmZahlungsplan* fenster = Zeigen(Darlehen("30"));
   W<QCheckBox>(fenster, "PlanJeZahlung")->setChecked(true);
   W<QPushButton>(fenster, "PlanDrucken")->click();
-  TPagePrinter* p = frmDruckVorschau->PgprntrVorschau();
   EXPECT_TRUE(frmDruckVorschau->isVisible());
-  const int seiten = p->PageCount();
+  const int seiten = P->PageCount();
   ASSERT_GT(seiten, 3);
   TDialogBeantworter antworten;
   frmDruckVorschau->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
   EXPECT_TRUE(antworten.Boxen.isEmpty());
-  Printer().setOutputFileName(QString());
-  Printer().setOutputFormat(format);
-
-  EXPECT_TRUE(Ausgabe(u"pdfinfo"_qs, {datei}).contains(QRegularExpression(u"Pages:\\s+%1\\n"_qs.arg(seiten))));
-  const QStringList text = Ausgabe(u"pdftotext"_qs, {u"-layout"_qs, datei, u"-"_qs}).split(QChar(12));
+  EXPECT_TRUE(Pdf(datei, "pdfinfo").contains(QRegularExpression(u"Pages:\\s+%1\\n"_qs.arg(seiten))));
+  const QStringList text = Pdf(datei).split(QChar(12));
   for (int s = 1; s <= seiten; ++s) {
     const QString seite = text.value(s - 1).simplified();
     EXPECT_TRUE(seite.contains(QStringLiteral("Seite %1 von %2").arg(s).arg(seiten))) << s;
@@ -173,15 +144,14 @@ TEST_F(Planfenster, DruckInDieVorschauUndInsPdf) {
 
   // The result report afterwards finds the page printer as before: one page, no footer.
   fmStart->btbtnDruckClick();
-  EXPECT_EQ(p->PageCount(), 1);
-  EXPECT_FALSE(p->Pages(1)->Texts().join(u' ').contains(QStringLiteral("Seite")));
+  EXPECT_EQ(P->PageCount(), 1);
+  EXPECT_FALSE(P->Pages(1)->Texts().join(u' ').contains(QStringLiteral("Seite")));
 }
 
 // "Exportieren": the CSV file reads back as the table, and an existing file
 // is replaced only when the user says so.
 TEST_F(Planfenster, CsvHinUndZurueck) {
-  QTemporaryDir ordner;
-  const QString datei = ordner.filePath(QStringLiteral("plan.csv"));
+  const QString datei = Ordner.filePath(QStringLiteral("plan.csv"));
   TfmZahlungsplan* fenster = Zeigen(Darlehen("10", 1));
   ASSERT_TRUE(fenster->CsvSpeichern(datei));
   QFile f(datei);

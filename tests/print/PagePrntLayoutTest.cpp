@@ -335,21 +335,3 @@ TEST_F(PagePrinterTest, TextOutputWritesPlainLines) {
   for (QString& zeile : z) zeile = zeile.simplified();
   EXPECT_EQ(z, QStringList({"Fuß 1", "Hallo Welt", "links rechts", "", "Fuß 2", "Mitte", ""}));
 }
-
-TEST_F(PagePrinterTest, ErrorInTheHeaderRestoresTheSettings) {
-  pp->setHeader(QStringLiteral("Kopf\nzwei"));  // two lines: an advance inside the header
-  pp->setTableFormat(QStringLiteral("<3"));
-  pp->setTableGrid(true);
-  bool erstesMal = true;
-  QObject::connect(pp.get(), &TP::OnNewLine, [&] {
-    if (erstesMal) {
-      erstesMal = false;
-      throw std::runtime_error("Abbruch");
-    }
-  });
-  EXPECT_THROW(pp->BeginDoc(), std::runtime_error);
-  EXPECT_EQ(pp->TableFormat(), QStringLiteral("<3"));
-  EXPECT_TRUE(pp->TableGrid());
-  EXPECT_TRUE(pp->AutoHeaderFont());
-  pp->EndDoc();
-}

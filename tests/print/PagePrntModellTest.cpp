@@ -1,7 +1,6 @@
 // Units, page geometry, clamping and guards of the page printer.
 #include <QPrinter>
 #include <cmath>
-#include <functional>
 #include <tuple>
 
 #include "PagePrntHilfe.h"
@@ -33,55 +32,6 @@ TEST_F(PagePrinterTest, PdfPrinterMetricsRoundHalvesToEven) {
   EXPECT_NEAR(pp->PaperWidth(), Printer().paperRect(QPrinter::DevicePixel).width() / 256.0, 1e-9);
   pp->setOrientation(TP::poLandscape);
   EXPECT_GT(pp->PaperWidth(), pp->PaperHeight());
-}
-
-TEST_F(PagePrinterTest, MarginsAreClampedToThePaper) {
-  pp->setMeasureUnit(TP::muMillimeters);
-  const struct {
-    void (TP::*Setzen)(double);
-    double (TP::*Lesen)() const;
-    double Wert, Ergebnis;
-  } faelle[] = {
-      {&TP::setMarginTop, &TP::MarginTop, 2, 6.0},         {&TP::setMarginTop, &TP::MarginTop, 400, 291.0},
-      {&TP::setMarginLeft, &TP::MarginLeft, 500, 204.0},   {&TP::setMarginLeft, &TP::MarginLeft, -3, 6.0},
-      {&TP::setMarginRight, &TP::MarginRight, 20, 20.0},   {&TP::setMarginBottom, &TP::MarginBottom, 1e300, 291.0},
-      {&TP::setMarginBottom, &TP::MarginBottom, std::nan(""), 6.0},
-  };
-  for (const auto& f : faelle) {
-    (pp.get()->*f.Setzen)(f.Wert);
-    EXPECT_DOUBLE_EQ((pp.get()->*f.Lesen)(), f.Ergebnis) << f.Wert;
-  }
-}
-
-TEST_F(PagePrinterTest, GuardsRefuseChangesWhileADocumentIsOpen) {
-  pp->setMeasureUnit(TP::muMillimeters);
-  pp->setMarginTop(20);
-  pp->BeginDoc();
-  const struct {
-    std::function<void()> Aenderung;
-    const char* Meldung;
-  } faelle[] = {
-      {[&] { pp->setOrientation(TP::poLandscape); }, "Unable to change orientation while printing"},
-      {[&] { pp->setMarginTop(30); }, "Unable to change top margin while printing"},
-      {[&] { pp->setMarginRight(30); }, "Unable to change right margin while printing"},
-      {[&] { pp->setPrintToFile(true); }, "Can't change PrintToFile while printing"},
-      {[&] { pp->setFileName(QStringLiteral("a.txt")); }, "Can't change FileName while printing"},
-      // a unit change would have to convert the margins
-      {[&] { pp->setMeasureUnit(TP::muInches); }, "Unable to change top margin while printing"},
-  };
-  for (const auto& f : faelle) {
-    try {
-      f.Aenderung();
-      ADD_FAILURE() << "no error: " << f.Meldung;
-    } catch (const EPagePrinter& e) {
-      EXPECT_STREQ(e.what(), f.Meldung);
-    }
-  }
-  EXPECT_DOUBLE_EQ(pp->MarginTop(), 20.0);
-  EXPECT_EQ(pp->MeasureUnit(), TP::muMillimeters);
-  EXPECT_NO_THROW(pp->setPrintToFile(false));  // the value it already has is no change
-  pp->EndDoc();
-  EXPECT_NO_THROW(pp->setMarginTop(30));
 }
 
 TEST_F(PagePrinterTest, SwitchingUnitsConvertsEveryLength) {

@@ -10,23 +10,16 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 
-#include "app/Anwendung.h"
-#include "app/Startfenster.h"
+#include "Hauptfenster.h"
 #include "common/Dialoghelfer.h"
-#include "print/PagePrnt.h"
-#include "report/uDruck.h"
 
 namespace {
 
@@ -37,34 +30,8 @@ T* Suche(const char* name) {
   return w;
 }
 
-// What pdftotext (-layout) or pdfinfo says about a PDF file.
-QString Pdf(const QString& datei, const char* programm = "pdftotext") {
-  QProcess p;
-  const bool text = QByteArray(programm) == "pdftotext";
-  p.start(QString::fromLatin1(programm), text ? QStringList{u"-layout"_qs, datei, u"-"_qs} : QStringList{datei});
-  return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
-class Vorschau : public ::testing::Test {
+class Vorschau : public Hauptfenster {
  protected:
-  void SetUp() override {
-    qobject_cast<TAnwendung*>(qApp)->FensterErzeugen();
-    fmStart->resize(900, 700);
-    fmStart->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fmStart));
-    P = frmDruckVorschau->PgprntrVorschau();
-    P->setShowProgress(false);  // keeps the progress dialog out of tests that print
-  }
-  // Leaves the program-wide printer as it found it.
-  void TearDown() override {
-    qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
-    Printer().setOutputFileName(Datei);
-    Printer().setOutputFormat(Format);
-  }
-  static void PdfDrucker(const QString& datei) {
-    Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(datei);
-  }
   // A page by its tab caption.
   static void Seite(const char* reiter) {
     auto* reiterleiste = Suche<QTabWidget>("PageControl1");
@@ -80,11 +47,6 @@ class Vorschau : public ::testing::Test {
     QTest::keyClick(f, Qt::Key_Tab);
   }
   static void Klick(const char* knopf) { Suche<QAbstractButton>(knopf)->click(); }
-
-  TPagePrinter* P = nullptr;
-  QTemporaryDir Ordner;
-  const QPrinter::OutputFormat Format = Printer().outputFormat();
-  const QString Datei = Printer().outputFileName();
 };
 
 // The zoom buttons; every report starts fitted to the page width.
