@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "PagePrntHilfe.h"
 
@@ -278,11 +279,11 @@ TEST_F(PagePrinterTest, HeadersFootersAndBordersShareTheMargins) {
       // Neither moves the write position nor counts as a line.
       EXPECT_EQ(t[2].Ort.y(), pp->TopPx());
       EXPECT_EQ(t[2].Text, QStringLiteral("0"));
-      std::set<std::pair<int, int>> gezogen, erwartet;
+      std::set<std::tuple<int, int, int, int>> gezogen, erwartet;
       for (const TPageCommand& c : pp->Pages(n)->Commands())
-        if (c.Kind == TPageCommand::ckLine) gezogen.insert({c.A.x() * 100000 + c.A.y(), c.B.x() * 100000 + c.B.y()});
+        if (c.Kind == TPageCommand::ckLine) gezogen.insert({c.A.x(), c.A.y(), c.B.x(), c.B.y()});
       for (const auto& [art, l] : linien)
-        if (raender & art) erwartet.insert({l.x1() * 100000 + l.y1(), l.x2() * 100000 + l.y2()});
+        if (raender & art) erwartet.insert({l.x1(), l.y1(), l.x2(), l.y2()});
       EXPECT_EQ(gezogen, erwartet) << n;
     }
   }

@@ -1,4 +1,4 @@
-// Units, page geometry, clamping and guards of the page printer.
+// Units, page geometry and line height of the page printer.
 #include <QPrinter>
 #include <cmath>
 #include <tuple>
@@ -7,12 +7,15 @@
 
 using TP = TPagePrinter;
 
-// Without a printer: letter paper at 300 dpi with quarter-inch offsets (the
-// millimetre figures follow in the margin tests), no title, no orientation.
+// Without a printer: 300 dpi, letter paper with quarter-inch offsets, or A4
+// with 6 mm ones in millimetres; no title, no orientation.
 TEST_F(PagePrinterTest, FallbackMetricsWithoutPrinter) {
   ASSERT_FALSE(PrinterReachable());
-  EXPECT_EQ(std::tuple(pp->PaperWidth(), pp->PaperHeight(), pp->OffsetRight(), pp->PrintableHeight()),
-            std::tuple(8.5, 11.0, 0.25, 10.5));
+  const auto masse = [&] { return std::tuple(pp->PaperWidth(), pp->PaperHeight(), pp->OffsetRight(), pp->PrintableHeight()); };
+  EXPECT_EQ(masse(), std::tuple(8.5, 11.0, 0.25, 10.5));
+  pp->setMeasureUnit(TP::muMillimeters);
+  EXPECT_EQ(masse(), std::tuple(210.0, 297.0, 6.0, 284.0));
+  pp->setMeasureUnit(TP::muInches);
   EXPECT_EQ(pp->Title(), QStringLiteral("<Unknown>"));
   pp->setOrientation(TP::poLandscape);  // dropped, no error
   EXPECT_EQ(pp->Orientation(), TP::poPortrait);
