@@ -32,6 +32,7 @@ constexpr Thema Themen[] = {
     {80, "aktien.html"},
     {90, "euro.html"},
     {100, "programmfamilie.html"},
+    {HilfeZahlungsplan, "zahlungsplan.html"},
 };
 
 QPointer<THilfeFenster> Fenster;

@@ -38,6 +38,9 @@ class THilfeFenster : public QWidget {
   int FKontext = 0;
 };
 
+// The context of the payment plan's topic, beside the pages' 10 ... 100.
+inline constexpr int HilfeZahlungsplan = 110;
+
 // Opens (or raises) the help window at the topic of the context.
 void HilfeZeigen(int kontext);
 // The help window, or nullptr while none has been opened.

@@ -131,6 +131,17 @@ QList<QLineEdit*> TfmStart::TBlatt::Eingabefelder() const {
   return zeilen;
 }
 
+QHash<QString, QString> TfmStart::TBlatt::Feldtexte() const {
+  QHash<QString, QString> texte;
+  for (QLineEdit* feld : Eingabefelder()) texte.insert(feld->objectName(), feld->text());
+  return texte;
+}
+
+int TfmStart::TBlatt::ZahlungsweiseIndex() const {
+  const int liste = Seite->Zahlungsweise();
+  return liste < 0 ? -1 : static_cast<const QComboBox*>(Felder[static_cast<std::size_t>(liste)])->currentIndex();
+}
+
 const TfmStart::TBlatt& TfmStart::Aktiv() const {
   return FBlaetter[static_cast<std::size_t>(ui->PageControl1->currentIndex())];
 }
@@ -164,9 +175,11 @@ void TfmStart::FormCreate() {
   ui->FormelSchalter->setIcon(formel);
   ui->Schalterbild->setPixmap(formel.pixmap(16, 16));
   ui->btbtnDruck->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
+  ui->ZahlungsplanSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/zahlungsplan.svg")));
   ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-  // One width for all four, so that the row spreads them evenly.
-  const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->HilfeSchalter};
+  // One width for all, so that the row spreads them evenly.
+  const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->ZahlungsplanSchalter,
+                                    ui->HilfeSchalter};
   int breite = 0;
   for (auto* k : knoepfe) {
     k->setIconSize(QSize(16, 16));
@@ -199,6 +212,7 @@ void TfmStart::FormCreate() {
   ui->RechnenSchalter->setEnabled(true);
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
+  ui->ZahlungsplanSchalter->setEnabled(false);
 
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
@@ -246,6 +260,7 @@ void TfmStart::Verbinden() {
   connect(ui->RechnenSchalter, &QPushButton::clicked, this, &TfmStart::RechnenSchalterClick);
   VerbindenBehandelt(ui->FormelSchalter, &QPushButton::clicked, this, &TfmStart::FormelSchalterClick);
   VerbindenBehandelt(ui->btbtnDruck, &QPushButton::clicked, this, &TfmStart::btbtnDruckClick);
+  VerbindenBehandelt(ui->ZahlungsplanSchalter, &QPushButton::clicked, this, &TfmStart::ZahlungsplanSchalterClick);
   connect(ui->HilfeSchalter, &QPushButton::clicked, this, &TfmStart::HilfeSchalterClick);
   connect(info->SpeedButton1, &QToolButton::clicked, this, &TfmStart::SpeedButton1Click);
   connect(ui->Einstellungen1, &QAction::triggered, this, &TfmStart::Einstellungen1Click);
@@ -291,6 +306,7 @@ void TfmStart::PageControl1Change() {
     ui->btbtnDruck->setEnabled(false);
   }
   ui->RechnenSchalter->setEnabled(art != TSeitenart::Euro);
+  ui->ZahlungsplanSchalter->setEnabled(Aktiv().Seite->Zahlungsplan);
   // The keyboard starts at the page's first control, so Tab walks its fields at once.
   const QWidget* blatt = ui->PageControl1->currentWidget();
   for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
@@ -312,6 +328,7 @@ void TfmStart::Info1Click() {
   ui->RechnenSchalter->setEnabled(true);
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
+  ui->ZahlungsplanSchalter->setEnabled(false);
   // The keyboard must not stay in a field of the page that went out of sight.
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
 }

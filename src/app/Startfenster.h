@@ -17,6 +17,9 @@
 //                      pauses, marks aqua (_Rechnen.cpp)
 //   "Drucken"       -> btbtnDruckClick: the page's texts -> BerichtTexte with the
 //                      record's report layout -> preview window (_Druck.cpp)
+//   "Zahlungsplan"  -> ZahlungsplanSchalterClick: computes first when the result
+//                      is empty, then the page's texts -> the plan window (_Druck.cpp)
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <memory>
@@ -62,6 +65,7 @@ class TfmStart : public QMainWindow {
   void RechnenSchalterClick();
   void FormelSchalterClick();
   void btbtnDruckClick();
+  void ZahlungsplanSchalterClick();
   void PageControl1Change();
   void Info1Click();
   void Hilfe1Click();
@@ -135,6 +139,10 @@ class TfmStart : public QMainWindow {
     QList<QLineEdit*> Zeilen(const std::vector<int>& felder) const;
     // Every field that takes text.
     QList<QLineEdit*> Eingabefelder() const;
+    // Their texts by the fields' names.
+    QHash<QString, QString> Feldtexte() const;
+    // The item chosen in the payment frequency list; -1 when the page has none.
+    int ZahlungsweiseIndex() const;
   };
 
   void SeitenAnlegen();

@@ -1,14 +1,20 @@
-// The result report: the active page's texts go into the preview window.
+// The result report and the payment plan: the active page's texts go into
+// the preview window or into the plan window.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "app/Anwendung.h"
+#include "app/Hilfe.h"
 #include "app/Startfenster.h"
+#include "plan/Zahlungsplanfenster.h"
 #include "print/PagePrnt.h"
 #include "report/uDruck.h"
 #include "report/uDruck_Texte.h"
+#include "report/uDruck_Zahlungsplan.h"
 #include "settings/uEinstellungen.h"
+#include "ui_Startfenster.h"
 
 void TfmStart::btbtnDruckClick() {
   if (!frmDruckVorschau) return;
@@ -23,11 +29,38 @@ void TfmStart::btbtnDruckClick() {
   // The label may show a long symbol shortened; the report prints all of it.
   if (!blatt.Waehrung.isEmpty()) s.Waehrung = Einstellungswerte.Waehrungszeichen;
   if (const int liste = blatt.Seite->Zahlungsweise(); liste >= 0) s.Zahlungsweise = blatt.Text(liste);
-  for (QLineEdit* feld : blatt.Eingabefelder()) s.Felder.insert(feld->objectName(), feld->text());
+  s.Felder = blatt.Feldtexte();
 
   const TBerichtTexte t = BerichtTexte(s);
   frmDruckVorschau->DruckeErgebnis(t.Titeltext, t.Gesuchttext, t.Vorgabentext, t.Fragetext, t.Ergebnistext);
   frmDruckVorschau->show();
   frmDruckVorschau->raise();
   frmDruckVorschau->PgprntrVorschau()->ZoomToWidth();
+}
+
+void TfmStart::ZahlungsplanSchalterClick() {
+  const int seite = ui->PageControl1->currentIndex();
+  const TBlatt& blatt = Aktiv();
+  const int index = blatt.Gesucht ? blatt.Gesucht->currentIndex() : -1;
+  if (!blatt.Seite->Zahlungsplan || index < 0 || index >= static_cast<int>(blatt.Seite->Gesucht.size())) return;
+  const std::vector<int>& ergebnis = blatt.Seite->Gesucht[static_cast<std::size_t>(index)].Ergebnis;
+  const auto offen = [&] {
+    return std::any_of(ergebnis.begin(), ergebnis.end(), [&](int feld) { return blatt.Text(feld).isEmpty(); });
+  };
+  // A plan of a result not yet computed: "Rechnen" first, with its messages.
+  // A missing input leaves the result empty, an error ends in the handler;
+  // either way no plan opens.
+  if (offen()) {
+    Berechne(seite);
+    if (offen()) return;
+  }
+
+  TPlanSeite s;
+  s.Key = blatt.Seite->Key;
+  s.GesuchtIndex = index;
+  s.Felder = blatt.Feldtexte();
+  s.ZahlungsweiseIndex = std::max(0, blatt.ZahlungsweiseIndex());
+  if (blatt.Frage) s.Frage = blatt.Frage->text();
+  s.Waehrung = Einstellungswerte.Waehrungszeichen;
+  HilfeKontextSetzen(ZahlungsplanZeigen(this, frmDruckVorschau, s), HilfeZahlungsplan);
 }

@@ -42,9 +42,8 @@ void TfmStart::Berechne(int seite) {
 
   QStringList texte;
   for (std::size_t i = 0; i < blatt.Felder.size(); ++i) texte << blatt.Text(static_cast<int>(i));
-  const int liste = blatt.Seite->Zahlungsweise();
-  const int m =
-      liste < 0 ? 1 : RatenProJahr(static_cast<QComboBox*>(blatt.Felder[static_cast<std::size_t>(liste)])->currentIndex());
+  const int zahlungsweise = blatt.ZahlungsweiseIndex();
+  const int m = zahlungsweise < 0 ? 1 : RatenProJahr(zahlungsweise);
   for (const auto& [feld, text] : Rechnen(gesucht.Fall, texte, m))
     if (text != blatt.Zeile(feld)->text()) blatt.Zeile(feld)->setText(text);
 

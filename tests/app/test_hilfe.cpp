@@ -43,7 +43,7 @@ TEST_F(Hilfe, JederKontextHatSeinThema) {
       {40, {"Zinseszins Ratenzahlung", "Barwert/Kapital"}}, {50, {"Barwert-/ Rentenrechnung", "Laufzeit"}},
       {60, {"Annuitäten-Darlehen", "Restschuld"}},      {70, {"Mehrwertsteuer", "Bruttobetrag"}},
       {80, {"Aktien", "Gewinnschwelle"}},               {90, {"Euro", "1,95583"}},
-      {100, {"Ordalin"}},
+      {100, {"Ordalin"}},                               {110, {"Zahlungsplan", "Sondertilgung"}},
   };
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.Kontext);
@@ -53,7 +53,7 @@ TEST_F(Hilfe, JederKontextHatSeinThema) {
     for (const QString& b : fall.Begriffe) EXPECT_TRUE(Text().contains(b)) << b.toStdString();
   }
   // An unknown context shows the contents.
-  for (int k : {-1, 25, 110}) {
+  for (int k : {-1, 25, 120}) {
     HilfeZeigen(k);
     EXPECT_EQ(Hilfefenster()->Browser()->source(), THilfeFenster::ThemaUrl(0)) << k;
     EXPECT_EQ(Hilfefenster()->Kontext(), 0) << k;
@@ -79,7 +79,7 @@ TEST_F(Hilfe, EinFensterNichtModalVerschwindetMitDemHauptfenster) {
 TEST_F(Hilfe, InhaltVerweistAufAlleThemenUndKeinVerweisIstTot) {
   QSet<QString> vomInhalt;
   for (const QString& z : Verweise(QStringLiteral("inhalt.html"))) vomInhalt.insert(z);
-  for (int k = 0; k <= 100; k += 10) {
+  for (int k = 0; k <= 110; k += 10) {
     const QString datei = THilfeFenster::ThemaUrl(k).fileName();
     EXPECT_TRUE(k == 0 || vomInhalt.contains(datei)) << k;
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/") + datei)) << datei.toStdString();
@@ -122,7 +122,8 @@ TEST_F(Hilfe, F1ImFeldOeffnetDessenKontext) {
 
 TEST(Bilder, SvgSindGueltig) {
   for (const char* pfad : {":/bilder/kalvora.svg", ":/icons/kalvora.svg", ":/glyphen/rechnen.svg",
-                           ":/glyphen/formel.svg", ":/glyphen/drucken.svg", ":/glyphen/info.svg"})
+                           ":/glyphen/formel.svg", ":/glyphen/drucken.svg", ":/glyphen/info.svg",
+                           ":/glyphen/zahlungsplan.svg"})
     EXPECT_TRUE(QSvgRenderer(QString::fromLatin1(pfad)).isValid()) << pfad;
 }
 

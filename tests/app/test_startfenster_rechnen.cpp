@@ -1,7 +1,11 @@
 // The calculations through the window: the sought quantity's case runs on
 // the page's fields with the payment frequency of the page, the result turns
 // aqua, a missing field is reported, an error leaves the result red for the
-// general handler. The figures of every case are in test_faelle.cpp.
+// general handler. The figures of every case are in test_faelle.cpp. The
+// payment plan opens from the page's result, computing it first.
+#include <QTableView>
+
+#include "app/Hilfe.h"
 #include "test_startfenster.h"
 
 namespace {
@@ -14,6 +18,12 @@ class RechnenTest : public StartfensterTest {
     for (const auto& [feld, text] : eingaben) Tippen(QString::fromLatin1(feld), QString::fromUtf8(text));
   }
   void Rechnen() { Knopf("RechnenSchalter")->click(); }
+  QWidget* Planfenster() const { return fm->findChild<QWidget*>(QStringLiteral("fmZahlungsplan")); }
+  // The balance column of a plan row; negative rows count from the totals at the foot.
+  QString Stand(int zeile) const {
+    const QAbstractItemModel* t = Planfenster()->findChild<QTableView*>(QStringLiteral("PlanTabelle"))->model();
+    return t->index(zeile < 0 ? t->rowCount() + zeile : zeile, 4).data().toString();
+  }
 };
 
 }  // namespace
@@ -87,4 +97,74 @@ TEST_F(RechnenTest, UnbekannterIndexTutNichts) {
   Waehlen(QStringLiteral("Gesucht1"), -1);
   Rechnen();
   EXPECT_TRUE(antworten.Boxen.isEmpty());
+}
+
+// Savings end at the page's result, a pension and a loan start from it and
+// end at zero. The result field is left empty: the button computes it first.
+TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
+  TDialogBeantworter antworten;
+  const struct {
+    int seite;
+    const char* liste;
+    int gesucht;
+    std::vector<std::pair<const char*, const char*>> eingaben;
+    const char* ergebnis;
+    bool amEnde;
+  } faelle[] = {
+      {2, "ZiZiE_Gesucht", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "3"}, {"ZiZiE_nmFeld", "6"}},
+       "ZiZiE_KnFeld", true},
+      {3, "ZiZiR_Gesucht", 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}},
+       "ZiZiR_KnFeld", true},
+      {4, "BW_Gesucht", 2, {{"BW_RFeld", "500"}, {"BW_pFeld", "6"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "0"}},
+       "BW_BWFeld", false},
+      {5, "AnnD_Gesucht", 0, {{"AnnD_RFeld", "1000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}},
+       "AnnD_KFeld", false},
+  };
+  Waehlen(QStringLiteral("ZiZiR_Zahlungsweise"), 1);
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.ergebnis);
+    Eingeben(f.seite, f.liste, f.gesucht, f.eingaben);
+    Knopf("ZahlungsplanSchalter")->click();
+    const QString ergebnis = Text(QString::fromLatin1(f.ergebnis)).trimmed();
+    EXPECT_FALSE(ergebnis.isEmpty());
+    ASSERT_NE(Planfenster(), nullptr);
+    EXPECT_TRUE(Planfenster()->isVisible());
+    EXPECT_EQ(Stand(f.amEnde ? -2 : 0), ergebnis);
+    if (!f.amEnde) {
+      EXPECT_EQ(Stand(-2), QStringLiteral("0,00"));
+    }
+  }
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+  EXPECT_EQ(fm->findChildren<QWidget*>(QStringLiteral("fmZahlungsplan")).size(), 1);
+
+  QTest::keyClick(Planfenster()->findChild<QTableView*>(QStringLiteral("PlanTabelle")), Qt::Key_F1);
+  ASSERT_NE(Hilfefenster(), nullptr);
+  EXPECT_EQ(Hilfefenster()->Kontext(), HilfeZahlungsplan);
+}
+
+// Inputs the page rejects get the page's own message, and no plan opens.
+TEST_F(RechnenTest, ZahlungsplanMeldetWieRechnen) {
+  const struct {
+    const char* kapital;
+    const char* meldung;
+  } faelle[] = {
+      {"", "Zur Berechnung müssen alle Felder eingegeben werden!"},
+      {" ", "' ' ist kein gültiger Gleitkommawert."},
+  };
+  for (const auto& f : faelle) {
+    TDialogBeantworter antworten;
+    Eingeben(5, "AnnD_Gesucht", 2,
+             {{"AnnD_KFeld", f.kapital}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}});
+    Knopf("ZahlungsplanSchalter")->click();
+    ASSERT_EQ(antworten.Boxen.size(), 1);
+    EXPECT_EQ(antworten.Boxen[0].Text, QString::fromUtf8(f.meldung));
+    EXPECT_EQ(Planfenster(), nullptr);
+  }
+}
+
+TEST_F(RechnenTest, ZahlungsplanNurAufDenVierSeitenMitPlan) {
+  for (int seite = 0; seite < Seiten()->count(); ++seite) {
+    Seite(seite);
+    EXPECT_EQ(Knopf("ZahlungsplanSchalter")->isEnabled(), seite >= 2 && seite <= 5) << seite;
+  }
 }
