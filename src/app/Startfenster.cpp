@@ -177,15 +177,17 @@ void TfmStart::FormCreate() {
   ui->btbtnDruck->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
   ui->ZahlungsplanSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/zahlungsplan.svg")));
   ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-  // One width for all, so that the row spreads them evenly.
-  const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->ZahlungsplanSchalter,
-                                    ui->HilfeSchalter};
+  // One width for all four, so that the row spreads them evenly; the plan's
+  // longer caption keeps its own width and leaves theirs as they were.
+  const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->HilfeSchalter};
   int breite = 0;
   for (auto* k : knoepfe) {
     k->setIconSize(QSize(16, 16));
     breite = std::max(breite, k->sizeHint().width());
   }
   for (auto* k : knoepfe) k->setFixedWidth(breite);
+  ui->ZahlungsplanSchalter->setIconSize(QSize(16, 16));
+  ui->ZahlungsplanSchalter->setFixedWidth(std::max(breite, ui->ZahlungsplanSchalter->sizeHint().width()));
 
   LoadSettings();
   ApplySettings();
