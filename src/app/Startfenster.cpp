@@ -10,13 +10,13 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
-#include <QSvgRenderer>
 #include <QUrl>
 #include <algorithm>
 
 #include "app/Anwendung.h"
 #include "app/Hilfe.h"
 #include "app/Startfenster_Seiten.h"
+#include "bilder/Bilder.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
 #include "formula/uFormel.h"
@@ -26,17 +26,6 @@ namespace {
 
 const QString Webadresse = QStringLiteral("https://www.merovin.example.org");
 const QString Mailadresse = QStringLiteral("info@merovin.example.org");
-
-QPixmap SvgBild(const QString& datei, QSize groesse) {
-  QSvgRenderer renderer(datei);
-  if (!renderer.isValid()) return {};
-  QSize ziel = renderer.defaultSize().scaled(groesse, Qt::KeepAspectRatio);
-  QPixmap bild(ziel);
-  bild.fill(Qt::transparent);
-  QPainter maler(&bild);
-  renderer.render(&maler);
-  return bild;
-}
 
 // The program name's face where it is installed, else a rounded sans face,
 // and in the end always the sans face the package depends on. Names that are
@@ -99,15 +88,15 @@ void TfmStart::FormCreate() {
       "Alle Berechnungen sind ohne Gewähr !\nFür fehlerhafte Berechnungen wird keine Haftung übernommen."));
   AlsLink(ui->Label97, Webadresse);
   AlsLink(ui->Label98, Mailadresse);
-  ui->Image1->setPixmap(SvgBild(QStringLiteral(":/bilder/kalvora.svg"), QSize(225, 198)));
-  ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/glyphen/info.svg")));
+  ui->Image1->setPixmap(Bild(QStringLiteral("kalvora")));
+  ui->SpeedButton1->setIcon(Symbol(QStringLiteral("info")));
 
-  ui->RechnenSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/rechnen.svg")));
-  // The hidden glyph and the button share one icon, so the SVG is rendered once.
-  const QIcon formel(QStringLiteral(":/glyphen/formel.svg"));
+  ui->RechnenSchalter->setIcon(Symbol(QStringLiteral("rechnen")));
+  // The hidden glyph and the button share one icon.
+  const QIcon formel = Symbol(QStringLiteral("formel"));
   ui->FormelSchalter->setIcon(formel);
   ui->Schalterbild->setPixmap(formel.pixmap(16, 16));
-  ui->btbtnDruck->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
+  ui->btbtnDruck->setIcon(Symbol(QStringLiteral("drucken")));
   ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   // One width for all four, so that the row spreads them evenly.
   const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->HilfeSchalter};

@@ -24,6 +24,7 @@
 #endif
 
 #include "app/Anwendung.h"
+#include "bilder/Bilder.h"
 #include "print/PagePrnt.h"
 #include "ui_uDruck.h"
 
@@ -108,6 +109,10 @@ TPagePrinter* TfrmDruckVorschau::PgprntrVorschau() const { return ui->PgprntrVor
 
 void TfrmDruckVorschau::FormCreate() {
   setObjectName(QStringLiteral("frmDruckVorschau"));
+  ui->SpeedButton17->setIcon(Symbol(QStringLiteral("vergroessern")));
+  ui->SpeedButton18->setIcon(Symbol(QStringLiteral("verkleinern")));
+  ui->BitBtn1->setIcon(Symbol(QStringLiteral("drucken")));
+  ui->bitbtnAbbruch->setIcon(Symbol(QStringLiteral("zurueck")));
   setBackgroundRole(QPalette::Button);
   hide();
   // Follow the client area for the rest of the run.
