@@ -1,6 +1,6 @@
 #include "bilder/Bilder.h"
 
-#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -15,24 +15,33 @@ QImage PngLesen(const QString& pfad) {
   return leser.read();
 }
 
+// A screen that scales by two or more gets the pictures drawn at twice the size.
+bool Doppelt() { return qGuiApp && qGuiApp->devicePixelRatio() >= 2; }
+
+// The sizes icons are drawn at (src/bilder/CMakeLists.txt); each has some.
+constexpr int Groessen[] = {16, 20, 32, 64, 128};
+
 }  // namespace
 
 QPixmap Bild(const QString& name) {
   const QString stamm = QStringLiteral(":/bilder/") + name;
-  if (qGuiApp && qGuiApp->devicePixelRatio() >= 2) {
+  if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.png"))) {
     QImage doppelt = PngLesen(stamm + QStringLiteral("@2x.png"));
-    if (!doppelt.isNull()) {
-      doppelt.setDevicePixelRatio(2);
-      return QPixmap::fromImage(std::move(doppelt));
-    }
+    doppelt.setDevicePixelRatio(2);
+    return QPixmap::fromImage(std::move(doppelt));
   }
   return QPixmap::fromImage(PngLesen(stamm + QStringLiteral(".png")));
 }
 
 QIcon Symbol(const QString& name) {
   QIcon symbol;
-  const QDir ordner(QStringLiteral(":/symbole"));
-  for (const QString& datei : ordner.entryList({name + QStringLiteral("-*.png")}, QDir::Files))
-    symbol.addPixmap(QPixmap::fromImage(PngLesen(ordner.filePath(datei))));
+  for (const int n : Groessen) {
+    const QString stamm = QStringLiteral(":/symbole/%1-%2").arg(name).arg(n);
+    if (!QFile::exists(stamm + QStringLiteral(".png"))) continue;
+    symbol.addPixmap(QPixmap::fromImage(PngLesen(stamm + QStringLiteral(".png"))));
+    // Twice the pixels, for the icon asked for at this size on such a screen.
+    if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.png")))
+      symbol.addPixmap(QPixmap::fromImage(PngLesen(stamm + QStringLiteral("@2x.png"))));
+  }
   return symbol;
 }

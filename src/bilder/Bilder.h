@@ -12,5 +12,6 @@
 // The picture `name` (":/bilder/<name>.png"), at twice the pixels on a
 // screen that scales by two or more when it was drawn so.
 QPixmap Bild(const QString& name);
-// The icon `name` in every size it was drawn at (":/symbole/<name>-<size>.png").
+// The icon `name` in every size it was drawn at (":/symbole/<name>-<size>.png"),
+// with twice the pixels as well on a screen that scales by two or more.
 QIcon Symbol(const QString& name);
