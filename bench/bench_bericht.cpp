@@ -12,7 +12,7 @@
 #include "app/Anwendung.h"
 #include "print/PagePrnt.h"
 #include "app/Startfenster.h"
-#include "app/Startfenster_Seiten.h"
+#include "pages/Seiten.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
 
@@ -54,7 +54,7 @@ void LangerAktienname(benchmark::State& state, bool woerter) {
 // currency symbol a store may hold.
 void AlleFelderVoll(benchmark::State& state, int seite, bool woerter) {
   Einstellungswerte.Waehrungszeichen = QString(1000, QLatin1Char('W'));
-  ApplySettings();
+  fmStart->ApplySettings();
   auto* seiten = fmStart->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
   // What the user can type; result fields hold what the calculation writes.
   for (QLineEdit* feld : seiten->widget(seite)->findChildren<QLineEdit*>())

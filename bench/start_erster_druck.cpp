@@ -13,7 +13,7 @@
 
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
-#include "app/Startfenster_Seiten.h"
+#include "pages/Seiten.h"
 #include "print/PagePrnt.h"
 #include "report/uDruck.h"
 

@@ -7,16 +7,17 @@
 #include <optional>
 
 #include "app/Anwendung.h"
+#include "base/Version.h"
 #include "app/Startfenster.h"
 
 static const char* const KeineAnzeige =
     "Kalvora: Keine grafische Anzeige erreichbar (DISPLAY oder QT_QPA_PLATFORM prüfen).\n"
     "Kalvora: No graphical display available (check DISPLAY or QT_QPA_PLATFORM).\n";
 
+// %s: the program's name and version.
 static const char* const Hilfe =
     "Aufruf: kalvora [OPTION]\n"
-    "Kalvora " KALVORA_VERSION
-    ", Finanzrechner für Zinsen, Darlehen, Mehrwertsteuer, Aktien und Euro.\n"
+    "%s, Finanzrechner für Zinsen, Darlehen, Mehrwertsteuer, Aktien und Euro.\n"
     "Ohne Option öffnet Kalvora sein Hauptfenster.\n"
     "\n"
     "Optionen:\n"
@@ -80,11 +81,11 @@ static std::optional<int> Befehlszeile(int argc, char** argv, bool& anzeige) {
   if (!parser.positionalArguments().isEmpty())
     return fehler(QStringLiteral("unerwartetes Argument „%1“").arg(parser.positionalArguments().constFirst()));
   if (parser.isSet(hilfe)) {
-    std::fputs(Hilfe, stdout);
+    std::printf(Hilfe, ProgrammnameMitVersion);
     return 0;
   }
   if (parser.isSet(version)) {
-    std::fputs("Kalvora " KALVORA_VERSION "\n", stdout);
+    std::printf("%s\n", ProgrammnameMitVersion);
     return 0;
   }
   anzeige = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));

@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QTranslator>
 
 #include "app/Barrierefreiheit.h"
@@ -25,7 +24,7 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(Title());
   // No display name: the platform would append it to every window title,
   // and the titles are exactly the windows' captions.
-  setApplicationVersion(QStringLiteral("1.1.1"));
+  setApplicationVersion(QString::fromLatin1(Programmversion));
   setOrganizationName(QStringLiteral("Merovin"));
   setWindowIcon(Symbol(QStringLiteral("kalvora")));
   // Lets the desktop match the windows to the installed launcher and its icon.
@@ -42,32 +41,25 @@ TAnwendung::~TAnwendung() { FensterZerstoeren(); }
 
 void TAnwendung::FensterErzeugen() {
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale()));
-  fmStart = new TfmStart();
-  fmEinstellungen = new TfmEinstellungen();
-  fmFormel = new TfmFormel();
+  FStart = std::make_unique<TfmStart>();
+  fmStart = FStart.get();
+  FEinstellungen = std::make_unique<TfmEinstellungen>();
+  fmEinstellungen = FEinstellungen.get();
+  FFormel = std::make_unique<TfmFormel>();
+  fmFormel = FFormel.get();
   frmDruckVorschau = new TfrmDruckVorschau(fmStart);
+  connect(fmEinstellungen, &TfmEinstellungen::Uebernommen, fmStart, &TfmStart::ApplySettings);
   BarrierefreiheitHerstellen();
 }
 
 void TAnwendung::FensterZerstoeren() {
-  delete fmFormel;
+  FFormel.reset();
   fmFormel = nullptr;
-  delete fmEinstellungen;
+  FEinstellungen.reset();
   fmEinstellungen = nullptr;
-  delete fmStart;  // owns frmDruckVorschau
+  FStart.reset();  // with the preview in it
   fmStart = nullptr;
   frmDruckVorschau = nullptr;
-}
-
-QString TAnwendung::MitPunkt(const QString& text) {
-  if (!text.isEmpty() && text.back() > QLatin1Char('.')) return text + QLatin1Char('.');
-  return text;
-}
-
-void TAnwendung::FehlerZeigen(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Kalvora"), MitPunkt(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
-  box.exec();
 }
 
 bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {

@@ -3,8 +3,10 @@
 // error handler. FensterErzeugen() creates the program's four windows.
 #include <QApplication>
 #include <QString>
-#include <exception>
-#include <utility>
+#include <memory>
+
+#include "base/Fehlerbehandlung.h"
+#include "base/Version.h"
 
 class TfmStart;
 class TfmEinstellungen;
@@ -28,23 +30,18 @@ class TAnwendung : public QApplication {
   // Destroys the windows again (the end of the program, or a test).
   void FensterZerstoeren();
 
-  QString Title() const { return QStringLiteral("Kalvora"); }
+  QString Title() const { return QString::fromLatin1(Programmname); }
   QString HelpFile() const { return QStringLiteral("Kalvora.hlp"); }
 
-  // The general error handler: a stop box with the program title and the
-  // error text, a full stop appended by the usual rule.
-  static void FehlerZeigen(const QString& text);
-  static QString MitPunkt(const QString& text);
+  // The general error handler (base/Fehlerbehandlung.h).
+  static void FehlerZeigen(const QString& text) { ::FehlerZeigen(text); }
+  static QString MitPunkt(const QString& text) { return ::MitPunkt(text); }
 
   bool notify(QObject* empfaenger, QEvent* ereignis) override;
-};
 
-// Runs an event handler; any error it raises ends in the general error handler.
-template <class F>
-void Fehlerbehandelt(F&& handler) {
-  try {
-    std::forward<F>(handler)();
-  } catch (const std::exception& e) {
-    TAnwendung::FehlerZeigen(QString::fromUtf8(e.what()));
-  }
-}
+ private:
+  // The windows the globals point to; the preview belongs to the main window.
+  std::unique_ptr<TfmStart> FStart;
+  std::unique_ptr<TfmEinstellungen> FEinstellungen;
+  std::unique_ptr<TfmFormel> FFormel;
+};

@@ -15,11 +15,15 @@
 
 #include "app/Anwendung.h"
 #include "app/Hilfe.h"
-#include "app/Startfenster_Seiten.h"
+#include "app/Seitenbau.h"
+#include "base/Version.h"
 #include "bilder/Bilder.h"
+#include "formula/uFormel.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
-#include "formula/uFormel.h"
+#include "ui_Aktseite.h"
+#include "ui_Euroseite.h"
+#include "ui_Infoseite.h"
 #include "ui_Startfenster.h"
 
 namespace {
@@ -53,11 +57,14 @@ void AlsLink(QLabel* label, const QString& text) {
 
 int TfmStart::ErgebnisPauseMs = 100;
 
-TfmStart::TfmStart(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TfmStart>()) {
-  // The settings are applied through the global window pointer while this
-  // window is still being built, so it has to point here already.
-  fmStart = this;
+TfmStart::TfmStart(QWidget* parent)
+    : QMainWindow(parent),
+      ui(std::make_unique<Ui::TfmStart>()),
+      info(std::make_unique<Ui::TInfoseite>()),
+      akt(std::make_unique<Ui::TAktseite>()),
+      euro(std::make_unique<Ui::TEuroseite>()) {
   ui->setupUi(this);
+  SeitenAnlegen();
   FelderEinrichten();
   FormCreate();
   Verbinden();
@@ -68,28 +75,77 @@ TfmStart::~TfmStart() {
   if (fmStart == this) fmStart = nullptr;
 }
 
+void TfmStart::SeitenAnlegen() {
+  for (const TSeite& seite : Seiten::Alle()) {
+    QWidget* widget = nullptr;
+    if (seite.Art == TSeitenart::Rechnung) {
+      widget = SeiteBauen(seite);
+    } else {
+      widget = new QWidget();
+      if (seite.Art == TSeitenart::Info) info->setupUi(widget);
+      if (seite.Art == TSeitenart::Aktien) akt->setupUi(widget);
+      if (seite.Art == TSeitenart::Euro) euro->setupUi(widget);
+    }
+    ui->PageControl1->addTab(widget, seite.Beschriftung);
+    TBlatt blatt{&seite, widget};
+    if (!seite.Gesuchtliste.isEmpty()) blatt.Gesucht = widget->findChild<QComboBox*>(seite.Gesuchtliste);
+    blatt.Frage = widget->findChild<QLabel*>(seite.Key + QStringLiteral("_FrageLabel"));
+    for (const TFeld& feld : seite.Felder) {
+      blatt.Felder.push_back(widget->findChild<QWidget*>(feld.Name));
+      if (!feld.Waehrung.isEmpty()) blatt.Waehrung << widget->findChild<QLabel*>(feld.Waehrung);
+    }
+    FBlaetter.push_back(std::move(blatt));
+  }
+}
+
+QLineEdit* TfmStart::TBlatt::Zeile(int feld) const {
+  return qobject_cast<QLineEdit*>(Felder[static_cast<std::size_t>(feld)]);
+}
+
+QString TfmStart::TBlatt::Text(int feld) const {
+  if (const QLineEdit* zeile = Zeile(feld)) return zeile->text();
+  return static_cast<const QComboBox*>(Felder[static_cast<std::size_t>(feld)])->currentText();
+}
+
+QList<QLineEdit*> TfmStart::TBlatt::Zeilen(const std::vector<int>& felder) const {
+  QList<QLineEdit*> zeilen;
+  for (int feld : felder) zeilen << Zeile(feld);
+  return zeilen;
+}
+
+QList<QLineEdit*> TfmStart::TBlatt::Eingabefelder() const {
+  QList<QLineEdit*> zeilen;
+  for (QWidget* feld : Felder)
+    if (auto* zeile = qobject_cast<QLineEdit*>(feld)) zeilen << zeile;
+  return zeilen;
+}
+
+const TfmStart::TBlatt& TfmStart::Aktiv() const {
+  return FBlaetter[static_cast<std::size_t>(ui->PageControl1->currentIndex())];
+}
+
 void TfmStart::FormCreate() {
-  setWindowTitle(QStringLiteral("Kalvora 1.1.1"));
+  setWindowTitle(QString::fromLatin1(ProgrammnameMitVersion));
 
   QFont name;
   name.setFamilies(ProgrammnamenSchriften());
   name.setPixelSize(25);
   name.setBold(true);
-  ui->ProgNameLabel->setFont(name);
-  QPalette grau = ui->ProgNameLabel->palette();
+  info->ProgNameLabel->setFont(name);
+  QPalette grau = info->ProgNameLabel->palette();
   grau.setColor(QPalette::WindowText, QColor(128, 128, 128));
-  ui->ProgNameLabel->setPalette(grau);
-  ui->ProgNameLabel->setText(QStringLiteral("Kalvora"));
-  ui->VersionsLabel->setText(QStringLiteral("Version 1.1.1"));
-  ui->Label99->setText(QStringLiteral("Ein Programm von Merovin"));
-  ui->Namenslabel->setText(QStringLiteral("Merovin Software\nLindenallee 12\n12345 Musterstadt\n") + Webadresse +
-                           QLatin1Char('\n') + Mailadresse);
-  ui->HinweisLabel->setText(QStringLiteral(
+  info->ProgNameLabel->setPalette(grau);
+  info->ProgNameLabel->setText(QString::fromLatin1(Programmname));
+  info->VersionsLabel->setText(QStringLiteral("Version ") + QString::fromLatin1(Programmversion));
+  info->Label99->setText(QStringLiteral("Ein Programm von Merovin"));
+  info->Namenslabel->setText(QStringLiteral("Merovin Software\nLindenallee 12\n12345 Musterstadt\n") + Webadresse +
+                             QLatin1Char('\n') + Mailadresse);
+  info->HinweisLabel->setText(QStringLiteral(
       "Alle Berechnungen sind ohne Gewähr !\nFür fehlerhafte Berechnungen wird keine Haftung übernommen."));
-  AlsLink(ui->Label97, Webadresse);
-  AlsLink(ui->Label98, Mailadresse);
-  ui->Image1->setPixmap(Bild(QStringLiteral("kalvora")));
-  ui->SpeedButton1->setIcon(Symbol(QStringLiteral("info")));
+  AlsLink(info->Label97, Webadresse);
+  AlsLink(info->Label98, Mailadresse);
+  info->Image1->setPixmap(Bild(QStringLiteral("kalvora")));
+  info->SpeedButton1->setIcon(Symbol(QStringLiteral("info")));
 
   ui->RechnenSchalter->setIcon(Symbol(QStringLiteral("rechnen")));
   // The hidden glyph and the button share one icon.
@@ -110,56 +166,22 @@ void TfmStart::FormCreate() {
   LoadSettings();
   ApplySettings();
 
-  for (auto* f : {ui->KFeld, ui->pFeld, ui->njFeld, ui->nmFeld, ui->KnFeld}) f->clear();
-  ui->Gesucht1->setCurrentIndex(3);
-  Gesucht1Change();
-
-  for (auto* f : {ui->ZiZiE_KFeld, ui->ZiZiE_pFeld, ui->ZiZiE_njFeld, ui->ZiZiE_nmFeld, ui->ZiZiE_KnFeld}) f->clear();
-  ui->ZiZiE_Gesucht->setCurrentIndex(3);
-  ZiZiE_GesuchtChange();
-
-  for (auto* f : {ui->ZiZiR_RFeld, ui->ZiZiR_pFeld, ui->ZiZiR_njFeld, ui->ZiZiR_nmFeld, ui->ZiZiR_KnFeld}) f->clear();
-  ui->ZiZiR_Gesucht->setCurrentIndex(2);
-  ZiZiR_GesuchtChange();
-  ui->ZiZiR_Zahlungsweise->setCurrentIndex(0);
-
-  for (auto* f : {ui->BW_RFeld, ui->BW_pFeld, ui->BW_njFeld, ui->BW_nmFeld, ui->BW_BWFeld}) f->clear();
-  ui->BW_Gesucht->setCurrentIndex(2);
-  BW_GesuchtChange();
-  ui->BW_Zahlungsweise->setCurrentIndex(0);
-
-  for (auto* f : {ui->AnnD_KFeld, ui->AnnD_pFeld, ui->AnnD_njFeld, ui->AnnD_nmFeld, ui->AnnD_RFeld, ui->AnnD_KnFeld,
-                  ui->AnnD_knjFeld, ui->AnnD_KnmFeld})
-    f->clear();
-  ui->AnnD_Gesucht->setCurrentIndex(3);
-  AnnD_GesuchtChange();
-  ui->AnnD_Zahlungsweise->setCurrentIndex(0);
-
-  for (auto* f : {ui->MWST_Netto, ui->MWST_MWSTprozent, ui->MWST_MWSTDM, ui->MWST_brutto}) f->clear();
-  ui->MWST_Gesucht->setCurrentIndex(1);
-  MWST_GesuchtChange();
-
-  // The break-even row keeps its place while a sale hides it, so that
-  // switching between purchase and sale moves nothing.
-  for (QWidget* w : {static_cast<QWidget*>(ui->GewinnschwellenLabel), static_cast<QWidget*>(ui->Akt_ErgGewinn)}) {
-    QSizePolicy politik = w->sizePolicy();
-    politik.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(politik);
+  for (std::size_t seite = 0; seite < FBlaetter.size(); ++seite) {
+    const TBlatt& blatt = FBlaetter[seite];
+    switch (blatt.Seite->Art) {
+      case TSeitenart::Rechnung: {
+        for (QLineEdit* feld : blatt.Eingabefelder()) feld->clear();
+        blatt.Gesucht->setCurrentIndex(blatt.Seite->Start);
+        GesuchtChange(static_cast<int>(seite));
+        if (const int liste = blatt.Seite->Zahlungsweise(); liste >= 0)
+          static_cast<QComboBox*>(blatt.Felder[static_cast<std::size_t>(liste)])->setCurrentIndex(0);
+        break;
+      }
+      case TSeitenart::Aktien: AktEinrichten(); break;
+      case TSeitenart::Euro: EuroFelderLeeren(); break;
+      case TSeitenart::Info: break;
+    }
   }
-  ui->Akt_Gesucht->setCurrentIndex(1);
-  Akt_GesuchtChange();
-  for (auto* f : {ui->Akt_Kurs, ui->Akt_Stueck, ui->Akt_Name}) f->clear();
-  ui->Akt_MindGeb->setText(Einstellungswerte.Mindestgebuehr);
-  ui->Akt_GrundGeb->setText(Einstellungswerte.Grundgebuehr);
-  ui->Akt_Geb->setText(Einstellungswerte.Gebuehr);
-  ui->Akt_MaklerGeb->setText(Einstellungswerte.Maklergebuehr);
-  for (auto* f : {ui->Akt_ErgStueck, ui->Akt_ErgKurs, ui->Akt_ErgKW, ui->Akt_ErgMakGeb, ui->Akt_ErgBankGeb,
-                  ui->Akt_ErgGesamt, ui->Akt_ErgGewinn}) {
-    f->clear();
-    ErgebnisFeld(f);
-  }
-
-  EuroFelderLeeren();
 
   ui->PageControl1->setCurrentIndex(Seiten::Info);
   ui->RechnenSchalter->setText(QStringLiteral("&Ende"));
@@ -169,7 +191,7 @@ void TfmStart::FormCreate() {
 
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
-  ui->SpeedButton1->setFocus(Qt::OtherFocusReason);
+  info->SpeedButton1->setFocus(Qt::OtherFocusReason);
   resize(sizeHint() + QSize(24, 24));
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
     move(bildschirm->availableGeometry().center() - rect().center());
@@ -209,44 +231,44 @@ void TfmStart::ErgebnisfeldAnsteuern() {
 }
 
 void TfmStart::Verbinden() {
-  connect(ui->PageControl1, &QTabWidget::currentChanged, this, [this] { Fehlerbehandelt([this] { PageControl1Change(); }); });
+  VerbindenBehandelt(ui->PageControl1, &QTabWidget::currentChanged, this, &TfmStart::PageControl1Change);
   connect(ui->RechnenSchalter, &QPushButton::clicked, this, &TfmStart::RechnenSchalterClick);
-  connect(ui->FormelSchalter, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { FormelSchalterClick(); }); });
-  connect(ui->btbtnDruck, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { btbtnDruckClick(); }); });
+  VerbindenBehandelt(ui->FormelSchalter, &QPushButton::clicked, this, &TfmStart::FormelSchalterClick);
+  VerbindenBehandelt(ui->btbtnDruck, &QPushButton::clicked, this, &TfmStart::btbtnDruckClick);
   connect(ui->HilfeSchalter, &QPushButton::clicked, this, &TfmStart::HilfeSchalterClick);
-  connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfmStart::SpeedButton1Click);
+  connect(info->SpeedButton1, &QToolButton::clicked, this, &TfmStart::SpeedButton1Click);
   connect(ui->Einstellungen1, &QAction::triggered, this, &TfmStart::Einstellungen1Click);
   connect(ui->Beenden1, &QAction::triggered, this, &TfmStart::Beenden1Click);
   connect(ui->Hilfe2, &QAction::triggered, this, &TfmStart::Hilfe2Click);
   connect(ui->Info1, &QAction::triggered, this, &TfmStart::Info1Click);
   connect(ui->Hilfe1, &QMenu::aboutToShow, this, &TfmStart::Hilfe1Click);
 
-  connect(ui->Gesucht1, &QComboBox::currentIndexChanged, this, &TfmStart::Gesucht1Change);
-  connect(ui->ZiZiE_Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::ZiZiE_GesuchtChange);
-  connect(ui->ZiZiR_Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::ZiZiR_GesuchtChange);
-  connect(ui->BW_Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::BW_GesuchtChange);
-  connect(ui->AnnD_Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::AnnD_GesuchtChange);
-  connect(ui->MWST_Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::MWST_GesuchtChange);
-  connect(ui->Akt_Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::Akt_GesuchtChange);
-
+  for (std::size_t seite = 0; seite < FBlaetter.size(); ++seite) {
+    const TBlatt& blatt = FBlaetter[seite];
+    if (blatt.Seite->Art == TSeitenart::Aktien)
+      connect(blatt.Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::Akt_GesuchtChange);
+    else if (blatt.Gesucht)
+      connect(blatt.Gesucht, &QComboBox::currentIndexChanged, this,
+              [this, seite] { GesuchtChange(static_cast<int>(seite)); });
+  }
   // The question follows every change of the texts it is built from.
-  for (int seite = Seiten::eZi; seite <= Seiten::MWST; ++seite)
-    for (auto* feld : ui->PageControl1->widget(seite)->findChildren<QLineEdit*>())
-      connect(feld, &QLineEdit::textChanged, this, &TfmStart::FrageUpdate);
-  for (auto* liste : {ui->ZiZiR_Zahlungsweise, ui->BW_Zahlungsweise, ui->AnnD_Zahlungsweise})
-    connect(liste, &QComboBox::currentIndexChanged, this, &TfmStart::FrageUpdate);
+  for (const TBlatt& blatt : FBlaetter) {
+    if (!blatt.Frage) continue;
+    for (QWidget* feld : blatt.Felder) {
+      if (auto* zeile = qobject_cast<QLineEdit*>(feld))
+        connect(zeile, &QLineEdit::textChanged, this, &TfmStart::FrageUpdate);
+      else
+        connect(static_cast<QComboBox*>(feld), &QComboBox::currentIndexChanged, this, &TfmStart::FrageUpdate);
+    }
+  }
 }
 
-QString TfmStart::SeitenKey() const {
-  const int seite = ui->PageControl1->currentIndex();
-  if (seite < 0 || seite >= Seiten::Anzahl) return {};
-  return QString::fromLatin1(Seiten::Tabelle[seite].Key);
-}
+QString TfmStart::SeitenKey() const { return Aktiv().Seite->Key; }
 
 void TfmStart::PageControl1Change() {
   FrageUpdate();
-  const int seite = ui->PageControl1->currentIndex();
-  if (seite != Seiten::Info) {
+  const TSeitenart art = Aktiv().Seite->Art;
+  if (art != TSeitenart::Info) {
     ui->FormelSchalter->setText(QStringLiteral("&Formel"));
     ui->FormelSchalter->setIcon(QIcon(ui->Schalterbild->pixmap()));
     ui->FormelSchalter->setEnabled(true);
@@ -257,7 +279,7 @@ void TfmStart::PageControl1Change() {
     ui->FormelSchalter->setEnabled(false);
     ui->btbtnDruck->setEnabled(false);
   }
-  ui->RechnenSchalter->setEnabled(seite != Seiten::Euro);
+  ui->RechnenSchalter->setEnabled(art != TSeitenart::Euro);
   // The keyboard starts at the page's first control, so Tab walks its fields at once.
   const QWidget* blatt = ui->PageControl1->currentWidget();
   for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
@@ -280,7 +302,7 @@ void TfmStart::Info1Click() {
   ui->FormelSchalter->setEnabled(false);
   ui->btbtnDruck->setEnabled(false);
   // The keyboard must not stay in a field of the page that went out of sight.
-  ui->SpeedButton1->setFocus(Qt::OtherFocusReason);
+  info->SpeedButton1->setFocus(Qt::OtherFocusReason);
 }
 
 void TfmStart::Hilfe1Click() { ui->Info1->setEnabled(ui->PageControl1->currentIndex() != Seiten::Info); }
@@ -293,15 +315,11 @@ void TfmStart::Einstellungen1Click() {
   if (fmEinstellungen) fmEinstellungen->exec();
 }
 
-int TfmStart::HilfeKontext() const {
-  const int seite = ui->PageControl1->currentIndex();
-  if (seite < 0 || seite >= Seiten::Anzahl) return 10;
-  return Seiten::Tabelle[seite].Hilfe;
-}
+int TfmStart::HilfeKontext() const { return Aktiv().Seite->Hilfe; }
 
 int TfmStart::FeldHilfeKontext(const QWidget* feld) const {
-  for (int seite = Seiten::eZi; seite < Seiten::Anzahl; ++seite)
-    if (ui->PageControl1->widget(seite)->isAncestorOf(feld)) return Seiten::Tabelle[seite].FeldHilfe;
+  for (const TBlatt& blatt : FBlaetter)
+    if (blatt.Seite->Art != TSeitenart::Info && blatt.Widget->isAncestorOf(feld)) return blatt.Seite->FeldHilfe;
   return 0;
 }
 
@@ -310,48 +328,38 @@ void TfmStart::HilfeSchalterClick() { HilfeZeigen(HilfeKontext()); }
 void TfmStart::SpeedButton1Click() { HilfeZeigen(100); }
 
 void TfmStart::Label97Click() {
-  QPalette rot = ui->Label97->palette();
+  QPalette rot = info->Label97->palette();
   rot.setColor(QPalette::WindowText, Qt::red);
-  ui->Label97->setPalette(rot);
+  info->Label97->setPalette(rot);
   QCoreApplication::processEvents();
   QDesktopServices::openUrl(QUrl(Webadresse));
 }
 
 void TfmStart::Label98Click() {
-  QPalette rot = ui->Label98->palette();
+  QPalette rot = info->Label98->palette();
   rot.setColor(QPalette::WindowText, Qt::red);
-  ui->Label98->setPalette(rot);
+  info->Label98->setPalette(rot);
   QCoreApplication::processEvents();
   QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Mailadresse));
 }
 
 void TfmStart::RechnenSchalterClick() {
   Fehlerbehandelt([this] {
-    switch (ui->PageControl1->currentIndex()) {
-      case Seiten::eZi: Berechne_eZi(); break;
-      case Seiten::ZiZiE: Berechne_ZiZiE(); break;
-      case Seiten::ZiZiR: Berechne_ZiZiR(); break;
-      case Seiten::BW: Berechne_BW(); break;
-      case Seiten::AnnD: Berechne_AnnD(); break;
-      case Seiten::MWST: Berechne_MWST(); break;
-      case Seiten::Akt: Berechne_Akt(); break;
+    switch (Aktiv().Seite->Art) {
+      case TSeitenart::Rechnung: Berechne(ui->PageControl1->currentIndex()); break;
+      case TSeitenart::Aktien: Berechne_Akt(); break;
       // The euro page converts while the user types; its button is disabled,
       // and a stray click there must not end the program.
-      case Seiten::Euro: break;
-      default: close(); break;
+      case TSeitenart::Euro: break;
+      case TSeitenart::Info: close(); break;
     }
   });
 }
 
 void TfmStart::FormelSchalterClick() {
-  const int seite = ui->PageControl1->currentIndex();
-  if (seite == Seiten::Info || !fmFormel) return;
-  int index = 0;
-  if (seite != Seiten::Euro) {
-    const QString liste = seite == Seiten::eZi ? QStringLiteral("Gesucht1") : SeitenKey() + QStringLiteral("_Gesucht");
-    if (auto* gesucht = findChild<QComboBox*>(liste)) index = gesucht->currentIndex();
-  }
-  fmFormel->DokumentZeigen(FormelRessource(SeitenKey(), index));
+  const TBlatt& blatt = Aktiv();
+  if (blatt.Seite->Art == TSeitenart::Info || !fmFormel) return;
+  fmFormel->DokumentZeigen(FormelRessource(blatt.Seite->Key, blatt.Gesucht ? blatt.Gesucht->currentIndex() : 0));
 }
 
 void TfmStart::FormPaint(QWidget* flaeche) {
@@ -364,8 +372,13 @@ void TfmStart::FormPaint(QWidget* flaeche) {
     for (int k = 0; k <= flaeche->width() / tw; ++k) maler.drawPixmap(k * tw, i * th, kachel);
 }
 
+void TfmStart::ApplySettings() {
+  for (QLabel* label : Waehrungslabels()) WaehrungZeigen(label, Einstellungswerte.Waehrungszeichen);
+  FrageUpdate();
+}
+
 QList<QLabel*> TfmStart::Waehrungslabels() const {
-  return {ui->Label6,  ui->Label9,  ui->Label16, ui->Label18, ui->Label27, ui->Label29,
-          ui->Label38, ui->Label40, ui->Label49, ui->Label51, ui->Label54, ui->Label65,
-          ui->Label67, ui->Label68, ui->Label80, ui->Label83, ui->Label84};
+  QList<QLabel*> labels;
+  for (const TBlatt& blatt : FBlaetter) labels << blatt.Waehrung;
+  return labels;
 }

@@ -1,29 +1,41 @@
 #pragma once
-// The main window. Its controls live in the Designer form (public `ui`, named
-// as the program's vocabulary names them); its behaviour is split by concern
-// over Startfenster*.cpp.
+// The main window. Its frame (page control, buttons, menu) is a Designer
+// form; every page is described by its record (pages/Seiten.h): the
+// calculation pages are built from theirs, Info, shares and euro have forms
+// of their own. Widgets carry the names of the program's vocabulary; tests
+// find them by those names. The behaviour is split by concern over
+// Startfenster*.cpp and works on the records in loops.
 //
 // How a keystroke becomes a result and a report:
-//   key in a field  -> textChanged -> FrageUpdate (question sentence, _Gesucht.cpp)
-//   field left      -> event filter -> DMFormat/ZinsFormat/IntFormat (_Felder.cpp)
-//   "Rechnen"       -> RechnenSchalterClick -> Berechne_<page> -> one case of the
-//                      page's table run by Rechnen (_Rechnen.cpp): mandatory fields,
-//                      red, read, compute, write, pause, aqua
-//   "Drucken"       -> btbtnDruckClick (_Druck.cpp) -> preview window and report
-#include <QHash>
+//   key in a field  -> textChanged -> FrageUpdate: the page's question template
+//                      filled with the field texts (FrageText, _Gesucht.cpp)
+//   field left      -> the field's exit rule DMFormat/ZinsFormat/IntFormat
+//                      (base/Zahlfeld.h, installed in _Felder.cpp)
+//   "Rechnen"       -> RechnenSchalterClick -> Berechne: the case of the sought
+//                      quantity, run on the field texts by Rechnen (pages/Seite.h);
+//                      the window checks the mandatory fields, marks red, writes,
+//                      pauses, marks aqua (_Rechnen.cpp)
+//   "Drucken"       -> btbtnDruckClick: the page's texts -> BerichtTexte with the
+//                      record's report layout -> preview window (_Druck.cpp)
 #include <QList>
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
+#include <vector>
+
+#include "pages/Seiten.h"
 
 class QComboBox;
 class QColor;
 class QLabel;
 class QLineEdit;
+class TZahlfelder;
 
 namespace Ui {
 class TfmStart;
-}
+class TInfoseite;
+class TAktseite;
+class TEuroseite;
+}  // namespace Ui
 
 class TfmStart : public QMainWindow {
   Q_OBJECT
@@ -31,9 +43,7 @@ class TfmStart : public QMainWindow {
   explicit TfmStart(QWidget* parent = nullptr);
   ~TfmStart() override;
 
-  std::unique_ptr<Ui::TfmStart> ui;
-
-  // Exit rules of the number fields (also used by the settings dialog).
+  // Exit rules of the number fields.
   void DMFormat(QLineEdit* feld);
   void ZinsFormat(QLineEdit* feld);
   void IntFormat(QLineEdit* feld);
@@ -43,7 +53,9 @@ class TfmStart : public QMainWindow {
 
   // Rebuilds the question sentence of the active page.
   void FrageUpdate();
-  // The seventeen unit labels that show the currency symbol.
+  // Shows the settings' currency symbol and refreshes the question.
+  void ApplySettings();
+  // The unit labels that show the currency symbol.
   QList<QLabel*> Waehrungslabels() const;
 
   // Buttons and menu.
@@ -62,12 +74,12 @@ class TfmStart : public QMainWindow {
   void Label98Click();
 
   // Calculations, one per page.
-  void Berechne_eZi();
-  void Berechne_ZiZiE();
-  void Berechne_ZiZiR();
-  void Berechne_BW();
-  void Berechne_AnnD();
-  void Berechne_MWST();
+  void Berechne_eZi() { Berechne(Seiten::eZi); }
+  void Berechne_ZiZiE() { Berechne(Seiten::ZiZiE); }
+  void Berechne_ZiZiR() { Berechne(Seiten::ZiZiR); }
+  void Berechne_BW() { Berechne(Seiten::BW); }
+  void Berechne_AnnD() { Berechne(Seiten::AnnD); }
+  void Berechne_MWST() { Berechne(Seiten::MWST); }
   void Berechne_Akt();
 
   // Share and euro pages.
@@ -83,12 +95,12 @@ class TfmStart : public QMainWindow {
   static void Feldfarbe(QLineEdit* feld, const QColor& farbe);
 
   // Sought-quantity lists.
-  void Gesucht1Change();
-  void ZiZiE_GesuchtChange();
-  void ZiZiR_GesuchtChange();
-  void BW_GesuchtChange();
-  void AnnD_GesuchtChange();
-  void MWST_GesuchtChange();
+  void Gesucht1Change() { GesuchtChange(Seiten::eZi); }
+  void ZiZiE_GesuchtChange() { GesuchtChange(Seiten::ZiZiE); }
+  void ZiZiR_GesuchtChange() { GesuchtChange(Seiten::ZiZiR); }
+  void BW_GesuchtChange() { GesuchtChange(Seiten::BW); }
+  void AnnD_GesuchtChange() { GesuchtChange(Seiten::AnnD); }
+  void MWST_GesuchtChange() { GesuchtChange(Seiten::MWST); }
 
   // Enter moves on like Tab; returns true when the key was swallowed.
   bool EnterCheck(QWidget* feld, int taste);
@@ -104,16 +116,35 @@ class TfmStart : public QMainWindow {
   // program never changes it.
   static int ErgebnisPauseMs;
 
-  // The longest text a number field takes.
-  static constexpr int ZahlfeldLaenge = 64;
-
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
+  // The widgets of a page, looked up once by the names of its record.
+  struct TBlatt {
+    const TSeite* Seite;
+    QWidget* Widget;
+    QComboBox* Gesucht = nullptr;  // the sought-quantity list, if any
+    QLabel* Frage = nullptr;       // the question label, if any
+    std::vector<QWidget*> Felder{};  // by field index: a line edit or a list
+    QList<QLabel*> Waehrung{};       // unit labels that show the currency symbol
+
+    QLineEdit* Zeile(int feld) const;
+    // The field's text; a list's selected item.
+    QString Text(int feld) const;
+    QList<QLineEdit*> Zeilen(const std::vector<int>& felder) const;
+    // Every field that takes text.
+    QList<QLineEdit*> Eingabefelder() const;
+  };
+
+  void SeitenAnlegen();
   void FormCreate();
   void Verbinden();
   void TastenEinrichten();
+  // The sought quantity's field states and question on a calculation page.
+  void GesuchtChange(int seite);
+  // Runs the case of the page's sought quantity.
+  void Berechne(int seite);
   // Page keys: the next (1) or previous (-1) page, round the end.
   void SeiteWechseln(int schritt);
   // F6: the focus to the page's next result field.
@@ -121,15 +152,18 @@ class TfmStart : public QMainWindow {
   // Every field that shows a computed value is wide enough for the longest
   // text the program writes there without an exponent.
   void ErgebnisbreitenSetzen();
+  static void Ergebnisbreite(QLineEdit* feld, const QString& muster);
   void FelderEinrichten();
   void FormPaint(QWidget* flaeche);
-  void ExitRegel(QLineEdit* feld, int stellen, int dezimalen);
-  void UngueltigMelden(QLineEdit* feld);
+  // Start of the share page.
+  void AktEinrichten();
+  const TBlatt& Aktiv() const;
 
-  enum class Regel { Keine, DM, Zins, Int };
-  QHash<const QObject*, Regel> regeln;
+  std::unique_ptr<Ui::TfmStart> ui;
+  std::unique_ptr<Ui::TInfoseite> info;
+  std::unique_ptr<Ui::TAktseite> akt;
+  std::unique_ptr<Ui::TEuroseite> euro;
+  std::vector<TBlatt> FBlaetter;  // in tab order
+  TZahlfelder* FZahlfelder;
   QList<QLineEdit*> euroFelder;
-
-  // Guards the exit rules against the focus changes their own error box causes.
-  bool meldungOffen = false;
 };

@@ -4,7 +4,8 @@
 
 #include "calc/Akt.h"
 #include "app/Startfenster.h"
-#include "ui_Startfenster.h"
+#include "settings/uEinstellungen.h"
+#include "ui_Aktseite.h"
 
 namespace {
 
@@ -18,50 +19,72 @@ void GewinnschwelleNichtBerechnet(QWidget* fenster, const QString& text) {
 
 }  // namespace
 
+void TfmStart::AktEinrichten() {
+  // The break-even row keeps its place while a sale hides it, so that
+  // switching between purchase and sale moves nothing.
+  for (QWidget* w : {static_cast<QWidget*>(akt->GewinnschwellenLabel), static_cast<QWidget*>(akt->Akt_ErgGewinn)}) {
+    QSizePolicy politik = w->sizePolicy();
+    politik.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(politik);
+  }
+  akt->Akt_Gesucht->setCurrentIndex(Seiten::Alle()[Seiten::Akt].Start);
+  Akt_GesuchtChange();
+  for (auto* f : {akt->Akt_Kurs, akt->Akt_Stueck, akt->Akt_Name}) f->clear();
+  akt->Akt_MindGeb->setText(Einstellungswerte.Mindestgebuehr);
+  akt->Akt_GrundGeb->setText(Einstellungswerte.Grundgebuehr);
+  akt->Akt_Geb->setText(Einstellungswerte.Gebuehr);
+  akt->Akt_MaklerGeb->setText(Einstellungswerte.Maklergebuehr);
+  for (auto* f : {akt->Akt_ErgStueck, akt->Akt_ErgKurs, akt->Akt_ErgKW, akt->Akt_ErgMakGeb, akt->Akt_ErgBankGeb,
+                  akt->Akt_ErgGesamt, akt->Akt_ErgGewinn}) {
+    f->clear();
+    ErgebnisFeld(f);
+  }
+}
+
 void TfmStart::Akt_GesuchtChange() {
   FrageUpdate();
-  const int art = ui->Akt_Gesucht->currentIndex();
+  const int art = akt->Akt_Gesucht->currentIndex();
   if (art != 0 && art != 1) return;
   const bool kauf = art == 0;
-  ui->GewinnschwellenLabel->setVisible(kauf);
-  ui->Akt_ErgGewinn->setVisible(kauf);
-  ui->Abrechnungsbox->setTitle(kauf ? QStringLiteral(" Kaufabrechnung: ") : QStringLiteral(" Verkaufsabrechnung: "));
-  ui->MakGebLabel->setText(kauf ? QStringLiteral("+ Mak&lergebühr:") : QStringLiteral("- Mak&lergebühr:"));
-  ui->BankGebLabel->setText(kauf ? QStringLiteral("+ Bankg&ebühr:") : QStringLiteral("- Bankg&ebühr:"));
+  akt->GewinnschwellenLabel->setVisible(kauf);
+  akt->Akt_ErgGewinn->setVisible(kauf);
+  akt->Abrechnungsbox->setTitle(kauf ? QStringLiteral(" Kaufabrechnung: ") : QStringLiteral(" Verkaufsabrechnung: "));
+  akt->MakGebLabel->setText(kauf ? QStringLiteral("+ Mak&lergebühr:") : QStringLiteral("- Mak&lergebühr:"));
+  akt->BankGebLabel->setText(kauf ? QStringLiteral("+ Bankg&ebühr:") : QStringLiteral("- Bankg&ebühr:"));
 }
 
 void TfmStart::Berechne_Akt() {
   if (!Pflichtfeldpruefung(
-          {ui->Akt_Kurs, ui->Akt_Stueck, ui->Akt_MindGeb, ui->Akt_GrundGeb, ui->Akt_Geb, ui->Akt_MaklerGeb}))
+          {akt->Akt_Kurs, akt->Akt_Stueck, akt->Akt_MindGeb, akt->Akt_GrundGeb, akt->Akt_Geb, akt->Akt_MaklerGeb}))
     return;
 
   Akt::Eingaben e;
-  e.K = FeldWert(ui->Akt_Kurs->text());
-  e.S = FeldWert(ui->Akt_Stueck->text());
-  e.Gmin = FeldWert(ui->Akt_MindGeb->text());
-  e.G0 = FeldWert(ui->Akt_GrundGeb->text());
-  e.g = FeldWert(ui->Akt_Geb->text());
-  e.mk = FeldWert(ui->Akt_MaklerGeb->text());
+  e.K = FeldWert(akt->Akt_Kurs->text());
+  e.S = FeldWert(akt->Akt_Stueck->text());
+  e.Gmin = FeldWert(akt->Akt_MindGeb->text());
+  e.G0 = FeldWert(akt->Akt_GrundGeb->text());
+  e.g = FeldWert(akt->Akt_Geb->text());
+  e.mk = FeldWert(akt->Akt_MaklerGeb->text());
 
   const Akt::Abrechnung a = Akt::Abrechnen(e);
-  ui->Akt_ErgStueck->setText(ui->Akt_Stueck->text());
-  ui->Akt_ErgKurs->setText(ui->Akt_Kurs->text());
-  ui->Akt_ErgKW->setText(ZahlText(a.KW.Wert(), 15, 2));
-  ui->Akt_ErgMakGeb->setText(ZahlText(a.M.Wert(), 15, 2));
-  ui->Akt_ErgBankGeb->setText(ZahlText(a.B.Wert(), 15, 2));
+  akt->Akt_ErgStueck->setText(akt->Akt_Stueck->text());
+  akt->Akt_ErgKurs->setText(akt->Akt_Kurs->text());
+  akt->Akt_ErgKW->setText(ZahlText(a.KW.Wert(), 15, 2));
+  akt->Akt_ErgMakGeb->setText(ZahlText(a.M.Wert(), 15, 2));
+  akt->Akt_ErgBankGeb->setText(ZahlText(a.B.Wert(), 15, 2));
 
-  switch (ui->Akt_Gesucht->currentIndex()) {
+  switch (akt->Akt_Gesucht->currentIndex()) {
     case 0: {
       const Ext gesamt = Akt::KaufGesamt(a);
-      ui->Akt_ErgGesamt->setText(ZahlText(gesamt.Wert(), 18, 2));
+      akt->Akt_ErgGesamt->setText(ZahlText(gesamt.Wert(), 18, 2));
       // The start price comes first: no shares at all is a division by zero
       // for the general handler, as any other calculation error.
       const Ext start = Akt::Startkurs(a, gesamt, e);
       const Akt::Gewinnschwelle schwelle = Akt::GewinnschwelleSuchen(e, gesamt, start);
       if (schwelle.Ergebnis == Akt::Gewinnschwelle::Art::Gefunden) {
-        ui->Akt_ErgGewinn->setText(ZahlText(schwelle.Kurs.Wert(), 18, 2));
+        akt->Akt_ErgGewinn->setText(ZahlText(schwelle.Kurs.Wert(), 18, 2));
       } else {
-        ui->Akt_ErgGewinn->clear();
+        akt->Akt_ErgGewinn->clear();
         GewinnschwelleNichtBerechnet(
             this, schwelle.Ergebnis == Akt::Gewinnschwelle::Art::NieErreicht
                       ? QStringLiteral("Bei dieser Stückzahl und diesen Gebühren deckt kein Verkaufskurs die Kosten "
@@ -72,7 +95,7 @@ void TfmStart::Berechne_Akt() {
       break;
     }
     case 1:
-      ui->Akt_ErgGesamt->setText(ZahlText(Akt::VerkaufGesamt(a).Wert(), 18, 2));
+      akt->Akt_ErgGesamt->setText(ZahlText(Akt::VerkaufGesamt(a).Wert(), 18, 2));
       break;
     default:
       break;

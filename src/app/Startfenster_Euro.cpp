@@ -1,20 +1,10 @@
 // The euro page: converts on every key release from the field typed in.
 #include <QLineEdit>
 
-#include "calc/Euro.h"
 #include "app/Startfenster.h"
-#include "ui_Startfenster.h"
+#include "calc/Euro.h"
 
 namespace {
-
-// The rate lives in the field's tag; the table is the fallback for a field
-// that lost it.
-std::int64_t Kurs(const QLineEdit* feld) {
-  bool ok = false;
-  const qlonglong tag = feld->property("tag").toLongLong(&ok);
-  if (ok && tag > 0) return tag;
-  return Euro::KursVon(feld->objectName().toLatin1().constData());
-}
 
 // An unreadable source counts as nothing, without a message.
 Ext Wert(const QLineEdit* feld) {
@@ -25,6 +15,12 @@ Ext Wert(const QLineEdit* feld) {
   }
 }
 
+QLineEdit* Feld(const QList<QLineEdit*>& felder, const char* name) {
+  for (QLineEdit* feld : felder)
+    if (feld->objectName() == QLatin1String(name)) return feld;
+  return nullptr;
+}
+
 }  // namespace
 
 void TfmStart::EuroBerechnung(QLineEdit* quelle) {
@@ -33,24 +29,20 @@ void TfmStart::EuroBerechnung(QLineEdit* quelle) {
     EuroFelderLeeren();
     return;
   }
-  const auto& u = *ui;
+  QLineEdit* euroFeld = Feld(euroFelder, Euro::EuroSelbst.Feld);
   Ext euro = 0;
-  if (quelle == u.Euro) {
+  if (quelle == euroFeld) {
     euro = Euro::EuroBetrag(Wert(quelle));
   } else {
-    euro = Euro::EuroAus(Wert(quelle), Kurs(quelle));
-    u.Euro->setText(ZahlTextEinfach(euro.Wert(), 2));
+    euro = Euro::EuroAus(Wert(quelle), Euro::KursVon(quelle->objectName().toLatin1().constData()));
+    euroFeld->setText(ZahlTextEinfach(euro.Wert(), 2));
   }
-  for (QLineEdit* feld : {u.Deutschland, u.Belgien, u.Spanien, u.Finnland, u.Portugal, u.Frankreich, u.Oesterreich,
-                          u.Irland, u.Niederlande, u.Italien, u.Luxemburg}) {
-    if (feld == quelle) continue;
-    feld->setText(ZahlTextEinfach(Euro::InWaehrung(euro, Kurs(feld)).Wert(), 2));
+  for (const Euro::Waehrung& w : Euro::Waehrungen) {
+    QLineEdit* feld = Feld(euroFelder, w.Feld);
+    if (feld != quelle) feld->setText(ZahlTextEinfach(Euro::InWaehrung(euro, w.Kurs).Wert(), 2));
   }
 }
 
 void TfmStart::EuroFelderLeeren() {
-  const auto& u = *ui;
-  for (QLineEdit* feld : {u.Deutschland, u.Spanien, u.Portugal, u.Oesterreich, u.Niederlande, u.Luxemburg, u.Italien,
-                          u.Irland, u.Frankreich, u.Finnland, u.Belgien, u.Euro})
-    feld->clear();
+  for (QLineEdit* feld : euroFelder) feld->clear();
 }

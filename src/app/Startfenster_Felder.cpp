@@ -1,53 +1,46 @@
 // Number fields: exit rules, the Enter key, F1 and the three field states.
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QTimer>
 #include <algorithm>
 
 #include "app/Anwendung.h"
 #include "app/Barrierefreiheit.h"
 #include "app/Hilfe.h"
-#include "calc/OrvMath.h"
 #include "app/Startfenster.h"
-#include "app/Startfenster_Seiten.h"
+#include "base/Zahlfeld.h"
+#include "calc/OrvMath.h"
+#include "ui_Aktseite.h"
+#include "ui_Infoseite.h"
 #include "ui_Startfenster.h"
 
 void TfmStart::FelderEinrichten() {
-  const auto dm = {ui->KFeld, ui->KnFeld, ui->ZiZiE_KFeld, ui->ZiZiE_KnFeld, ui->ZiZiR_RFeld, ui->ZiZiR_KnFeld,
-                   ui->BW_RFeld, ui->BW_BWFeld, ui->AnnD_KFeld, ui->AnnD_RFeld, ui->AnnD_KnFeld, ui->MWST_Netto,
-                   ui->MWST_brutto, ui->Akt_Kurs, ui->Akt_MindGeb, ui->Akt_GrundGeb};
-  const auto zins = {ui->pFeld, ui->ZiZiE_pFeld, ui->ZiZiR_pFeld, ui->BW_pFeld, ui->AnnD_pFeld, ui->MWST_MWSTprozent,
-                     ui->Akt_Geb, ui->Akt_MaklerGeb};
-  const auto ganz = {ui->njFeld, ui->nmFeld, ui->ZiZiE_njFeld, ui->ZiZiE_nmFeld, ui->ZiZiR_njFeld, ui->ZiZiR_nmFeld,
-                     ui->BW_njFeld, ui->BW_nmFeld, ui->AnnD_njFeld, ui->AnnD_nmFeld, ui->AnnD_knjFeld,
-                     ui->AnnD_KnmFeld, ui->Akt_Stueck};
-  // Room for any number text the program writes or reads, and no more: a
-  // pasted novel would only slow the question and the report down.
-  for (const auto& [felder, regel] : {std::pair{dm, Regel::DM}, {zins, Regel::Zins}, {ganz, Regel::Int}})
-    for (auto* f : felder) {
-      regeln.insert(f, regel);
-      f->setMaxLength(ZahlfeldLaenge);
+  // The box for an unreadable text belongs to the field: a page changed in
+  // the meantime gives way to the field's page again, so that box and field
+  // are seen together.
+  FZahlfelder = new TZahlfelder(this, TZahlfelder::Zeitpunkt::Danach, [this](QLineEdit* feld) {
+    for (int seite = 0; seite < ui->PageControl1->count(); ++seite)
+      if (ui->PageControl1->widget(seite)->isAncestorOf(feld)) ui->PageControl1->setCurrentIndex(seite);
+  });
+  for (const TBlatt& blatt : FBlaetter) {
+    for (std::size_t i = 0; i < blatt.Felder.size(); ++i) {
+      const TFeldart art = blatt.Seite->Felder[i].Art;
+      if (const auto regel = Exitregel(art))
+        FZahlfelder->Einrichten(blatt.Zeile(static_cast<int>(i)), *regel);
+      else if (IstZahlfeld(art))
+        blatt.Zeile(static_cast<int>(i))->setMaxLength(TZahlfelder::Laenge);
+      // Every field and list of every page takes part in Enter and F1.
+      blatt.Felder[i]->installEventFilter(this);
     }
-  euroFelder = {ui->Deutschland, ui->Spanien,  ui->Portugal, ui->Oesterreich, ui->Niederlande, ui->Luxemburg,
-                ui->Italien,     ui->Irland,   ui->Frankreich, ui->Finnland,  ui->Belgien,     ui->Euro};
-  for (auto* f : euroFelder) f->setMaxLength(ZahlfeldLaenge);
-
-  // Every field and list of every page takes part in Enter and F1.
-  for (int seite = Seiten::eZi; seite < Seiten::Anzahl; ++seite) {
-    QWidget* blatt = ui->PageControl1->widget(seite);
-    for (auto* feld : blatt->findChildren<QLineEdit*>()) feld->installEventFilter(this);
-    for (auto* liste : blatt->findChildren<QComboBox*>()) liste->installEventFilter(this);
+    if (blatt.Gesucht) blatt.Gesucht->installEventFilter(this);
+    // User texts go into the sentences as they are, never as markup.
+    if (blatt.Frage) blatt.Frage->setTextFormat(Qt::PlainText);
+    if (blatt.Seite->Art == TSeitenart::Euro) euroFelder = blatt.Eingabefelder();
   }
-  // User texts go into the sentences as they are, never as markup.
-  for (auto* frage : {ui->eZi_FrageLabel, ui->ZiZiE_FrageLabel, ui->ZiZiR_FrageLabel, ui->BW_FrageLabel,
-                      ui->AnnD_FrageLabel, ui->MWST_FrageLabel})
-    frage->setTextFormat(Qt::PlainText);
   ErgebnisbreitenSetzen();
   ui->centralwidget->installEventFilter(this);
-  ui->Label97->installEventFilter(this);
-  ui->Label98->installEventFilter(this);
+  info->Label97->installEventFilter(this);
+  info->Label98->installEventFilter(this);
 }
 
 bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
@@ -60,8 +53,8 @@ bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
       break;
     case QEvent::MouseButtonRelease:
       if (static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
-        if (objekt == ui->Label97) Label97Click();
-        if (objekt == ui->Label98) Label98Click();
+        if (objekt == info->Label97) Label97Click();
+        if (objekt == info->Label98) Label98Click();
       }
       break;
     case QEvent::KeyPress: {
@@ -80,25 +73,6 @@ bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
       if (feld && euroFelder.contains(feld)) Fehlerbehandelt([&] { EuroBerechnung(feld); });
       break;
     }
-    case QEvent::FocusOut: {
-      auto* feld = qobject_cast<QLineEdit*>(objekt);
-      const auto regel = regeln.value(objekt, Regel::Keine);
-      // A result field can be visited to copy its text; it is not an entry.
-      if (!feld || regel == Regel::Keine || meldungOffen || feld->isReadOnly()) break;
-      // Switching to another window or opening a menu does not leave the field.
-      const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-      if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) break;
-      // Checked once the focus has settled, so that the error box does not
-      // open in the middle of the focus change.
-      QTimer::singleShot(0, feld, [this, feld, regel] {
-        Fehlerbehandelt([&] {
-          if (regel == Regel::DM) DMFormat(feld);
-          else if (regel == Regel::Zins) ZinsFormat(feld);
-          else IntFormat(feld);
-        });
-      });
-      break;
-    }
     default:
       break;
   }
@@ -115,78 +89,35 @@ bool TfmStart::EnterCheck(QWidget* feld, int taste) {
 
 void TfmStart::ErgebnisbreitenSetzen() {
   // The longest texts without an exponent: as many digits as the written
-  // significant digits allow, and a minus sign.
+  // significant digits allow, and a minus sign; a split term never has more
+  // than twelve months.
   constexpr long double Stellen18 = 999'999'999'999'999'999.0L;
-  const auto& u = *ui;
-  const struct {
-    QList<QLineEdit*> Felder;
-    QString Muster;
-  } tabelle[] = {
-      {{u.KFeld, u.KnFeld, u.ZiZiE_KFeld, u.ZiZiE_KnFeld, u.ZiZiR_RFeld, u.ZiZiR_KnFeld, u.BW_RFeld, u.BW_BWFeld,
-        u.AnnD_KFeld, u.AnnD_RFeld, u.AnnD_KnFeld, u.MWST_Netto, u.MWST_MWSTDM, u.MWST_brutto, u.Akt_ErgKurs,
-        // The settlement's amounts stand in one column of one width.
-        u.Akt_ErgKW, u.Akt_ErgMakGeb, u.Akt_ErgBankGeb, u.Akt_ErgGesamt, u.Akt_ErgGewinn},
-       ZahlText(-Stellen18, 18, 2)},
-      {{u.pFeld, u.ZiZiE_pFeld, u.MWST_MWSTprozent}, ZahlText(-Stellen18, 18, 3)},
-      {{u.njFeld, u.ZiZiE_njFeld, u.ZiZiR_njFeld, u.BW_njFeld, u.AnnD_njFeld}, ZahlText(-Stellen18, 18, 0)},
-      // A split term never has more than twelve months.
-      {{u.nmFeld, u.ZiZiE_nmFeld, u.ZiZiR_nmFeld, u.BW_nmFeld, u.AnnD_nmFeld}, ZahlText(-12, 18, 1)},
-      // The share count as the whole-number rule writes it, up to seven digits.
-      {{u.Akt_ErgStueck}, GanzzahlText(-9'999'999)},
-      {euroFelder, ZahlTextEinfach(-Stellen18, 2)},
-  };
-  for (const auto& zeile : tabelle) {
-    for (QLineEdit* feld : zeile.Felder) {
-      // Frame and margins stay what they are at any width.
-      const int noetig = feld->width() - Textbreite(feld) + feld->fontMetrics().horizontalAdvance(zeile.Muster) + 1;
-      const int breite = std::max(feld->minimumWidth(), noetig);
-      feld->setMinimumWidth(breite);
-      if (feld->maximumWidth() < breite) feld->setMaximumWidth(breite);
-    }
-  }
+  const auto muster = [&](int dezimalen) { return ZahlText(dezimalen == 1 ? -12 : -Stellen18, 18, dezimalen); };
+  for (const TBlatt& blatt : FBlaetter)
+    for (const TGesucht& gesucht : blatt.Seite->Gesucht)
+      for (const TAusgabe& aus : gesucht.Fall.Geschrieben) Ergebnisbreite(blatt.Zeile(aus.Feld), muster(aus.Dezimalen));
+  // The settlement's amounts stand in one column of one width; the share
+  // count as the whole-number rule writes it, up to seven digits.
+  for (QLineEdit* feld : {akt->Akt_ErgKurs, akt->Akt_ErgKW, akt->Akt_ErgMakGeb, akt->Akt_ErgBankGeb,
+                          akt->Akt_ErgGesamt, akt->Akt_ErgGewinn})
+    Ergebnisbreite(feld, muster(2));
+  Ergebnisbreite(akt->Akt_ErgStueck, GanzzahlText(-9'999'999));
+  for (QLineEdit* feld : euroFelder) Ergebnisbreite(feld, ZahlTextEinfach(-Stellen18, 2));
 }
 
-void TfmStart::DMFormat(QLineEdit* feld) { ExitRegel(feld, 18, 2); }
-
-void TfmStart::ZinsFormat(QLineEdit* feld) { ExitRegel(feld, 15, 3); }
-
-void TfmStart::ExitRegel(QLineEdit* feld, int stellen, int dezimalen) {
-  if (!feld) return;
-  try {
-    const QString text = ZahlText(FeldWert(feld->text()), stellen, dezimalen);
-    if (text != feld->text()) feld->setText(text);
-  } catch (const EConvertError&) {
-    if (!feld->text().isEmpty()) UngueltigMelden(feld);
-  }
+void TfmStart::Ergebnisbreite(QLineEdit* feld, const QString& muster) {
+  // Frame and margins stay what they are at any width.
+  const int noetig = feld->width() - Textbreite(feld) + feld->fontMetrics().horizontalAdvance(muster) + 1;
+  const int breite = std::max(feld->minimumWidth(), noetig);
+  feld->setMinimumWidth(breite);
+  if (feld->maximumWidth() < breite) feld->setMaximumWidth(breite);
 }
 
-void TfmStart::IntFormat(QLineEdit* feld) {
-  if (!feld) return;
-  if (const auto wert = GanzzahlWert(feld->text())) {
-    const QString text = GanzzahlText(*wert);
-    if (text != feld->text()) feld->setText(text);
-  } else if (!feld->text().isEmpty()) {
-    UngueltigMelden(feld);
-  }
-}
+void TfmStart::DMFormat(QLineEdit* feld) { FZahlfelder->DMFormat(feld); }
 
-void TfmStart::UngueltigMelden(QLineEdit* feld) {
-  // The box takes the focus away from the field; that must not check it again.
-  if (meldungOffen) return;
-  meldungOffen = true;
-  // The box belongs to the field: a page changed in the meantime gives way to
-  // the field's page again, so that box and field are seen together.
-  for (int seite = 0; seite < ui->PageControl1->count(); ++seite)
-    if (ui->PageControl1->widget(seite)->isAncestorOf(feld)) ui->PageControl1->setCurrentIndex(seite);
-  QApplication::beep();
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                  QLatin1Char('"') + feld->text() + QStringLiteral("\" ist ein ungültiger Wert."), QMessageBox::Ok,
-                  feld->window());
-  box.exec();
-  meldungOffen = false;
-  feld->window()->activateWindow();
-  feld->setFocus(Qt::OtherFocusReason);
-}
+void TfmStart::ZinsFormat(QLineEdit* feld) { FZahlfelder->ZinsFormat(feld); }
+
+void TfmStart::IntFormat(QLineEdit* feld) { FZahlfelder->IntFormat(feld); }
 
 void TfmStart::EingabeFrei(QLineEdit* feld) {
   Feldfarbe(feld, Qt::white);

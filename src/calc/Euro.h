@@ -8,27 +8,47 @@
 
 namespace Euro {
 
-// A rate is the number of currency units per euro times 1 000 000, as the
-// currency fields carry it in their tag.
+// The official rate as written (German separators) gives the rate the
+// program computes with: currency units per euro times 1 000 000.
+constexpr std::int64_t KursAus(const char* kurstext) {
+  std::int64_t wert = 0;
+  int dezimalen = -1;
+  for (const char* z = kurstext; *z; ++z) {
+    if (*z == ',') dezimalen = 0;
+    if (*z < '0' || *z > '9') continue;
+    wert = wert * 10 + (*z - '0');
+    if (dezimalen >= 0) ++dezimalen;
+  }
+  for (int i = dezimalen < 0 ? 0 : dezimalen; i < 6; ++i) wert *= 10;
+  return wert;
+}
+
+// A currency of the euro page: its field, its code and country as the report
+// names them, and its official rate.
 struct Waehrung {
   const char* Feld;
-  std::int64_t Kurs;
+  const char* Code;
+  const char* Land;  // UTF-8
+  const char* Kurstext;
+  std::int64_t Kurs = KursAus(Kurstext);
 };
 
-// In the order in which the page writes the fields.
+// In the order of their codes, as the report lists them.
 inline constexpr std::array<Waehrung, 11> Waehrungen{{
-    {"Deutschland", 1955830},
-    {"Belgien", 40339900},
-    {"Spanien", 166386000},
-    {"Finnland", 5945730},
-    {"Portugal", 200482000},
-    {"Frankreich", 6559570},
-    {"Oesterreich", 13760300},
-    {"Irland", 787564},
-    {"Niederlande", 2203710},
-    {"Italien", 1936270000},
-    {"Luxemburg", 40339900},
+    {"Oesterreich", "ATS", "Österreich", "13,7603"},
+    {"Belgien", "BEF", "Belgien", "40,3399"},
+    {"Deutschland", "DM", "Deutschland", "1,95583"},
+    {"Spanien", "ESP", "Spanien", "166,386"},
+    {"Finnland", "FIM", "Finnland", "5,94573"},
+    {"Frankreich", "FRF", "Frankreich", "6,55957"},
+    {"Irland", "IEP", "Irland", "0,787564"},
+    {"Italien", "ITL", "Italien", "1.936,27"},
+    {"Luxemburg", "LUF", "Luxemburg", "40,3399"},
+    {"Niederlande", "NLG", "Niederlande", "2,20371"},
+    {"Portugal", "PTE", "Portugal", "200,482"},
 }};
+// The euro's own field and the line the report gives it among the others.
+inline constexpr Waehrung EuroSelbst{"Euro", "EUR", "Euro", "1,000"};
 
 // Rate of a currency field by its name; 0 for an unknown name.
 std::int64_t KursVon(const char* feld);

@@ -462,6 +462,19 @@ QString GanzzahlText(qint32 wert) {
   return Exponentenform(d, AktuellesZahlenformat());
 }
 
+std::optional<QString> Formatiert(const QString& text, TZahlregel regel) {
+  if (regel == TZahlregel::Int) {
+    if (const auto wert = GanzzahlWert(text)) return GanzzahlText(*wert);
+    return std::nullopt;
+  }
+  try {
+    const long double wert = FeldWert(text);
+    return regel == TZahlregel::DM ? ZahlText(wert, 18, 2) : ZahlText(wert, 15, 3);
+  } catch (const EConvertError&) {
+    return std::nullopt;
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Checked arithmetic
 

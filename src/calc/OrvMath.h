@@ -47,6 +47,13 @@ QString GespeicherterZahltext(const QString& text);
 std::optional<qint32> GanzzahlWert(const QString& text);
 QString GanzzahlText(qint32 wert);
 
+// The exit rules of the number fields: money (DMFormat: 18 digits, 2
+// decimals), percentage (ZinsFormat: 15 digits, 3 decimals), whole number
+// (IntFormat).
+enum class TZahlregel { DM, Zins, Int };
+// The text as the rule rewrites it; empty when the rule cannot read it.
+std::optional<QString> Formatiert(const QString& text, TZahlregel regel);
+
 // Checked extended-precision value: every operation raises EZeroDivide,
 // EInvalidOp or EOverflow where it happens, independent of FPU flags.
 class Ext {

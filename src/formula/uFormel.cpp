@@ -11,6 +11,7 @@
 
 #include "bilder/Bilder.h"
 #include "formula/RtfLeser.h"
+#include "pages/Seiten.h"
 #include "ui_uFormel.h"
 
 // The library is static: its resources must be registered by hand, and only
@@ -21,35 +22,14 @@ namespace {
 
 const QString Ordner = QStringLiteral(":/formeln");
 
-struct TSeitenDokumente {
-  const char* seite;
-  QList<const char*> namen;  // by sought index
-};
-
-const QList<TSeitenDokumente>& Dokumente() {
-  static const QList<TSeitenDokumente> tabelle = {
-      {"eZi", {"Formel_eZi_AK", "Formel_eZi_Zins", "Formel_eZi_Lfz", "Formel_eZi_EK"}},
-      {"ZiZiE", {"Formel_ZiZiE_AK", "Formel_ZiZiE_Zins", "Formel_ZiZiE_Lfz", "Formel_ZiZiE_EK"}},
-      {"ZiZiR", {"Formel_ZiZiR_R", "Formel_ZiZiR_Lfz", "Formel_ZiZiR_EK"}},
-      {"BW", {"Formel_BW_R", "Formel_BW_Lfz", "Formel_BW_BW"}},
-      {"AnnD", {"Formel_AnnD_K0", "Formel_AnnD_Lfz", "Formel_AnnD_A", "Formel_AnnD_Kn"}},
-      {"MWST", {"Formel_MWST_netto", "Formel_MWST_proz", "Formel_MWST_DM", "Formel_MWST_brutto"}},
-  };
-  return tabelle;
-}
-
 }  // namespace
 
 QString FormelRessource(const QString& seitenKey, int gesuchtIndex) {
-  if (seitenKey == QLatin1String("Akt")) return QStringLiteral("Formel_Akt");
-  if (seitenKey == QLatin1String("Euro")) return QStringLiteral("Formel_Euro");
-  for (const auto& s : Dokumente()) {
-    if (seitenKey == QLatin1String(s.seite)) {
-      if (gesuchtIndex >= 0 && gesuchtIndex < s.namen.size()) return QString::fromLatin1(s.namen[gesuchtIndex]);
-      return {};
-    }
-  }
-  return {};
+  const TSeite* seite = Seiten::Finden(seitenKey);
+  if (!seite) return {};
+  if (!seite->Formel.isEmpty()) return seite->Formel;
+  if (gesuchtIndex < 0 || gesuchtIndex >= static_cast<int>(seite->Gesucht.size())) return {};
+  return seite->Gesucht[static_cast<std::size_t>(gesuchtIndex)].Formel;
 }
 
 QByteArray FormelDokument(const QString& ressourcenName) {
@@ -68,7 +48,7 @@ QByteArray FormelDokument(const QString& ressourcenName) {
 
 TfmFormel::TfmFormel(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      ui(new Ui::TfmFormel),
+      ui(std::make_unique<Ui::TfmFormel>()),
       kachel(Bild(QStringLiteral("kachel"))) {
   FormelnEinbinden();
   ui->setupUi(this);
@@ -77,7 +57,7 @@ TfmFormel::TfmFormel(QWidget* parent)
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TfmFormel::~TfmFormel() { delete ui; }
+TfmFormel::~TfmFormel() = default;
 
 QTextEdit* TfmFormel::RichEdit1() const { return ui->RichEdit1; }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
+#include <memory>
 
 class QPaintEvent;
 class QTextEdit;
@@ -39,7 +40,7 @@ class TfmFormel : public QDialog {
  private:
   void FormPaint();
 
-  Ui::TfmFormel* ui;
+  std::unique_ptr<Ui::TfmFormel> ui;
   QPixmap kachel;
   QString ladeFehler;
 };

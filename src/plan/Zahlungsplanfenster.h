@@ -24,8 +24,6 @@ class TfmZahlungsplan : public QWidget {
   explicit TfmZahlungsplan(QWidget* parent = nullptr);
   ~TfmZahlungsplan() override;
 
-  std::unique_ptr<Ui::TfmZahlungsplan> ui;
-
   // Makes the plan of the page's state and shows the window. When the plan
   // cannot be made: the message, false, and the window stays as it was.
   bool Zeigen(const TPlanSeite& seite);
@@ -48,6 +46,7 @@ class TfmZahlungsplan : public QWidget {
   void DruckAngefordert(const TPlanDokument& dokument);
 
  private:
+  std::unique_ptr<Ui::TfmZahlungsplan> ui;
   // Reads the loan fields; false after a message.
   bool EingabenLesen();
   void Neuberechnen();

@@ -277,8 +277,7 @@ TPagePrinter::TPagePrinter(QWidget* parent) : QScrollArea(parent) {
 }
 
 TPagePrinter::~TPagePrinter() {
-  delete FProgress;
-  FProgress = nullptr;
+  FProgress.reset();
   FCanvas.SetTarget(nullptr);
 }
 

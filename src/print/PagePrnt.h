@@ -419,7 +419,7 @@ class TPagePrinter : public QScrollArea {
   int HorzRange() const { return Attached().FHorzRange; }
   int VertRange() const { return Attached().FVertRange; }
   // The progress dialog while Print() runs, else null.
-  TPPPrnPrgDlg* ProgressDialog() const { return FProgress; }
+  TPPPrnPrgDlg* ProgressDialog() const { return FProgress.get(); }
   TPreviewBox* PaintBox() const { return FPaintBox; }
 
  signals:
@@ -554,7 +554,7 @@ class TPagePrinter : public QScrollArea {
   std::unique_ptr<TPage> FScratchPage;  // the current page when it is not recorded
   TPage* FCurrentPage = nullptr;
   TPageCanvas FCanvas;
-  TPPPrnPrgDlg* FProgress = nullptr;  // exists only while Print() runs
+  std::unique_ptr<TPPPrnPrgDlg> FProgress;  // exists only while Print() runs
   std::unique_ptr<QFile> FFile;
 
   int FPageNumber = 0;

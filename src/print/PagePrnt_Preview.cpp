@@ -309,14 +309,13 @@ void TPagePrinter::UpdateProgress(const QString& message, int page, int last, in
   if (!FShowProgress || message == FinishMark) {
     if (FProgress) {
       if (FProgress->isVisible()) FProgress->close();
-      delete FProgress;
-      FProgress = nullptr;
+      FProgress.reset();
     }
     return;
   }
   if (!FProgress) {
-    FProgress = new TPPPrnPrgDlg(this);
-    connect(FProgress, &TPPPrnPrgDlg::CancelClicked, this, &TPagePrinter::CancelPrinting);
+    FProgress = std::make_unique<TPPPrnPrgDlg>(this);
+    connect(FProgress.get(), &TPPPrnPrgDlg::CancelClicked, this, &TPagePrinter::CancelPrinting);
     if (!FShowCancel) FProgress->WithoutCancel();
     FProgress->ProgBar()->setValue(0);
   }

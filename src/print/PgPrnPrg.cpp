@@ -7,7 +7,7 @@
 #include "ui_PgPrnPrg.h"
 
 TPPPrnPrgDlg::TPPPrnPrgDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ui(new Ui::TPPPrnPrgDlg) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ui(std::make_unique<Ui::TPPPrnPrgDlg>()) {
   ui->setupUi(this);
   setFixedSize(293 * logicalDpiX() / 96, 133 * logicalDpiY() / 96);
   connect(ui->btnCancel, &QPushButton::clicked, this, &TPPPrnPrgDlg::CancelClicked);
@@ -18,7 +18,7 @@ TPPPrnPrgDlg::TPPPrnPrgDlg(QWidget* parent)
   }
 }
 
-TPPPrnPrgDlg::~TPPPrnPrgDlg() { delete ui; }
+TPPPrnPrgDlg::~TPPPrnPrgDlg() = default;
 
 QLabel* TPPPrnPrgDlg::lblStatus() const { return ui->lblStatus; }
 QLabel* TPPPrnPrgDlg::lblPageNumber() const { return ui->lblPageNumber; }

@@ -1,6 +1,7 @@
 #pragma once
 // Progress dialog shown by the page printer while it sends pages.
 #include <QDialog>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -30,5 +31,5 @@ class TPPPrnPrgDlg : public QDialog {
   void reject() override;
 
  private:
-  Ui::TPPPrnPrgDlg* ui;
+  std::unique_ptr<Ui::TPPPrnPrgDlg> ui;
 };

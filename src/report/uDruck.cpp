@@ -23,7 +23,8 @@
 #include <unistd.h>
 #endif
 
-#include "app/Anwendung.h"
+#include "base/Fehlerbehandlung.h"
+#include "base/Version.h"
 #include "bilder/Bilder.h"
 #include "print/PagePrnt.h"
 #include "ui_uDruck.h"
@@ -92,15 +93,15 @@ TfrmDruckVorschau::TfrmDruckVorschau(QWidget* parent) : QWidget(parent), ui(std:
   ui->PgprntrVorschau->Loaded();
   FormCreate();
 
-  connect(ui->SpeedButton17, &QToolButton::clicked, this, [this] { Fehlerbehandelt([this] { SpeedButton17Click(); }); });
-  connect(ui->SpeedButton18, &QToolButton::clicked, this, [this] { Fehlerbehandelt([this] { SpeedButton18Click(); }); });
-  connect(ui->Button2, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { Button2Click(); }); });
-  connect(ui->Button3, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { Button3Click(); }); });
-  connect(ui->Button4, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { Button4Click(); }); });
-  connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { BitBtn1Click(); }); });
-  connect(ui->bitbtnAbbruch, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { bitbtnAbbruchClick(); }); });
+  VerbindenBehandelt(ui->SpeedButton17, &QToolButton::clicked, this, &TfrmDruckVorschau::SpeedButton17Click);
+  VerbindenBehandelt(ui->SpeedButton18, &QToolButton::clicked, this, &TfrmDruckVorschau::SpeedButton18Click);
+  VerbindenBehandelt(ui->Button2, &QPushButton::clicked, this, &TfrmDruckVorschau::Button2Click);
+  VerbindenBehandelt(ui->Button3, &QPushButton::clicked, this, &TfrmDruckVorschau::Button3Click);
+  VerbindenBehandelt(ui->Button4, &QPushButton::clicked, this, &TfrmDruckVorschau::Button4Click);
+  VerbindenBehandelt(ui->BitBtn1, &QPushButton::clicked, this, &TfrmDruckVorschau::BitBtn1Click);
+  VerbindenBehandelt(ui->bitbtnAbbruch, &QPushButton::clicked, this, &TfrmDruckVorschau::bitbtnAbbruchClick);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, [this] { Fehlerbehandelt([this] { bitbtnAbbruchClick(); }); });
+  VerbindenBehandelt(escape, &QShortcut::activated, this, &TfrmDruckVorschau::bitbtnAbbruchClick);
 }
 
 TfrmDruckVorschau::~TfrmDruckVorschau() = default;
@@ -323,7 +324,7 @@ void TfrmDruckVorschau::BitBtn1Click() {
     p->RefreshPrinterMetrics();
   }
   drucker.setDocName(FTitel);
-  drucker.setCreator(QStringLiteral("Kalvora 1.1.1"));
+  drucker.setCreator(QString::fromLatin1(ProgrammnameMitVersion));
   bool gedruckt = false;
   try {
     gedruckt = p->Print();

@@ -21,7 +21,6 @@ class TfrmDruckVorschau : public QWidget {
   explicit TfrmDruckVorschau(QWidget* parent);
   ~TfrmDruckVorschau() override;
 
-  std::unique_ptr<Ui::TfrmDruckVorschau> ui;
   TPagePrinter* PgprntrVorschau() const;
 
   // Writes the one-page report into the page printer and leaves it finished.
@@ -56,6 +55,7 @@ class TfrmDruckVorschau : public QWidget {
   static QString DateiVorschlag(const QString& ordner, const QString& titel);
   static void Information(QWidget* eltern, const QString& text);
 
+  std::unique_ptr<Ui::TfrmDruckVorschau> ui;
   QString FTitel;            // title of the report on display
   QString FVorgemerkt;       // PDF file chosen in the printer setup, for the next print
   QString FOrdner;           // folder of the file the user chose last

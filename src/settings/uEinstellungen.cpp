@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/Anwendung.h"
-#include "calc/OrvMath.h"
-#include "app/Startfenster.h"
+#include "base/Fehlerbehandlung.h"
+#include "base/Version.h"
+#include "base/Zahlfeld.h"
 #include "ui_uEinstellungen.h"
 
 TEinstellungswerte Einstellungswerte;
@@ -53,7 +53,7 @@ void LesefehlerMelden() {
     Lesefehlermeldung()();
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kalvora"), LesefehlerText(), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(Programmname), LesefehlerText(), QMessageBox::Ok);
   box.exec();
 }
 
@@ -126,7 +126,7 @@ TGelesen SpeicherLesen(const QString& datei) {
         return g;
       }
     }
-    g.Werte.*e.Wert = e.Zahl ? GespeicherterZahltext(text) : text;
+    g.Werte.*e.Wert = e.Zahl() ? GespeicherterZahltext(text) : text;
     ++g.Gelesen;
   }
   return g;
@@ -157,7 +157,7 @@ TEinstellungswerte Vorgabewerte() {
   TEinstellungswerte werte;
   for (const auto& e : Einstellungen) {
     const QString vorgabe = QString::fromLatin1(e.Vorgabe);
-    werte.*e.Wert = e.Zahl ? AusDeutschemZahltext(vorgabe) : vorgabe;
+    werte.*e.Wert = e.Zahl() ? AusDeutschemZahltext(vorgabe) : vorgabe;
   }
   return werte;
 }
@@ -246,23 +246,11 @@ bool SaveSettings() {
   return Ersetzen(geprueft, ziel);
 }
 
-namespace {
-
-// A currency symbol of any length takes at most a few characters' room
-// beside a field; the whole of it is in the tooltip.
 void WaehrungZeigen(QLabel* label, const QString& zeichen) {
   const QFontMetrics fm = label->fontMetrics();
   const QString gekuerzt = fm.elidedText(zeichen, Qt::ElideRight, fm.averageCharWidth() * 12);
   label->setText(gekuerzt);
   label->setToolTip(gekuerzt == zeichen ? QString() : zeichen);
-}
-
-}  // namespace
-
-void ApplySettings() {
-  if (!fmStart) return;
-  for (QLabel* label : fmStart->Waehrungslabels()) WaehrungZeigen(label, Einstellungswerte.Waehrungszeichen);
-  fmStart->FrageUpdate();
 }
 
 TfmEinstellungen::TfmEinstellungen(QWidget* parent)
@@ -278,9 +266,15 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent)
   ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
-  connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Fehlerbehandelt([this] { BitBtn1Click(); }); });
+  VerbindenBehandelt(ui->BitBtn1, &QPushButton::clicked, this, &TfmEinstellungen::BitBtn1Click);
   connect(ui->BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-  for (QLineEdit* feld : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4}) feld->installEventFilter(this);
+  // Run at once when a field is left, before a click on OK is handled, so
+  // that OK stores the formatted text as it would after Tab.
+  FZahlfelder = new TZahlfelder(this, TZahlfelder::Zeitpunkt::Sofort);
+  for (std::size_t i = 0; i < Einstellungen.size(); ++i) {
+    FFelder[i] = findChild<QLineEdit*>(QLatin1String(Einstellungen[i].Feld));
+    if (Einstellungen[i].Regel) FZahlfelder->Einrichten(FFelder[i], *Einstellungen[i].Regel);
+  }
 }
 
 TfmEinstellungen::~TfmEinstellungen() = default;
@@ -291,33 +285,23 @@ void TfmEinstellungen::FormShow() {
     feld->setMaxLength(std::max(laenge, static_cast<int>(text.size())));
     feld->setText(text);
   };
-  zeigen(ui->Edit5, Einstellungswerte.Waehrungszeichen, MaxWaehrungszeichen);
-  zeigen(ui->Edit1, Einstellungswerte.Mindestgebuehr, MaxGebuehrtext);
-  zeigen(ui->Edit2, Einstellungswerte.Grundgebuehr, MaxGebuehrtext);
-  zeigen(ui->Edit3, Einstellungswerte.Gebuehr, MaxGebuehrtext);
-  zeigen(ui->Edit4, Einstellungswerte.Maklergebuehr, MaxGebuehrtext);
+  for (std::size_t i = 0; i < Einstellungen.size(); ++i)
+    zeigen(FFelder[i], Einstellungswerte.*Einstellungen[i].Wert,
+           Einstellungen[i].Zahl() ? MaxGebuehrtext : MaxWaehrungszeichen);
   WaehrungZeigen(ui->Label83, Einstellungswerte.Waehrungszeichen);
   WaehrungZeigen(ui->Label84, Einstellungswerte.Waehrungszeichen);
 }
 
 void TfmEinstellungen::BitBtn1Click() {
-  Einstellungswerte.Waehrungszeichen = ui->Edit5->text();
-  Einstellungswerte.Mindestgebuehr = ui->Edit1->text();
-  Einstellungswerte.Grundgebuehr = ui->Edit2->text();
-  Einstellungswerte.Gebuehr = ui->Edit3->text();
-  Einstellungswerte.Maklergebuehr = ui->Edit4->text();
+  for (std::size_t i = 0; i < Einstellungen.size(); ++i) Einstellungswerte.*Einstellungen[i].Wert = FFelder[i]->text();
   SaveSettings();
-  ApplySettings();
+  emit Uebernommen();
   accept();
 }
 
-void TfmEinstellungen::Edit1Exit(QLineEdit* feld) {
-  if (fmStart) fmStart->DMFormat(feld);
-}
+void TfmEinstellungen::Edit1Exit(QLineEdit* feld) { FZahlfelder->DMFormat(feld); }
 
-void TfmEinstellungen::Edit3Exit(QLineEdit* feld) {
-  if (fmStart) fmStart->ZinsFormat(feld);
-}
+void TfmEinstellungen::Edit3Exit(QLineEdit* feld) { FZahlfelder->ZinsFormat(feld); }
 
 void TfmEinstellungen::showEvent(QShowEvent* ereignis) {
   if (!ereignis->spontaneous()) {
@@ -343,22 +327,4 @@ void TfmEinstellungen::keyPressEvent(QKeyEvent* ereignis) {
     return;
   }
   QDialog::keyPressEvent(ereignis);
-}
-
-bool TfmEinstellungen::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (ereignis->type() == QEvent::FocusOut && !InExit) {
-    // Switching windows (an error box opening) does not leave the field.
-    const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-    if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
-      // Run at once, before a click on OK is handled, so that OK stores the
-      // formatted text as it would after Tab.
-      InExit = true;
-      Fehlerbehandelt([&] {
-        if (objekt == ui->Edit1 || objekt == ui->Edit2) Edit1Exit(static_cast<QLineEdit*>(objekt));
-        if (objekt == ui->Edit3 || objekt == ui->Edit4) Edit3Exit(static_cast<QLineEdit*>(objekt));
-      });
-      InExit = false;
-    }
-  }
-  return QDialog::eventFilter(objekt, ereignis);
 }

@@ -7,8 +7,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "calc/OrvMath.h"
+
+class QLabel;
 class QLineEdit;
+class TZahlfelder;
 
 // All members are texts, stored exactly as typed or as the exit rules format them.
 struct TEinstellungswerte {
@@ -21,20 +26,23 @@ struct TEinstellungswerte {
 extern TEinstellungswerte Einstellungswerte;
 
 // The one declaration of every setting: its value name in the store, its
-// member, its default and whether it is a number text. Store, dialog and
-// tests all go through this table; its order is the order of reading.
+// member, its default, the dialog's field for it and, for a number text, the
+// field's exit rule. Store, dialog and tests all go through this table; its
+// order is the order of reading and of taking the fields over.
 struct TEinstellung {
   const char* Name;
   QString TEinstellungswerte::*Wert;
   const char* Vorgabe;  // number texts written for German settings
-  bool Zahl;
+  const char* Feld;     // objectName in the dialog
+  std::optional<TZahlregel> Regel;
+  bool Zahl() const { return Regel.has_value(); }
 };
 inline constexpr std::array<TEinstellung, 5> Einstellungen{{
-    {"Waehrungszeichen", &TEinstellungswerte::Waehrungszeichen, "DM", false},
-    {"Mindestgebuehr", &TEinstellungswerte::Mindestgebuehr, "0,00", true},
-    {"Grundgebuehr", &TEinstellungswerte::Grundgebuehr, "20,00", true},
-    {"Gebuehr", &TEinstellungswerte::Gebuehr, "0,450", true},
-    {"Maklergebuehr", &TEinstellungswerte::Maklergebuehr, "0,08", true},
+    {"Waehrungszeichen", &TEinstellungswerte::Waehrungszeichen, "DM", "Edit5", std::nullopt},
+    {"Mindestgebuehr", &TEinstellungswerte::Mindestgebuehr, "0,00", "Edit1", TZahlregel::DM},
+    {"Grundgebuehr", &TEinstellungswerte::Grundgebuehr, "20,00", "Edit2", TZahlregel::DM},
+    {"Gebuehr", &TEinstellungswerte::Gebuehr, "0,450", "Edit3", TZahlregel::Zins},
+    {"Maklergebuehr", &TEinstellungswerte::Maklergebuehr, "0,08", "Edit4", TZahlregel::Zins},
 }};
 // The defaults, number texts in the current regional format.
 TEinstellungswerte Vorgabewerte();
@@ -46,8 +54,9 @@ void LoadSettings();
 // then stays as it was (nothing is reported). A store that failed to read
 // is kept beside the new one as Tesselo.conf.defekt.
 bool SaveSettings();
-// Shows the currency symbol in the main window and refreshes its question.
-void ApplySettings();
+// A currency symbol of any length takes at most a few characters' room
+// beside a field; the whole of it is in the tooltip.
+void WaehrungZeigen(QLabel* label, const QString& zeichen);
 
 // Shows the read-failure message. Replaceable so that unattended runs
 // (fuzzing) need no one to close the box; an empty function restores the box.
@@ -64,7 +73,6 @@ class TfmEinstellungen : public QDialog {
   explicit TfmEinstellungen(QWidget* parent = nullptr);
   ~TfmEinstellungen() override;
 
-  std::unique_ptr<Ui::TfmEinstellungen> ui;
   // Width a title bar needs beyond its title text: icon and three buttons.
   static constexpr int TitelleistenRand = 150;
 
@@ -73,12 +81,18 @@ class TfmEinstellungen : public QDialog {
   void Edit1Exit(QLineEdit* feld);
   void Edit3Exit(QLineEdit* feld);
 
+ signals:
+  // The record was taken over and saved; the main window shows it.
+  void Uebernommen();
+
  protected:
   void showEvent(QShowEvent* ereignis) override;
   void keyPressEvent(QKeyEvent* ereignis) override;
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
+  std::unique_ptr<Ui::TfmEinstellungen> ui;
+  // The field of each setting, in the table's order.
+  std::array<QLineEdit*, Einstellungen.size()> FFelder{};
+  TZahlfelder* FZahlfelder;
   bool SchonGezeigt = false;
-  bool InExit = false;
 };

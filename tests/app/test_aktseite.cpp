@@ -6,31 +6,28 @@
 #include <QTabWidget>
 #include <vector>
 
-#include "common/Einstellungshelfer.h"
 #include "calc/OrvMath.h"
-#include "app/Startfenster.h"
 #include "report/uDruck_Texte.h"
+#include "test_startfenster.h"
 
 namespace {
 
 const QStringList Beispiel = {"100", "10", "20", "0", "1", "0,08"};
 
-class AktSeite : public MitEigenemSpeicher {
+class AktSeite : public StartfensterTest {
  protected:
   void SetUp() override {
-    MitEigenemSpeicher::SetUp();
-    Starten();
-    Finde<QTabWidget>(fmStart, "PageControl1")->setCurrentWidget(Finde(fmStart, "Akt_TabSheet"));
+    StartfensterTest::SetUp();
+    Seite(7);
   }
-  QLineEdit* Feld(const char* name) { return Finde<QLineEdit>(fmStart, name); }
-  QString Text(const char* name) { return Feld(name)->text(); }
+  QLineEdit* Feld(const char* name) { return W(QString::fromLatin1(name)); }
   // Fills the six inputs, chooses purchase (0) or sale (1) and presses "Rechnen".
   void Rechnen(const QStringList& werte, int art = 0) {
     const char* namen[] = {"Akt_Kurs", "Akt_Stueck", "Akt_MindGeb", "Akt_GrundGeb", "Akt_Geb", "Akt_MaklerGeb"};
     for (int i = 0; i < 6; ++i) Feld(namen[i])->setText(werte[i]);
-    Finde<QComboBox>(fmStart, "Akt_Gesucht")->setCurrentIndex(art);
+    Waehlen("Akt_Gesucht", art);
     boxen.Boxen.clear();
-    Finde<QPushButton>(fmStart, "RechnenSchalter")->click();
+    Knopf("RechnenSchalter")->click();
   }
   QStringList Ergebnis() {
     QStringList t;
@@ -50,13 +47,13 @@ TEST_F(AktSeite, KaufUndVerkaufDerBeispiele) {
   // A sale does not write the break-even row, hides it and switches the heading.
   Rechnen(Beispiel, 1);
   EXPECT_EQ(Ergebnis(), (QStringList{"10", "100", "1.000,00 ", "0,80 ", "20,00 ", "979,20 ", "253,02 "}));
-  EXPECT_EQ(Finde<QGroupBox>(fmStart, "Abrechnungsbox")->title(), " Verkaufsabrechnung: ");
+  EXPECT_EQ(W<QGroupBox>("Abrechnungsbox")->title(), " Verkaufsabrechnung: ");
   EXPECT_TRUE(Feld("Akt_ErgGewinn")->isHidden());
   EXPECT_TRUE(boxen.Boxen.isEmpty());
   // Switching back leaves the results standing.
   const QStringList verkauf = Ergebnis();
-  Finde<QComboBox>(fmStart, "Akt_Gesucht")->setCurrentIndex(0);
-  EXPECT_EQ(Finde<QGroupBox>(fmStart, "Abrechnungsbox")->title(), " Kaufabrechnung: ");
+  Waehlen("Akt_Gesucht", 0);
+  EXPECT_EQ(W<QGroupBox>("Abrechnungsbox")->title(), " Kaufabrechnung: ");
   EXPECT_FALSE(Feld("Akt_ErgGewinn")->isHidden());
   EXPECT_EQ(Ergebnis(), verkauf);
 }

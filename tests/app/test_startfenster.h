@@ -9,24 +9,22 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/Anwendung.h"
-#include "common/Dialoghelfer.h"
 #include "app/Startfenster.h"
+#include "common/Einstellungshelfer.h"
 
 inline const QColor Aqua(0, 255, 255);
 inline const QColor Rot(255, 0, 0);
 inline const QColor Weiss(255, 255, 255);
 
-class StartfensterTest : public ::testing::Test {
+// The main window on a store of its own, shown and active.
+class StartfensterTest : public MitEigenemSpeicher {
  protected:
   void SetUp() override {
-    qobject_cast<TAnwendung*>(qApp)->FensterErzeugen();
+    MitEigenemSpeicher::SetUp();
+    Starten();
     fm = fmStart;
-    fm->show();
-    fm->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fm));
+    Aktivieren(fm);
   }
-  void TearDown() override { qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren(); }
 
   template <class T = QLineEdit>
   T* W(const QString& name) const {

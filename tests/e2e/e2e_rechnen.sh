@@ -1,13 +1,14 @@
 #!/bin/bash
 # A user's first calculation with the built program: simple interest on the
-# page "einfache Zinsrechnung", then "Programm" -> "Beenden" from the keyboard.
+# page "einfache Zinsrechnung", its report printed into a PDF file that must
+# show the result, then "Programm" -> "Beenden" from the keyboard.
 # usage: e2e_rechnen.sh <kalvora executable> <folder for the screenshot>
 set -u
 PROG=$(readlink -f "$1")
 AUSGABE=$(readlink -f "${2:-.}")
 . "$(dirname "$(readlink -f "$0")")/hilfen.sh"
 
-if fehlt_werkzeug xvfb-run xauth xdotool; then exit $UEBERSPRUNGEN; fi
+if fehlt_werkzeug xvfb-run xauth xdotool pdftotext; then exit $UEBERSPRUNGEN; fi
 unter_xvfb 90 "$(readlink -f "$0")" "$@"
 
 neue_umgebung
@@ -67,6 +68,31 @@ else
   echo "NOTE: 'import' (imagemagick) fehlt, kein Bildschirmfoto"
 fi
 
+# "Drucken" opens the preview; three Tabs lead from the page to its "Drucken".
+# Without a printer it asks for a PDF file and says where the report went.
+xdotool key alt+d
+sleep 1
+xdotool key --delay 150 Tab Tab Tab space
+if DIALOG=$(warte_fenster "Bericht als PDF-Datei speichern" 10); then
+  fokus "$DIALOG"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$TMPD/bericht.pdf"
+  xdotool key Return
+  if BOX=$(warte_fenster Information 10); then
+    fokus "$BOX"
+    xdotool key Return
+  else
+    fehlschlag "keine Meldung nach dem Speichern des Berichts"
+  fi
+  fokus "$FENSTER"
+else
+  fehlschlag "kein Dateidialog nach \"Drucken\" in der Vorschau"
+fi
+ergebnis=$(pdftotext -layout "$TMPD/bericht.pdf" - 2>/dev/null | grep -E '^Ergebnis:')
+[[ "$ergebnis" =~ ^Ergebnis:\ +1\.125,00\ +DM$ ]] || fehlschlag "Ergebnis im Bericht: \"$ergebnis\" statt 1.125,00 DM"
+xdotool key Escape
+sleep 0.5
+
 xdotool key alt+p
 sleep 0.7
 xdotool key b
@@ -74,8 +100,9 @@ warte_ende 20 || fehlschlag "Programm endete nicht nach Programm -> Beenden"
 
 [ "$STATUS" = 0 ] || fehlschlag "Exit-Status $STATUS statt 0"
 if spuren=$(absturzspuren "$LOG"); then fehlschlag "Absturzspuren in der Ausgabe: $spuren"; fi
-# Nothing is saved at the end; only the settings dialog writes settings.
-geschrieben=$(find "$TMPD/config" "$TMPD/home" -type f 2>/dev/null)
+# Nothing is saved at the end; only the settings dialog writes settings. Qt's
+# file dialog keeps its own state beside them.
+geschrieben=$(find "$TMPD/config" "$TMPD/home" -type f ! -path "$TMPD/config/QtProject.conf" 2>/dev/null)
 [ -z "$geschrieben" ] || fehlschlag "Dateien geschrieben: $geschrieben"
 
 if [ "$FEHLER" != 0 ]; then
@@ -83,4 +110,4 @@ if [ "$FEHLER" != 0 ]; then
   cat "$LOG"
   exit 1
 fi
-echo "OK: gerechnet und sauber beendet"
+echo "OK: gerechnet, Bericht mit dem Ergebnis gedruckt, sauber beendet"

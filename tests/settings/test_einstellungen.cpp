@@ -297,7 +297,7 @@ TEST_F(Dialog, LangesWaehrungszeichenBleibtImFenster) {
   EXPECT_EQ(Einstellungswerte.Waehrungszeichen, QString(20, 'W'));
   for (const QString& zeichen : {QString(20, 'W'), QString(1000, 'W')}) {
     Einstellungswerte.Waehrungszeichen = zeichen;
-    ApplySettings();
+    fmStart->ApplySettings();
     QApplication::processEvents();
     for (QLabel* l : fmStart->Waehrungslabels()) {
       EXPECT_LE(l->sizeHint().width(), 100) << l->objectName().toStdString();

@@ -1,0 +1,85 @@
+// Annuity loan (AnnD): loan amount, term, instalment or the residual debt
+// after a given time.
+#include "calc/AnnD.h"
+#include "pages/Seiten.h"
+
+namespace {
+enum { K, p, nj, nm, R, Zw, Kn, knj, Knm };
+}  // namespace
+
+TSeite Seiten::Seite_AnnD() {
+  namespace S = Stueck;
+  return {
+      .Key = "AnnD",
+      .Art = TSeitenart::Rechnung,
+      .Beschriftung = "Annuitäten-Darlehen",
+      .Hilfe = 60,
+      .FeldHilfe = 60,
+      .Felder = {TFeld::Betrag("AnnD_KFeld", "D&arlehenshöhe:", "Label49", 1),
+                 TFeld::Prozent("AnnD_pFeld", "&Zinssatz:", "AnnD_pEinheit", 2),
+                 TFeld::Jahre("AnnD_njFeld", "&Laufzeit:", "&Jahre", "AnnD_njEinheit", 3),
+                 TFeld::Monate("AnnD_nmFeld", "&Monate", "AnnD_nmEinheit", "Laufzeit Monate", 4),
+                 TFeld::Betrag("AnnD_RFeld", "AnnD-Ra&te:", "Label51", 5),
+                 TFeld::Zahlungsweise("AnnD_Zahlungsweise", 6),
+                 TFeld::Betrag("AnnD_KnFeld", "Rest&schuld:", "Label54", 0),
+                 TFeld::Jahre("AnnD_knjFeld", "&nach:", "Jahr&e", "AnnD_knjEinheit", 7),
+                 TFeld::Monate("AnnD_KnmFeld", "M&onate", "AnnD_KnmEinheit", "nach Monate", 8)},
+      .Gesuchtliste = "AnnD_Gesucht",
+      .Start = 3,
+      .Gesucht =
+          {{.Name = "Darlehenshöhe",
+            .Ergebnis = {K},
+            .Fall = {{R, p, nj, nm},
+                     {R, p, nj, nm},
+                     {{K, 18, 2}},
+                     [](const TWerte& w, int m) { return TWerte{AnnD::Darlehenshoehe(w[0], w[1], w[2], w[3], m)}; }},
+            .Frage = "Wieviel Kredit kann ich zu {2} % aufnehmen, wenn ich {5} {W} {6} zurückbezahle und der Kredit "
+                     "nach {3} Jahren, {4} Monaten getilgt sein soll?",
+            .Formel = "Formel_AnnD_K0",
+            .Bericht = {"Zinssatz:\nLaufzeit:\nAnnD-Rate\nZahlungsweise:",
+                        {S::Satz(p), S::Laufzeit(nj, nm), S::Betrag(R), S::Zahlungsweise()},
+                        {S::Betrag(K), S::Leer()}}},
+           {.Name = "Laufzeit",
+            .Ergebnis = {nj, nm},
+            .Fall = {{R, K, p},
+                     {K, p, R},
+                     {{nj, 18, 0}, {nm, 18, 1}},
+                     [](const TWerte& w, int m) { return Zerlegt(AnnD::Laufzeit(w[0], w[1], w[2], m)); }},
+            .Frage = "Wie lange muß ich {6} {5} {W} für meinen Kredit bezahlen, wenn ich {1} {W} zu {2} % "
+                     "aufgenommen habe?",
+            .Formel = "Formel_AnnD_Lfz",
+            .Bericht = {"Darlehenshöhe:\nZinssatz:\nAnnD-Rate\nZahlungsweise:",
+                        {S::Betrag(K), S::Satz(p), S::Betrag(R), S::Zahlungsweise()},
+                        {S::Laufzeit(nj, nm)}}},
+           {.Name = "AnnD-Rate",
+            .Ergebnis = {R},
+            .Fall = {{K, p, nj, nm},
+                     {K, p, nj, nm},
+                     {{R, 18, 2}},
+                     [](const TWerte& w, int m) { return TWerte{AnnD::Rate(w[0], w[1], w[2], w[3], m)}; }},
+            .Frage = "Wieviel muß ich {6} an Zins und Tilgung bezahlen, wenn ich einen Kredit über {1} {W} zu {2} % "
+                     "Zins aufnehme und er nach {3} Jahren, {4} Monaten getilgt sein soll?",
+            .Formel = "Formel_AnnD_A",
+            .Bericht = {"Darlehenshöhe:\nZinssatz:\nLaufzeit:\nZahlungsweise:",
+                        {S::Betrag(K), S::Satz(p), S::Laufzeit(nj, nm), S::Zahlungsweise()},
+                        {S::Betrag(R)}}},
+           // The loan term is not used here; the "nach:" fields give the point in time.
+           {.Name = "Restschuld",
+            .Ergebnis = {Kn},
+            .Gesperrt = {nj, nm},
+            .Fall = {{K, p, R, knj, Knm},
+                     {K, p, knj, Knm, R},
+                     {{Kn, 15, 2}},
+                     [](const TWerte& w, int m) {
+                       return TWerte{AnnD::Restschuld(w[0], w[1], w[2], w[3], w[4], m)};
+                     }},
+            .Frage = "Wie hoch beläuft sich meine Schuld nach {7} Jahren, {8} Monaten, wenn ich ein Darlehen über "
+                     "{1} {W} zu {2} % Zins aufnehmen und {6} {5} {W} zurückbezahle?",
+            .Formel = "Formel_AnnD_Kn",
+            .Bericht = {"Darlehenshöhe:\nZinssatz:\nAnnD-Rate:\nZahlungsweise:\nnach:",
+                        {S::Betrag(K), S::Satz(p), S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(knj, Knm)},
+                        {S::Betrag(Kn)}}}},
+      .Fragehoehe = 53,
+      .Zahlungsplan = true,
+  };
+}

@@ -1,0 +1,135 @@
+// Compound interest on instalments (ZiZiR) and the present value of an
+// annuity (BW): one layout and one shape of cases, the instalment, the term
+// or the amount at the end sought.
+#include <array>
+
+#include "calc/BW.h"
+#include "calc/ZiZiR.h"
+#include "pages/Seiten.h"
+
+namespace {
+
+enum { R, Zw, p, nj, nm, X };  // X: the end capital or the present value
+
+struct TRatenformeln {
+  Ext (*Rate)(Ext X, Ext p, Ext nj, Ext nm, int m);
+  Ext (*Laufzeit)(Ext R, Ext p, Ext X, int m);
+  Ext (*Betrag)(Ext R, Ext p, Ext nj, Ext nm, int m);
+};
+
+std::vector<TFeld> Felder(const QString& key, const char* rate, const char* betrag, const char* beschriftung,
+                          const char* waehrung) {
+  const auto name = [&](const char* feld) { return key + u'_' + QLatin1String(feld); };
+  return {TFeld::Betrag(name("RFeld"), "R&ate:", rate, 1),
+          TFeld::Zahlungsweise(name("Zahlungsweise"), 2),
+          TFeld::Prozent(name("pFeld"), "&Zinssatz:", name("pEinheit"), 3),
+          TFeld::Jahre(name("njFeld"), "&Laufzeit:", "&Jahre", name("njEinheit"), 4),
+          TFeld::Monate(name("nmFeld"), "&Monate", name("nmEinheit"), "Laufzeit Monate", 5),
+          TFeld::Betrag(name(betrag), beschriftung, waehrung, 6)};
+}
+
+// The three cases: the instalment, the term and the amount X sought.
+std::array<TFall, 3> Faelle(TRatenformeln f) {
+  return {{{{p, nj, nm, X},
+            {X, p, nj, nm},
+            {{R, 18, 2}},
+            [f](const TWerte& w, int m) { return TWerte{f.Rate(w[0], w[1], w[2], w[3], m)}; }},
+           {{R, p, X},
+            {R, p, X},
+            {{nj, 18, 0}, {nm, 18, 1}},
+            [f](const TWerte& w, int m) { return Zerlegt(f.Laufzeit(w[0], w[1], w[2], m)); }},
+           {{R, p, nj, nm},
+            {R, p, nj, nm},
+            {{X, 15, 2}},
+            [f](const TWerte& w, int m) { return TWerte{f.Betrag(w[0], w[1], w[2], w[3], m)}; }}}};
+}
+
+}  // namespace
+
+TSeite Seiten::Seite_ZiZiR() {
+  namespace S = Stueck;
+  const auto fall = Faelle({ZiZiR::Rate, ZiZiR::Laufzeit, ZiZiR::Endkapital});
+  return {
+      .Key = "ZiZiR",
+      .Art = TSeitenart::Rechnung,
+      .Beschriftung = "Zinseszins Ratenzahlung",
+      .Hilfe = 40,
+      .FeldHilfe = 30,
+      .Felder = Felder("ZiZiR", "Label27", "KnFeld", "&Endkapital:", "Label29"),
+      .Gesuchtliste = "ZiZiR_Gesucht",
+      .Start = 2,
+      .Gesucht = {{.Name = "Ratenhöhe",
+                   .Ergebnis = {R},
+                   .Fall = fall[0],
+                   .Frage = "Wieviel muß ich {2} einzahlen, um nach {4} Jahre, {5} Monate bei einem Zinssatz von {3} "
+                            "% ein Guthaben von {6} {W} zu erhalten?",
+                   .Formel = "Formel_ZiZiR_R",
+                   .Bericht = {"Zahlungsart:\nZinssatz:\nLaufzeit:\nEndkapital:",
+                               {S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Betrag(X)},
+                               {S::Betrag(R)}}},
+                  {.Name = "Laufzeit",
+                   .Ergebnis = {nj, nm},
+                   .Fall = fall[1],
+                   .Frage = "Wie lange muß ich {2} einen Betrag von {1} {W} einzahlen, um bei einem Zinssatz von {3} "
+                            "% ein Guthaben von {6} zu erhalten?",
+                   .Formel = "Formel_ZiZiR_Lfz",
+                   .Bericht = {"Rate:\nZahlungsart:\nZinssatz:\nEndkapital:",
+                               {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Betrag(X)},
+                               {S::Laufzeit(nj, nm)}}},
+                  {.Name = "Endkapital",
+                   .Ergebnis = {X},
+                   .Fall = fall[2],
+                   .Frage = "Wie hoch beläuft sich mein Guthaben, wenn ich {4} Jahre, {5} Monate lang {2} einen "
+                            "Betrag von {1} {W} spare und {3} % Zinsen bekomme?",
+                   .Formel = "Formel_ZiZiR_EK",
+                   .Bericht = {"Rate:\nZahlungsart:\nZinssatz:\nLaufzeit:",
+                               {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm)},
+                               {S::Betrag(X)}}}},
+      .Titel = "Zinseszinsrechnung mit Raten-Einzahlungen",
+      .Zahlungsplan = true,
+  };
+}
+
+TSeite Seiten::Seite_BW() {
+  namespace S = Stueck;
+  const auto fall = Faelle({BW::Rate, BW::Laufzeit, BW::Barwert});
+  return {
+      .Key = "BW",
+      .Art = TSeitenart::Rechnung,
+      .Beschriftung = "Barwert-/ Rentenrechnung",
+      .Hilfe = 50,
+      .FeldHilfe = 40,
+      .Felder = Felder("BW", "Label38", "BWFeld", "&Barwert/Kapital:", "Label40"),
+      .Gesuchtliste = "BW_Gesucht",
+      .Start = 2,
+      .Gesucht = {{.Name = "Rate",
+                   .Ergebnis = {R},
+                   .Fall = fall[0],
+                   .Frage = "Wieviel kann ich {2} von meinem Konto als \"Rente\" abheben, wenn das gesamte Guthaben "
+                            "von {6} {W} nach {4} Jahren, {5} Monaten vollständig aufgebraucht sein soll und ich "
+                            "{3} % Zinsen bekomme?",
+                   .Formel = "Formel_BW_R",
+                   .Bericht = {"Zahlungsweise:\nZinssatz:\nLaufzeit:\nBarwert/Kapital:",
+                               {S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Betrag(X)},
+                               {S::Betrag(R)}}},
+                  {.Name = "Laufzeit",
+                   .Ergebnis = {nj, nm},
+                   .Fall = fall[1],
+                   .Frage = "Wie lange kann ich {1} {W} {2} von meinem Konto als \"Rente\" abheben, wenn sich darauf "
+                            "{6} {W} Guthaben befinden und ich {3} % Zinsen erhalte?",
+                   .Formel = "Formel_BW_Lfz",
+                   .Bericht = {"Rate:\nZahlungsweise:\nZinssatz:\nBarwert/Kapital:",
+                               {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Betrag(X)},
+                               {S::Laufzeit(nj, nm)}}},
+                  {.Name = "Barwert",
+                   .Ergebnis = {X},
+                   .Fall = fall[2],
+                   .Frage = "Wieviel muß ich heute zu {3} % anlegen, um die nächsten {4} Jahre, {5} Monate eine "
+                            "\"Rente\" von {1} {W} {2} abheben zu können?",
+                   .Formel = "Formel_BW_BW",
+                   .Bericht = {"Rate:\nZahlungsweise:\nZinssatz:\nLaufzeit:",
+                               {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Leer()},
+                               {S::Betrag(X)}}}},
+      .Zahlungsplan = true,
+  };
+}

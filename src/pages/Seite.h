@@ -1,0 +1,147 @@
+#pragma once
+// One page of the main window, described in one place: its fields, and per
+// sought quantity which fields are results, the case that computes them, the
+// question it answers, its formula document and its report. Pure data and
+// the routine that runs a case on field texts; knows nothing of widgets, so
+// every case of every page is checked without a window.
+//
+// Fields are addressed by their index in TSeite::Felder.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "calc/OrvMath.h"
+
+enum class TSeitenart {
+  Info,      // the Info page, from its form
+  Rechnung,  // a calculation page, built from its record and run by the case routine
+  Aktien,    // the share page, from its form, with routines of its own
+  Euro,      // the euro page, from its form, with routines of its own
+};
+
+enum class TFeldart {
+  Betrag,    // money: exit rule DMFormat
+  Prozent,   // percentage: ZinsFormat
+  Ganzzahl,  // years, months, shares: IntFormat
+  Kurs,      // an amount of the euro page: no exit rule
+  Text,      // free text
+  Ergebnis,  // only ever written by the program
+  Liste,     // the payment frequency list
+};
+
+// The exit rule of a field of this kind, if it has one.
+std::optional<TZahlregel> Exitregel(TFeldart art);
+// Number fields take no longer texts than the program writes or reads.
+bool IstZahlfeld(TFeldart art);
+
+struct TFeld {
+  QString Name{};  // objectName
+  TFeldart Art{};
+  int Frageplatz = 0;  // T1..T8 of the question sentence; 0: not in it
+  QString Waehrung{};    // objectName of its unit label when that shows the currency symbol
+  // Where a page built from its record puts the field: a row of its own
+  // under this caption, or beside the field before it when there is none.
+  QString Beschriftung{};
+  int Breite = 0;       // pixels
+  QString Einheit{};      // text of the unit label behind it
+  QString Einheitname{};  // objectName of that label
+  QString Vorlesename{};  // accessibleName of a field beside another
+
+  // The fields of the calculation pages, as they are laid out.
+  static TFeld Betrag(const QString& name, const QString& beschriftung, const QString& waehrung, int frage,
+                      TFeldart art = TFeldart::Betrag);
+  static TFeld Prozent(const QString& name, const QString& beschriftung, const QString& einheitname, int frage);
+  static TFeld Jahre(const QString& name, const QString& beschriftung, const QString& einheit,
+                     const QString& einheitname, int frage);
+  static TFeld Monate(const QString& name, const QString& einheit, const QString& einheitname,
+                      const QString& vorlesename, int frage);
+  static TFeld Zahlungsweise(const QString& name, int frage);
+};
+
+// The items of every payment frequency list; RatenProJahr gives their
+// instalments per year.
+inline constexpr const char* Zahlungsweisen[] = {"monatlich", "vierteljährlich", "halbjährlich", "jährlich"};
+
+// A calculation: the fields that must hold a text, the fields read (in this
+// order), the fields written with their significant digits and decimals, and
+// the formula from the values read (and the instalments per year) to the
+// values written.
+struct TAusgabe {
+  int Feld{};
+  int Stellen{};
+  int Dezimalen{};
+};
+using TWerte = std::vector<Ext>;
+struct TFall {
+  std::vector<int> Geprueft{};
+  std::vector<int> Gelesen{};
+  std::vector<TAusgabe> Geschrieben{};
+  std::function<TWerte(const TWerte&, int m)> Formel{};
+};
+
+// A term in years as the two results years and months.
+TWerte Zerlegt(Ext n);
+
+// The piece of a report line a field gives.
+struct TStueck {
+  enum TArt { Betrag, Satz, Laufzeit, Zahlungsweise, Leer };
+  TArt Art{};
+  int Feld = -1;
+  int Monate = -1;  // the months field of a term
+};
+namespace Stueck {
+// Field text, a blank and the currency symbol.
+inline TStueck Betrag(int feld) { return {TStueck::Betrag, feld}; }
+// Field text and " %".
+inline TStueck Satz(int feld) { return {TStueck::Satz, feld}; }
+// Years " Jahre, " months " Monate".
+inline TStueck Laufzeit(int jahre, int monate) { return {TStueck::Laufzeit, jahre, monate}; }
+// The selected payment frequency.
+inline TStueck Zahlungsweise() { return {TStueck::Zahlungsweise}; }
+// An empty line.
+inline TStueck Leer() { return {TStueck::Leer}; }
+}  // namespace Stueck
+// The given values (label lines and value lines) and the result of a report.
+struct TBericht {
+  QString Vorgaben{};
+  std::vector<TStueck> Werte{};
+  std::vector<TStueck> Ergebnis{};
+};
+
+// What a page does for one sought quantity.
+struct TGesucht {
+  QString Name{};               // item of the sought-quantity list
+  std::vector<int> Ergebnis{};  // result fields: aqua, red while the case runs
+  std::vector<int> Gesperrt{};  // greyed fields; all others are input fields
+  TFall Fall{};
+  QString Frage{};   // question template: {1}..{8} the texts T1..T8, {W} the currency symbol
+  QString Formel{};  // formula document
+  TBericht Bericht{};
+};
+
+struct TSeite {
+  QString Key{};  // prefix of the page's names; empty for the Info page
+  TSeitenart Art{};
+  QString Beschriftung{};  // tab caption
+  int Hilfe{};             // context of the help button
+  int FeldHilfe{};         // context of F1 in one of the page's fields
+  std::vector<TFeld> Felder{};
+  QString Gesuchtliste{};  // objectName of the sought-quantity list
+  int Start = 0;         // sought index at start
+  std::vector<TGesucht> Gesucht{};
+  QString Hinweis{};            // closes every question of the page
+  int Fragehoehe = 91;        // pixels of the question label
+  QString Titel{};              // report title, when it is not the caption
+  QString Formel{};             // formula document of every sought quantity
+  bool Zahlungsplan = false;  // a payment plan can be made of its results
+
+  // The index of the payment frequency list; -1 when the page has none.
+  int Zahlungsweise() const;
+  QString Berichtstitel() const { return Titel.isEmpty() ? Beschriftung : Titel; }
+};
+
+// Reads the case's fields, computes, and gives the texts to write by field
+// index. Raises the errors of reading (EConvertError) and computing.
+std::vector<std::pair<int, QString>> Rechnen(const TFall& fall, const QStringList& texte, int m);
