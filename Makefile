@@ -16,7 +16,7 @@ PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-p
   xvfb xauth xdotool x11-utils imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test coverage bench fuzz fuzz-smoke package package-check screenshots clean
+.PHONY: all deps configure build run test coverage bench bench-startup fuzz fuzz-smoke package package-check screenshots clean
 
 all: build
 
@@ -58,6 +58,18 @@ bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_BENCH=ON -DKALVORA_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
 	for b in build-bench/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# Start-up against a bare Qt program of the same shape, interleaved on a
+# virtual display, and the first report after a start; on an idle machine.
+RUNDEN ?= 11
+STARTVERGLEICH_PACKAGES := libbenchmark-dev xvfb x11-utils libx11-dev libxdamage-dev libxfixes-dev
+bench-startup: EXTRA_PACKAGES = $(STARTVERGLEICH_PACKAGES)
+bench-startup: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_BENCH=ON -DKALVORA_TESTS=OFF
+	cmake --build build-bench -j $(JOBS) --target kalvora start_erster_druck
+	cmake -S bench/startup -B build-bench/startup -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench/startup -j $(JOBS)
+	ERSTER_DRUCK=build-bench/bench/start_erster_druck bench/startup/vergleich.sh $(RUNDEN) build-bench/startup build-bench/src/kalvora
 
 fuzz: EXTRA_PACKAGES = clang libclang-rt-14-dev
 fuzz: deps

@@ -59,9 +59,6 @@ install(FILES "${CMAKE_SOURCE_DIR}/packaging/lintian-overrides"
 if(NOT EXISTS "${KALVORA_ICON_SVG}")
   message(WARNING "No program icon at ${KALVORA_ICON_SVG}; the installation will lack icons")
 elseif(NOT KALVORA_FUZZ)
-  add_executable(kalvora_symbole packaging/SymbolRendern.cpp)
-  target_link_libraries(kalvora_symbole PRIVATE Qt6::Gui Qt6::Svg)
-
   set(symbol_pngs)
   foreach(n IN LISTS KALVORA_ICON_SIZES)
     set(png "${CMAKE_BINARY_DIR}/icons/hicolor/${n}x${n}/apps/kalvora.png")
@@ -70,8 +67,8 @@ elseif(NOT KALVORA_FUZZ)
       COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/icons/hicolor/${n}x${n}/apps"
       # A sanitizer build must not fail on the leak report of a build helper.
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-              $<TARGET_FILE:kalvora_symbole> "${KALVORA_ICON_SVG}" ${n} "${png}"
-      DEPENDS kalvora_symbole "${KALVORA_ICON_SVG}"
+              $<TARGET_FILE:kalvora_bilder_zeichnen> "${KALVORA_ICON_SVG}" ${n} "${png}"
+      DEPENDS kalvora_bilder_zeichnen "${KALVORA_ICON_SVG}"
       COMMENT "Rendering the ${n}x${n} program icon"
       VERBATIM)
     list(APPEND symbol_pngs "${png}")

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "app/Barrierefreiheit.h"
+#include "bilder/Bilder.h"
 #include "calc/OrvMath.h"
 #include "app/Startfenster.h"
 #include "report/uDruck.h"
@@ -25,7 +26,7 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
   // and the titles are exactly the windows' captions.
   setApplicationVersion(QString::fromLatin1(Programmversion));
   setOrganizationName(QStringLiteral("Merovin"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/kalvora.svg")));
+  setWindowIcon(Symbol(QStringLiteral("kalvora")));
   // Lets the desktop match the windows to the installed launcher and its icon.
   setDesktopFileName(QStringLiteral(KALVORA_APP_ID));
 

@@ -10,7 +10,6 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
-#include <QSvgRenderer>
 #include <QUrl>
 #include <algorithm>
 
@@ -18,6 +17,7 @@
 #include "app/Hilfe.h"
 #include "app/Seitenbau.h"
 #include "base/Version.h"
+#include "bilder/Bilder.h"
 #include "formula/uFormel.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
@@ -30,17 +30,6 @@ namespace {
 
 const QString Webadresse = QStringLiteral("https://www.merovin.example.org");
 const QString Mailadresse = QStringLiteral("info@merovin.example.org");
-
-QPixmap SvgBild(const QString& datei, QSize groesse) {
-  QSvgRenderer renderer(datei);
-  if (!renderer.isValid()) return {};
-  QSize ziel = renderer.defaultSize().scaled(groesse, Qt::KeepAspectRatio);
-  QPixmap bild(ziel);
-  bild.fill(Qt::transparent);
-  QPainter maler(&bild);
-  renderer.render(&maler);
-  return bild;
-}
 
 // The program name's face where it is installed, else a rounded sans face,
 // and in the end always the sans face the package depends on. Names that are
@@ -166,16 +155,16 @@ void TfmStart::FormCreate() {
       "Alle Berechnungen sind ohne Gewähr !\nFür fehlerhafte Berechnungen wird keine Haftung übernommen."));
   AlsLink(info->Label97, Webadresse);
   AlsLink(info->Label98, Mailadresse);
-  info->Image1->setPixmap(SvgBild(QStringLiteral(":/bilder/kalvora.svg"), QSize(225, 198)));
-  info->SpeedButton1->setIcon(QIcon(QStringLiteral(":/glyphen/info.svg")));
+  info->Image1->setPixmap(Bild(QStringLiteral("kalvora")));
+  info->SpeedButton1->setIcon(Symbol(QStringLiteral("info")));
 
-  ui->RechnenSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/rechnen.svg")));
-  // The hidden glyph and the button share one icon, so the SVG is rendered once.
-  const QIcon formel(QStringLiteral(":/glyphen/formel.svg"));
+  ui->RechnenSchalter->setIcon(Symbol(QStringLiteral("rechnen")));
+  // The hidden glyph and the button share one icon.
+  const QIcon formel = Symbol(QStringLiteral("formel"));
   ui->FormelSchalter->setIcon(formel);
   ui->Schalterbild->setPixmap(formel.pixmap(16, 16));
-  ui->btbtnDruck->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
-  ui->ZahlungsplanSchalter->setIcon(QIcon(QStringLiteral(":/glyphen/zahlungsplan.svg")));
+  ui->btbtnDruck->setIcon(Symbol(QStringLiteral("drucken")));
+  ui->ZahlungsplanSchalter->setIcon(Symbol(QStringLiteral("zahlungsplan")));
   ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   // One width for all four, so that the row spreads them evenly; the plan's
   // longer caption keeps its own width and leaves theirs as they were.

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTextEdit>
 
+#include "bilder/Bilder.h"
 #include "formula/RtfLeser.h"
 #include "pages/Seiten.h"
 #include "ui_uFormel.h"
@@ -20,45 +21,6 @@ static void FormelnEinbinden() { Q_INIT_RESOURCE(formeln); }
 namespace {
 
 const QString Ordner = QStringLiteral(":/formeln");
-
-// Grey formula signs on silver, two colours only, so that the tile looks the
-// same on every screen.
-QPixmap KachelZeichnen() {
-  const QColor silber(192, 192, 192);
-  const QColor grau(128, 128, 128);
-  QImage bild(100, 50, QImage::Format_RGB32);
-  bild.fill(silber);
-  QPainter p(&bild);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setRenderHint(QPainter::TextAntialiasing, false);
-  p.setPen(grau);
-  auto schrift = [](int pixel) {
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setPixelSize(pixel);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-  };
-  p.setFont(schrift(14));
-  const QString basis = QStringLiteral("K\u00B7q");
-  p.drawText(QPoint(4, 17), basis);
-  const int hinterBasis = 4 + p.fontMetrics().horizontalAdvance(basis);
-  p.setFont(schrift(9));
-  p.drawText(QPoint(hinterBasis, 11), QStringLiteral("n"));
-  p.setFont(schrift(18));
-  p.drawText(QPoint(56, 19), QString(QChar(0x03A3)));
-  p.drawText(QPoint(82, 18), QStringLiteral("%"));
-  p.drawText(QPoint(10, 45), QString(QChar(0x00F7)));
-  p.setFont(schrift(14));
-  p.drawText(QPoint(36, 44), QStringLiteral("\u221Ax"));
-  p.drawText(QPoint(68, 44), QStringLiteral("p/100"));
-  p.end();
-  // Quantise whatever the font engine may have blended back to two colours.
-  for (int y = 0; y < bild.height(); ++y) {
-    auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
-    for (int x = 0; x < bild.width(); ++x) zeile[x] = qGray(zeile[x]) < 160 ? grau.rgb() : silber.rgb();
-  }
-  return QPixmap::fromImage(bild);
-}
 
 }  // namespace
 
@@ -87,7 +49,7 @@ QByteArray FormelDokument(const QString& ressourcenName) {
 TfmFormel::TfmFormel(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       ui(std::make_unique<Ui::TfmFormel>()),
-      kachel(KachelZeichnen()) {
+      kachel(Bild(QStringLiteral("kachel"))) {
   FormelnEinbinden();
   ui->setupUi(this);
   setFixedSize(size());

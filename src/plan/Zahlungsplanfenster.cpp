@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "bilder/Bilder.h"
 #include "plan/PlanTabelle.h"
 #include "ui_Zahlungsplan.h"
 
@@ -52,7 +53,7 @@ TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
   ui->PlanTabelle->verticalHeader()->setDefaultSectionSize(ui->PlanTabelle->fontMetrics().height() + 6);
   ui->PlanTeiler->setStretchFactor(0, 0);
   ui->PlanTeiler->setStretchFactor(1, 1);
-  ui->PlanDrucken->setIcon(QIcon(QStringLiteral(":/glyphen/drucken.svg")));
+  ui->PlanDrucken->setIcon(Symbol(QStringLiteral("drucken")));
 
   connect(ui->PlanJeZahlung, &QCheckBox::toggled, this, [this] { Behandelt([this] { PlanJeZahlungClick(); }); });
   connect(ui->PlanDrucken, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanDruckenClick(); }); });

@@ -12,14 +12,25 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include "print/PagePrnt_Intern.h"
 #include "print/PgPrnPrg.h"
 
-QPrinter& Printer() {
-  static QPrinter printer(QPrinter::HighResolution);
+namespace {
+std::unique_ptr<QPrinter>& PrinterSlot() {
+  static std::unique_ptr<QPrinter> printer;
   return printer;
 }
+}  // namespace
+
+QPrinter& Printer() {
+  std::unique_ptr<QPrinter>& printer = PrinterSlot();
+  if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer;
+}
+
+bool PrinterMade() { return PrinterSlot() != nullptr; }
 
 namespace {
 // Asking the print system for its printers is slow, so the answer is kept
@@ -250,8 +261,11 @@ TPagePrinter::TPagePrinter(QWidget* parent) : QScrollArea(parent) {
   verticalScrollBar()->setTracking(true);
   setFont(QFont(QStringLiteral("Courier New"), 10));
   resize(89, 115);
-  setTitle(QString());
-  setOrientation(poPortrait);
+  // A printer made later starts with an empty title in portrait anyway.
+  if (PrinterMade() && PrinterReachable()) {
+    Printer().setDocName(QString());
+    Printer().setPageOrientation(QPageLayout::Portrait);
+  }
   FMarginTop = OffsetTop();
   FMarginBottom = OffsetBottom();
   FMarginLeft = OffsetLeft();
@@ -339,24 +353,46 @@ void TPagePrinter::SetMargin(double& margin, double value, double low, double hi
   FPaintBox->update();
 }
 
-void TPagePrinter::setMarginTop(double value) {
-  SetMargin(FMarginTop, value, OffsetTop(), PaperHeight() - OffsetBottom(),
-            "Unable to change top margin while printing");
+static double ConvertLength(double value, TPagePrinter::TMeasureUnit to) {
+  return to == TPagePrinter::muInches ? static_cast<double>(value / 25.4L) : static_cast<double>(value * 25.4L);
 }
 
-void TPagePrinter::setMarginBottom(double value) {
-  SetMargin(FMarginBottom, value, OffsetBottom(), PaperHeight() - OffsetTop(),
-            "Unable to change bottom margin while printing");
+bool TPagePrinter::KeepRequest() {
+  // The requests wait in a short list; a page printer set over and over
+  // before any use asks the printer instead of collecting them.
+  if (FPending && FMarginRequests.size() >= 16) AttachPrinter();
+  return FPending;
 }
 
-void TPagePrinter::setMarginLeft(double value) {
-  SetMargin(FMarginLeft, value, OffsetLeft(), PaperWidth() - OffsetRight(),
-            "Unable to change left margin while printing");
+void TPagePrinter::SetMarginFor(TMargin which, double value, bool note) {
+  const bool keep = note && KeepRequest();
+  const TDefer defer(*this);
+  switch (which) {
+    case mTop:
+      SetMargin(FMarginTop, value, OffsetTop(), PaperHeight() - OffsetBottom(),
+                "Unable to change top margin while printing");
+      break;
+    case mBottom:
+      SetMargin(FMarginBottom, value, OffsetBottom(), PaperHeight() - OffsetTop(),
+                "Unable to change bottom margin while printing");
+      break;
+    case mLeft:
+      SetMargin(FMarginLeft, value, OffsetLeft(), PaperWidth() - OffsetRight(),
+                "Unable to change left margin while printing");
+      break;
+    case mRight:
+      SetMargin(FMarginRight, value, OffsetRight(), PaperWidth() - OffsetLeft(),
+                "Unable to change right margin while printing");
+      break;
+  }
+  if (keep) FMarginRequests.push_back({which, value});
 }
 
-void TPagePrinter::setMarginRight(double value) {
-  SetMargin(FMarginRight, value, OffsetRight(), PaperWidth() - OffsetLeft(),
-            "Unable to change right margin while printing");
+void TPagePrinter::ConvertMargins(TMeasureUnit unit) {
+  SetMarginFor(mTop, ConvertLength(FMarginTop, unit), false);
+  SetMarginFor(mBottom, ConvertLength(FMarginBottom, unit), false);
+  SetMarginFor(mLeft, ConvertLength(FMarginLeft, unit), false);
+  SetMarginFor(mRight, ConvertLength(FMarginRight, unit), false);
 }
 
 void TPagePrinter::setMeasureUnit(TMeasureUnit value) {
@@ -364,31 +400,27 @@ void TPagePrinter::setMeasureUnit(TMeasureUnit value) {
   // The margins cannot be converted while a document is open; refuse before
   // anything changes, or the old numbers would be read in the new unit.
   if (!FConstructing) CheckNotPrinting("Unable to change top margin while printing");
+  const bool keep = !FConstructing && KeepRequest();
   FMeasureUnit = value;
   if (FConstructing) return;
-  auto conv = [value](double v) {
-    return value == muInches ? static_cast<double>(v / 25.4L) : static_cast<double>(v * 25.4L);
-  };
-  setMarginTop(conv(FMarginTop));
-  setMarginBottom(conv(FMarginBottom));
-  setMarginLeft(conv(FMarginLeft));
-  setMarginRight(conv(FMarginRight));
-  FPageBorderOffset = conv(FPageBorderOffset);
-  FDefaultColWidth = conv(FDefaultColWidth);
-  RefreshPrinterMetrics();
+  ConvertMargins(value);
+  if (keep) FMarginRequests.push_back({-1, static_cast<double>(value)});
+  FPageBorderOffset = ConvertLength(FPageBorderOffset, value);
+  FDefaultColWidth = ConvertLength(FDefaultColWidth, value);
+  if (!FPending) RefreshPrinterMetrics();
   if (FFriendlyFooter.isEmpty()) FFooterFormat = NormalizeTableFormat(FFooterFormat, true);
   if (FFriendlyHeader.isEmpty()) FHeaderFormat = NormalizeTableFormat(FHeaderFormat, true);
   FTableFormat = NormalizeTableFormat(FTableFormat, true);
 }
 
 TPagePrinter::TPrinterOrientation TPagePrinter::Orientation() const {
-  if (!PrinterReachable()) return poPortrait;
+  if (!Reachable()) return poPortrait;
   return Printer().pageLayout().orientation() == QPageLayout::Landscape ? poLandscape : poPortrait;
 }
 
 void TPagePrinter::setOrientation(TPrinterOrientation value) {
   CheckNotPrinting("Unable to change orientation while printing");
-  if (PrinterReachable())
+  if (Reachable())
     Printer().setPageOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   UpdateScrollBars();
   FPaintBox->update();
@@ -420,12 +452,12 @@ void TPagePrinter::setShowMargins(bool value) {
 }
 
 QString TPagePrinter::Title() const {
-  if (!PrinterReachable()) return QStringLiteral("<Unknown>");
+  if (!Reachable()) return QStringLiteral("<Unknown>");
   return Printer().docName();
 }
 
 void TPagePrinter::setTitle(const QString& value) {
-  if (PrinterReachable()) Printer().setDocName(value);
+  if (Reachable()) Printer().setDocName(value);
 }
 
 void TPagePrinter::setZoomPercent(uint value) {
@@ -444,15 +476,65 @@ void TPagePrinter::setToPage(int value) {
   if (FToPage != 0 && FToPage < FFromPage) FFromPage = FToPage;
 }
 
+// ---- the printer, on first use ----------------------------------------------
+
+TPrinterMetrics TPagePrinter::Metrics() const {
+  if (FPending) {
+    if (FDeferring > 0 || FConstructing) return {};
+    AttachPrinter();
+  }
+  return ReadPrinterMetrics();
+}
+
+bool TPagePrinter::Reachable() const { return Metrics().Reachable; }
+
+void TPagePrinter::AttachPrinter() const {
+  if (!FPending) return;
+  // What is made here was owed since construction; reading it must not
+  // depend on whether it has been made yet, so const callers make it too.
+  auto& self = const_cast<TPagePrinter&>(*this);
+  self.FPending = false;
+  // The margins as construction and the requests since would have left
+  // them with this printer: from its offsets in inches, each request again.
+  const TMeasureUnit unit = FMeasureUnit;
+  self.FMeasureUnit = muInches;
+  self.FMarginTop = OffsetTop();
+  self.FMarginBottom = OffsetBottom();
+  self.FMarginLeft = OffsetLeft();
+  self.FMarginRight = OffsetRight();
+  for (const TMarginRequest& r : std::exchange(self.FMarginRequests, {})) {
+    if (r.Which < 0) {
+      self.FMeasureUnit = static_cast<TMeasureUnit>(r.Value);
+      self.ConvertMargins(FMeasureUnit);
+    } else {
+      self.SetMarginFor(static_cast<TMargin>(r.Which), r.Value, false);
+    }
+  }
+  self.FMeasureUnit = unit;
+  // Without a printer the rest was made with these very metrics already.
+  if (!Reachable()) return;
+  self.FontRefresh();
+  self.ComputeLineHeight();
+  if (FCurrentPage && FCurrentPage == FScratchPage.get()) self.NewScratchPage();
+  self.ScrollRanges();
+  FPaintBox->update();
+}
+
+void TPagePrinter::showEvent(QShowEvent* event) {
+  // Before the first paint, which must not change the preview's size.
+  AttachPrinter();
+  QScrollArea::showEvent(event);
+}
+
 // ---- units and geometry ----------------------------------------------------
 
 int TPagePrinter::PixelsPerInchX() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   return m.Reachable && m.DpiX > 0 ? m.DpiX : FallbackDpi;
 }
 
 int TPagePrinter::PixelsPerInchY() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   return m.Reachable && m.DpiY > 0 ? m.DpiY : FallbackDpi;
 }
 
@@ -481,31 +563,31 @@ double TPagePrinter::PixelsToUnitsY(int pixels) const {
 }
 
 double TPagePrinter::OffsetTop() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (!m.Reachable) return FMeasureUnit == muInches ? 0.25 : 6.0;
   return PixelsToUnitsY(m.OffsetY);
 }
 
 double TPagePrinter::OffsetLeft() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (!m.Reachable) return FMeasureUnit == muInches ? 0.25 : 6.0;
   return PixelsToUnitsX(m.OffsetX);
 }
 
 double TPagePrinter::PaperWidth() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (!m.Reachable) return FMeasureUnit == muInches ? 8.5 : 210.0;
   return PixelsToUnitsX(m.PhysWidth);
 }
 
 double TPagePrinter::PaperHeight() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (!m.Reachable) return FMeasureUnit == muInches ? 11.0 : 297.0;
   return PixelsToUnitsY(m.PhysHeight);
 }
 
 double TPagePrinter::PrintableHeight() const {
-  if (!PrinterReachable()) return FMeasureUnit == muInches ? 10.5 : 284.0;
+  if (!Reachable()) return FMeasureUnit == muInches ? 10.5 : 284.0;
   return PaperHeight() - OffsetTop() - OffsetBottom();
 }
 
@@ -533,7 +615,10 @@ void TPagePrinter::changeEvent(QEvent* event) {
   // report changes it several times, and each change must not make the
   // windows around lay themselves out anew.
   if (event->type() == QEvent::FontChange) {
-    if (!FConstructing) FontChanged();
+    if (!FConstructing) {
+      const TDefer defer(*this);
+      FontChanged();
+    }
     return;
   }
   QScrollArea::changeEvent(event);
@@ -558,6 +643,7 @@ void TPagePrinter::FontRefresh() {
 }
 
 void TPagePrinter::RefreshPrinterMetrics() {
+  AttachPrinter();
   RefreshPrinterAvailability();
   if (!IsPrinting()) {
     setMarginTop(FMarginTop);
@@ -572,7 +658,7 @@ void TPagePrinter::RefreshPrinterMetrics() {
 }
 
 void TPagePrinter::Loaded() {
-  RefreshPrinterMetrics();
+  if (!FPending) RefreshPrinterMetrics();
   ClearPages(false);
   UpdateScrollBars();
   FPaintBox->update();
@@ -587,8 +673,9 @@ void TPagePrinter::ReleaseCurrentPage() {
 }
 
 void TPagePrinter::NewScratchPage() {
+  const TDefer defer(*this);
   ReleaseCurrentPage();
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   FScratchPage = std::make_unique<TPage>(PageSizePx());
   FScratchPage->DpiX = PixelsPerInchX();
   FScratchPage->DpiY = PixelsPerInchY();

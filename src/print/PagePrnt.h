@@ -28,8 +28,13 @@ class QPainter;
 class QPrinter;
 class TPPPrnPrgDlg;
 class TPagePrinter;
+namespace PagePrntIntern {
+struct TPrinterMetrics;
+}
 
-// The one program-wide printer, created on first use.
+// The one program-wide printer, created on first use. Making it starts the
+// print system (plugins, the printer list), so nothing asks for it before a
+// preview, a print or the printer settings need it.
 QPrinter& Printer();
 // True when Printer() can be used for real output: a PDF printer with an
 // output file, or a native printer that is installed. Otherwise every
@@ -279,14 +284,14 @@ class TPagePrinter : public QScrollArea {
   void setLines(const QStringList& value) { FLines = value; }
   TLineSpacing LineSpacing() const { return FLineSpacing; }
   void setLineSpacing(TLineSpacing value);
-  double MarginBottom() const { return FMarginBottom; }
-  void setMarginBottom(double value);
-  double MarginLeft() const { return FMarginLeft; }
-  void setMarginLeft(double value);
-  double MarginRight() const { return FMarginRight; }
-  void setMarginRight(double value);
-  double MarginTop() const { return FMarginTop; }
-  void setMarginTop(double value);
+  double MarginBottom() const { return Attached().FMarginBottom; }
+  void setMarginBottom(double value) { SetMarginFor(mBottom, value); }
+  double MarginLeft() const { return Attached().FMarginLeft; }
+  void setMarginLeft(double value) { SetMarginFor(mLeft, value); }
+  double MarginRight() const { return Attached().FMarginRight; }
+  void setMarginRight(double value) { SetMarginFor(mRight, value); }
+  double MarginTop() const { return Attached().FMarginTop; }
+  void setMarginTop(double value) { SetMarginFor(mTop, value); }
   TMeasureUnit MeasureUnit() const { return FMeasureUnit; }
   void setMeasureUnit(TMeasureUnit value);
   TPrinterOrientation Orientation() const;
@@ -328,7 +333,10 @@ class TPagePrinter : public QScrollArea {
 
   // ---- public members ----
   // Canvas of the current page (printer resolution), for measuring text.
-  TPageCanvas& Canvas() { return FCanvas; }
+  TPageCanvas& Canvas() {
+    Attached();
+    return FCanvas;
+  }
   int PageCount() const { return FPages.Count(); }
   // Recorded page n, counted from 1.
   const TPage* Pages(int n) const { return FPages.Item(n - 1); }
@@ -347,7 +355,7 @@ class TPagePrinter : public QScrollArea {
   int UnitsToPixelsY(double value) const;
   double PixelsToUnitsX(int pixels) const;
   double PixelsToUnitsY(int pixels) const;
-  double PrintableWidth() const { return PaperWidth() - FMarginLeft - FMarginRight; }
+  double PrintableWidth() const { return PaperWidth() - MarginLeft() - MarginRight(); }
   void RefreshPrinterMetrics();
   void CancelPrinting() { FCancelRequested = true; }
   // Called by the owner after its form has set the properties.
@@ -361,13 +369,13 @@ class TPagePrinter : public QScrollArea {
   double PaperWidth() const;
   double PaperHeight() const;
   double PrintableHeight() const;
-  int LeftPx() const { return UnitsToPixelsX(FMarginLeft - OffsetLeft()); }
-  int RightPx() const { return UnitsToPixelsX(FMarginRight - OffsetRight()); }
-  int TopPx() const { return UnitsToPixelsY(FMarginTop - OffsetTop()); }
-  int BottomPx() const { return UnitsToPixelsY(FMarginBottom - OffsetBottom()); }
+  int LeftPx() const { return UnitsToPixelsX(MarginLeft() - OffsetLeft()); }
+  int RightPx() const { return UnitsToPixelsX(MarginRight() - OffsetRight()); }
+  int TopPx() const { return UnitsToPixelsY(MarginTop() - OffsetTop()); }
+  int BottomPx() const { return UnitsToPixelsY(MarginBottom() - OffsetBottom()); }
   int TextAreaWidthPx() const;
   int TextAreaHeightPx() const;
-  int LineHeight() const { return FLineHeight; }
+  int LineHeight() const { return Attached().FLineHeight; }
   // Write position in printer pixels (see the layout operations).
   int X() const { return FX; }
   int Y() const { return FY; }
@@ -408,8 +416,8 @@ class TPagePrinter : public QScrollArea {
   int PreviewPageHeight() const;
   int UnitsToScreenPixels(TDirection direction, double value) const;
   int UnitsToPreviewPixels(TDirection direction, double value) const;
-  int HorzRange() const { return FHorzRange; }
-  int VertRange() const { return FVertRange; }
+  int HorzRange() const { return Attached().FHorzRange; }
+  int VertRange() const { return Attached().FVertRange; }
   // The progress dialog while Print() runs, else null.
   TPPPrnPrgDlg* ProgressDialog() const { return FProgress.get(); }
   TPreviewBox* PaintBox() const { return FPaintBox; }
@@ -423,6 +431,7 @@ class TPagePrinter : public QScrollArea {
  protected:
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // Zoom at which the paper's extent along one direction fills the view.
@@ -452,14 +461,54 @@ class TPagePrinter : public QScrollArea {
   void FileWrite(const QString& text);
   void FileLineEnd();
   void UpdateScrollBars();
+  // The scroll ranges from the preview page's size, without scrolling.
+  void ScrollRanges();
   void SizePaintBox();
   void PrintPage(int page, int first, int last, bool& pageUsed, QPainter& painter);
   void UpdateProgress(const QString& message, int page, int last, int first);
+  enum TMargin { mTop, mBottom, mLeft, mRight };
+  // Sets one margin, clamped to the paper; `note` keeps the request for the
+  // printer's first use while the page printer is still waiting for it.
+  void SetMarginFor(TMargin which, double value, bool note = true);
   void SetMargin(double& margin, double value, double low, double high, const char* guard);
+  // The four margins through their setters into `unit`, each clamped again.
+  void ConvertMargins(TMeasureUnit unit);
+  // Whether a margin or unit request is to be kept for the printer's first use.
+  bool KeepRequest();
   void CheckNotPrinting(const char* message) const;
   QString FormatGeneral(double value) const;
   int PixelsPerInchX() const;
   int PixelsPerInchY() const;
+
+  // The printer is asked nothing until something needs it: a document, a
+  // print, a preview shown, a measure in printer units, the margins read.
+  // Until then the page printer works with the metrics of no printer, which
+  // is all that its construction and its form's settings need, and keeps the
+  // margin and unit requests to replay them against the printer.
+  const TPagePrinter& Attached() const {
+    if (FPending) AttachPrinter();
+    return *this;
+  }
+  void AttachPrinter() const;
+  // The printer's metrics; while waiting inside a TDefer scope, those of no printer.
+  PagePrntIntern::TPrinterMetrics Metrics() const;
+  bool Reachable() const;
+  // Work that is done again when the printer is first used (layout of the
+  // preview, the page canvas's font, the scratch page) does not wait for it.
+  class TDefer {
+   public:
+    explicit TDefer(const TPagePrinter& p) : P(p) { ++P.FDeferring; }
+    ~TDefer() { --P.FDeferring; }
+    TDefer(const TDefer&) = delete;
+    TDefer& operator=(const TDefer&) = delete;
+
+   private:
+    const TPagePrinter& P;
+  };
+  struct TMarginRequest {
+    int Which;  // a TMargin, or -1 for a change of MeasureUnit to Value
+    double Value;
+  };
 
   bool FAbortOnCancel = false;
   TAlignment FAlignment = taLeftJustify;
@@ -522,6 +571,9 @@ class TPagePrinter : public QScrollArea {
   bool FInHeaderFooter = false;
   bool FCancelRequested = false;
   bool FConstructing = false;
+  mutable bool FPending = true;
+  mutable int FDeferring = 0;
+  std::vector<TMarginRequest> FMarginRequests;
   QRect FPaintRect;  // the part of the paint box being repainted
   friend class TPreviewBox;
 };

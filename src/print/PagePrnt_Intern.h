@@ -3,6 +3,8 @@
 #include <QString>
 
 void RefreshPrinterAvailability();
+// Whether Printer() has been made yet.
+bool PrinterMade();
 
 namespace PagePrntIntern {
 

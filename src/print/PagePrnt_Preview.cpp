@@ -34,7 +34,7 @@ const QString FinishMark = QStringLiteral("<FINISH>");
 // ---- scale ---------------------------------------------------------------------------
 
 double TPagePrinter::PrinterToScreenRatio(TDirection direction) const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (FConstructing || !m.Reachable) return 1.0;
   const int screen = direction == dirHorizontal ? FPaintBox->logicalDpiX() : FPaintBox->logicalDpiY();
   const int printer = direction == dirHorizontal ? m.DpiX : m.DpiY;
@@ -61,14 +61,14 @@ int TPagePrinter::UnitsToPreviewPixels(TDirection direction, double value) const
 }
 
 int TPagePrinter::PreviewPageWidth() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (!m.Reachable) return UnitsToPreviewPixels(dirHorizontal, PaperWidth());
   return ClampPreview(static_cast<long double>(FZoomPercent) * m.PhysWidth / PrinterToScreenRatio(dirHorizontal) /
                       100.0L);
 }
 
 int TPagePrinter::PreviewPageHeight() const {
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   if (!m.Reachable) return UnitsToPreviewPixels(dirVertical, PaperHeight());
   return ClampPreview(static_cast<long double>(FZoomPercent) * m.PhysHeight / PrinterToScreenRatio(dirVertical) /
                       100.0L);
@@ -91,11 +91,16 @@ void TPagePrinter::SizePaintBox() {
   }
 }
 
-void TPagePrinter::UpdateScrollBars() {
+void TPagePrinter::ScrollRanges() {
   const long long shadow = (static_cast<long long>(FShadowOffset) + 1) * 2;
   FHorzRange = static_cast<int>(std::min(PreviewLimit, PreviewPageWidth() + shadow));
   FVertRange = static_cast<int>(std::min(PreviewLimit, PreviewPageHeight() + shadow));
   SizePaintBox();
+}
+
+void TPagePrinter::UpdateScrollBars() {
+  const TDefer defer(*this);
+  ScrollRanges();
   if (FConstructing) return;
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();
@@ -201,7 +206,7 @@ void TPagePrinter::ZoomAlong(TDirection direction) {
   // Without a printer the preview page is drawn from the paper size in screen
   // pixels, so that is what the extent has to be measured against.
   const double paper = horizontal ? PaperWidth() : PaperHeight();
-  const long double p = !ReadPrinterMetrics().Reachable ? UnitsToScreenPixels(direction, paper)
+  const long double p = !Metrics().Reachable ? UnitsToScreenPixels(direction, paper)
                         : horizontal                     ? UnitsToPixelsX(paper)
                                                         : UnitsToPixelsY(paper);
   if (p <= 0) return;
@@ -288,7 +293,7 @@ void TPagePrinter::PrintPage(int page, int first, int last, bool& pageUsed, QPai
   pageUsed = true;
 
   const TPage* p = Pages(page);
-  const TPrinterMetrics m = ReadPrinterMetrics();
+  const TPrinterMetrics m = Metrics();
   painter.save();
   // A page recorded for another resolution or printable origin is moved and
   // scaled so that it lands on the same place of the paper.

@@ -25,6 +25,7 @@
 
 #include "base/Fehlerbehandlung.h"
 #include "base/Version.h"
+#include "bilder/Bilder.h"
 #include "print/PagePrnt.h"
 #include "ui_uDruck.h"
 
@@ -109,6 +110,10 @@ TPagePrinter* TfrmDruckVorschau::PgprntrVorschau() const { return ui->PgprntrVor
 
 void TfrmDruckVorschau::FormCreate() {
   setObjectName(QStringLiteral("frmDruckVorschau"));
+  ui->SpeedButton17->setIcon(Symbol(QStringLiteral("vergroessern")));
+  ui->SpeedButton18->setIcon(Symbol(QStringLiteral("verkleinern")));
+  ui->BitBtn1->setIcon(Symbol(QStringLiteral("drucken")));
+  ui->bitbtnAbbruch->setIcon(Symbol(QStringLiteral("zurueck")));
   setBackgroundRole(QPalette::Button);
   hide();
   // Follow the client area for the rest of the run.

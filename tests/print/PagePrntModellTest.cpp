@@ -37,6 +37,30 @@ TEST_F(PagePrinterTest, PdfPrinterMetricsRoundHalvesToEven) {
   EXPECT_GT(pp->PaperWidth(), pp->PaperHeight());
 }
 
+// The printer is asked nothing before the first use; what was set until then
+// ends as if set with the printer of that use there from the start.
+TEST_F(PagePrinterTest, SettingsBeforeTheFirstUseMeetItsPrinter) {
+  for (const QString& datei : {QString(), Pfad("x.pdf")}) {
+    PdfDrucker(QString());
+    TP frueh, spaet;
+    const auto setzen = [](TP& p) {
+      p.setMeasureUnit(TP::muMillimeters);
+      p.setMarginTop(2);
+      p.setMarginLeft(500);
+    };
+    setzen(frueh);
+    PdfDrucker(datei);
+    spaet.PaperWidth();  // asks the printer now
+    setzen(spaet);
+    SCOPED_TRACE(datei.toStdString());
+    EXPECT_DOUBLE_EQ(frueh.MarginTop(), spaet.MarginTop());
+    EXPECT_DOUBLE_EQ(frueh.MarginLeft(), spaet.MarginLeft());
+    EXPECT_DOUBLE_EQ(frueh.MarginRight(), spaet.MarginRight());
+    EXPECT_EQ(frueh.LineHeight(), spaet.LineHeight());
+    EXPECT_EQ(frueh.HorzRange(), spaet.HorzRange());
+  }
+}
+
 TEST_F(PagePrinterTest, SwitchingUnitsConvertsEveryLength) {
   pp->setMeasureUnit(TP::muMillimeters);
   pp->setMarginTop(20.0);
