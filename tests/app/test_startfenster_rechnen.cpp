@@ -163,6 +163,7 @@ TEST_F(RechnenTest, ZahlungsplanMeldetWieRechnen) {
 }
 
 TEST_F(RechnenTest, ZahlungsplanNurAufDenVierSeitenMitPlan) {
+  EXPECT_FALSE(Knopf("ZahlungsplanSchalter")->icon().isNull());
   for (int seite = 0; seite < Seiten()->count(); ++seite) {
     Seite(seite);
     EXPECT_EQ(Knopf("ZahlungsplanSchalter")->isEnabled(), seite >= 2 && seite <= 5) << seite;
