@@ -1,6 +1,5 @@
 #include "app/Hilfe.h"
 
-#include <QEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -35,27 +34,6 @@ constexpr Thema Themen[] = {
 };
 
 QPointer<THilfeFenster> Fenster;
-
-// F1 in a field opens the help at the field's context. The shortcut
-// override keeps a window-wide F1 shortcut from taking the key first.
-class THilfeKontext : public QObject {
- public:
-  THilfeKontext(QWidget* widget, int kontext) : QObject(widget), FKontext(kontext) {}
-  int FKontext;
-
- protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
-    auto* taste = static_cast<QKeyEvent*>(event);
-    if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier) return false;
-    if (event->type() == QEvent::ShortcutOverride) {
-      event->accept();
-      return true;
-    }
-    HilfeZeigen(FKontext);
-    return true;
-  }
-};
 
 }  // namespace
 
@@ -141,13 +119,3 @@ void HilfeZeigen(int kontext) {
 
 THilfeFenster* Hilfefenster() { return Fenster; }
 
-void HilfeKontextSetzen(QWidget* widget, int kontext) {
-  if (!widget) return;
-  for (QObject* kind : widget->children()) {
-    if (auto* alt = dynamic_cast<THilfeKontext*>(kind)) {
-      alt->FKontext = kontext;
-      return;
-    }
-  }
-  widget->installEventFilter(new THilfeKontext(widget, kontext));
-}

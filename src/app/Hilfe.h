@@ -42,5 +42,3 @@ class THilfeFenster : public QWidget {
 void HilfeZeigen(int kontext);
 // The help window, or nullptr while none has been opened.
 THilfeFenster* Hilfefenster();
-// F1 in the widget (and its children) opens the help at this context.
-void HilfeKontextSetzen(QWidget* widget, int kontext);

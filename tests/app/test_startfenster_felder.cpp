@@ -44,11 +44,7 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
 }
 
 TEST_F(StartfensterTest, EnterGehtWeiterWieTab) {
-  const struct {
-    int Seite;
-    const char *Von, *Nach;
-    Qt::Key Taste;
-  } tabelle[] = {{1, "KFeld", "pFeld", Qt::Key_Return},
+  const struct { int Seite; const char *Von, *Nach; Qt::Key Taste; } tabelle[] = {{1, "KFeld", "pFeld", Qt::Key_Return},
                  {1, "pFeld", "njFeld", Qt::Key_Enter},
                  {3, "ZiZiR_Zahlungsweise", "ZiZiR_pFeld", Qt::Key_Return},  // a list stays closed
                  {7, "Akt_Kurs", "Akt_Stueck", Qt::Key_Return}};

@@ -67,11 +67,7 @@ TEST_F(StartfensterTest, FrageFolgtJedemTastendruck) {
   EXPECT_TRUE(frage->text().contains(QStringLiteral("zu 5 % anlege?")));  // before the field is left
 
   // Every page's question takes up each of its input fields at once.
-  const struct {
-    int Seite;
-    const char* Label;
-    std::vector<const char*> Eingaben;
-  } tabelle[] = {
+  const struct { int Seite; const char* Label; std::vector<const char*> Eingaben; } tabelle[] = {
       {2, "ZiZiE_FrageLabel", {"ZiZiE_KFeld", "ZiZiE_pFeld", "ZiZiE_nmFeld"}},
       {3, "ZiZiR_FrageLabel", {"ZiZiR_RFeld", "ZiZiR_pFeld", "ZiZiR_njFeld"}},
       {4, "BW_FrageLabel", {"BW_RFeld", "BW_pFeld", "BW_nmFeld"}},
