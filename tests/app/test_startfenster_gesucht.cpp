@@ -1,4 +1,5 @@
-// Field states by sought quantity and the question that follows the typing.
+// Field states by sought quantity, as colours and as a screen reader hears
+// them, and the question that follows the typing.
 #include <QLabel>
 
 #include "test_startfenster.h"
@@ -37,6 +38,9 @@ TEST_F(StartfensterTest, FeldzustaendeNachGesuchterGroesse) {
       SCOPED_TRACE(std::string(fall.Liste) + " " + std::to_string(fall.Index) + " " + name);
       QLineEdit* f = W(QString::fromLatin1(name));
       EXPECT_EQ(Farbe(name), zustand == E ? Weiss : zustand == R ? Aqua : grau);
+      EXPECT_EQ(f->accessibleDescription(), zustand == E   ? QStringLiteral("Eingabefeld")
+                                            : zustand == R ? QStringLiteral("Ergebnisfeld")
+                                                           : QStringLiteral("Für diese Berechnung nicht benötigt"));
       EXPECT_EQ(f->palette().color(QPalette::Disabled, QPalette::Base), Farbe(name));
       EXPECT_EQ(!f->isReadOnly() && f->isEnabled() && f->focusPolicy() != Qt::NoFocus, zustand == E);
     }
@@ -63,11 +67,7 @@ TEST_F(StartfensterTest, FrageFolgtJedemTastendruck) {
   EXPECT_TRUE(frage->text().contains(QStringLiteral("zu 5 % anlege?")));  // before the field is left
 
   // Every page's question takes up each of its input fields at once.
-  const struct {
-    int Seite;
-    const char* Label;
-    std::vector<const char*> Eingaben;
-  } tabelle[] = {
+  const struct { int Seite; const char* Label; std::vector<const char*> Eingaben; } tabelle[] = {
       {2, "ZiZiE_FrageLabel", {"ZiZiE_KFeld", "ZiZiE_pFeld", "ZiZiE_nmFeld"}},
       {3, "ZiZiR_FrageLabel", {"ZiZiR_RFeld", "ZiZiR_pFeld", "ZiZiR_njFeld"}},
       {4, "BW_FrageLabel", {"BW_RFeld", "BW_pFeld", "BW_nmFeld"}},

@@ -37,6 +37,7 @@ TEST_F(RechnenTest, ErgebnisMitDerZahlungsweiseDerSeite) {
     Rechnen();
     EXPECT_EQ(Text(QStringLiteral("ZiZiR_RFeld")), QString::fromLatin1(rate));
     EXPECT_EQ(Farbe(QStringLiteral("ZiZiR_RFeld")), Aqua);
+    EXPECT_EQ(W(QStringLiteral("ZiZiR_RFeld"))->accessibleDescription(), QStringLiteral("Ergebnisfeld"));
   }
   EXPECT_TRUE(antworten.Boxen.isEmpty());
 }

@@ -20,42 +20,21 @@ QString Paar(MWST::Ergebnis e, int dezimalen) { return Betrag(e.Wert, 15, dezima
 
 class Seiten : public MitZahlenformat {};
 
-// The results as the fields show them (amount, or "years|months").
+// The results as the fields show them (amount, or "years|months"), beyond
+// the examples that the pages' case tables compute.
 TEST_F(Seiten, BeispielrechnungenJeSeite) {
   const struct { const char* name; std::function<QString()> ergebnis; const char* text; } faelle[] = {
-      {"eZi Endkapital", [] { return Betrag(eZi::Endkapital(1000, 5, 2, 6)); }, "1.125,00 "},
-      {"eZi Anfangskapital", [] { return Betrag(eZi::Anfangskapital(1125, 5, 2, 6)); }, "1.000,00 "},
-      {"eZi Zinssatz", [] { return Betrag(eZi::Zinssatz(1000, 1125, 2, 6), 18, 3); }, "5,000 "},
-      {"eZi Laufzeit", [] { return Termin(eZi::Laufzeit(1000, 5, 1125)); }, "2 |6,0 "},
       {"eZi negativ", [] { return Termin(eZi::Laufzeit(1000, 5, 875)); }, "-2 |-6,0 "},
-      {"ZiZiE Endkapital", [] { return Betrag(ZiZiE::Endkapital(1000, 5, 10, 0)); }, "1.628,89 "},
-      {"ZiZiE Anfangskapital", [] { return Betrag(ZiZiE::Anfangskapital(1628.89L, 5, 10, 0)); }, "1.000,00 "},
-      {"ZiZiE Zinssatz", [] { return Betrag(ZiZiE::Zinssatz(1000, 2000, 10, 0), 18, 3); }, "7,177 "},
-      {"ZiZiE Laufzeit", [] { return Termin(ZiZiE::Laufzeit(1000, 7, 2000)); }, "10 |3,0 "},
       // Half a year compounds with the root of the yearly factor.
       {"ZiZiE halbes Jahr", [] { return Betrag(ZiZiE::Endkapital(10000, 12, 0, 6)); }, "10.583,01 "},
       {"ZiZiE p = -100", [] { return Betrag(ZiZiE::Endkapital(1000, -100, 5, 0)); }, "0,00 "},
       {"ZiZiE Kn = 0", [] { return Betrag(ZiZiE::Zinssatz(1000, 0, 10, 0), 18, 3); }, "-100,000 "},
-      {"ZiZiR Rate jaehrlich", [] { return Betrag(ZiZiR::Rate(10000, 5, 10, 0, 1)); }, "795,05 "},
-      {"ZiZiR Rate monatlich", [] { return Betrag(ZiZiR::Rate(10000, 5, 10, 0, 12)); }, "64,77 "},
-      {"ZiZiR Endkapital", [] { return Betrag(ZiZiR::Endkapital(100, 5, 10, 0, 12), 15); }, "15.439,36 "},
-      {"ZiZiR Laufzeit", [] { return Termin(ZiZiR::Laufzeit(100, 5, 20000, 12)); }, "12 |2,6 "},
       {"ZiZiR ohne Laufzeit", [] { return Betrag(ZiZiR::Endkapital(100, 5, 0, 0, 12), 15); }, "0,00 "},
       {"BW Rate jaehrlich", [] { return Betrag(BW::Rate(100000, 6, 20, 0, 1)); }, "8.718,46 "},
-      {"BW Rate monatlich", [] { return Betrag(BW::Rate(100000, 6, 20, 0, 12)); }, "707,09 "},
-      {"BW Barwert", [] { return Betrag(BW::Barwert(500, 6, 20, 0, 12), 15); }, "70.712,06 "},
-      {"BW Laufzeit", [] { return Termin(BW::Laufzeit(500, 6, 50000, 12)); }, "11 |5,4 "},
-      {"AnnD Rate", [] { return Betrag(AnnD::Rate(100000, 6, 10, 0, 12)); }, "1.110,21 "},
-      {"AnnD Darlehenshoehe", [] { return Betrag(AnnD::Darlehenshoehe(1110.21L, 6, 10, 0, 12)); }, "100.000,45 "},
-      {"AnnD Laufzeit mit Uebertrag", [] { return Termin(AnnD::Laufzeit(100000, 6, 1110.21L, 12)); }, "10 |0,0 "},
-      {"AnnD Restschuld", [] { return Betrag(AnnD::Restschuld(100000, 6, 5, 0, 1110.21L, 12), 15); }, "57.425,63 "},
       {"AnnD Rate jaehrlich", [] { return Betrag(AnnD::Rate(10000, 5, 3, 0, 1)); }, "3.672,09 "},
       {"AnnD ueberzahlt", [] { return Betrag(AnnD::Restschuld(10000, 5, 3, 0, 3672.09L, 1), 15); }, "-0,01 "},
       {"AnnD Laufzeit jaehrlich", [] { return Termin(AnnD::Laufzeit(10000, 5, 1000, 1)); }, "14 |2,5 "},
       {"AnnD ohne Laufzeit", [] { return Betrag(AnnD::Darlehenshoehe(1000, 6, 0, 0, 12)); }, "0,00 "},
-      {"MWST Brutto", [] { return Paar(MWST::Brutto(100, 16), 2); }, "116,00 |16,00 "},
-      {"MWST Netto", [] { return Paar(MWST::Netto(116, 16), 2); }, "100,00 |16,00 "},
-      {"MWST Prozent", [] { return Paar(MWST::Prozent(116, 100), 3); }, "16,000 |16,00 "},
       {"MWST Netto gerundet", [] { return Paar(MWST::Netto(100, 16), 2); }, "86,21 |13,79 "},
       {"MWST negativ", [] { return Paar(MWST::Prozent(90, 100), 3); }, "-10,000 |-10,00 "},
   };
@@ -69,7 +48,6 @@ TEST(Seitenfehler, Fehlerarten) {
       {"eZi Zinssatz K = 0", [] { eZi::Zinssatz(0, 1125, 2, 0); }, "ZeroDivide"},
       {"eZi Laufzeit p = 0", [] { eZi::Laufzeit(1000, 0, 1125); }, "ZeroDivide"},
       {"eZi Laufzeit K = 0", [] { eZi::Laufzeit(0, 5, 0); }, "InvalidOp"},
-      {"eZi Anfangskapital", [] { eZi::Anfangskapital(1000, -50, 2, 0); }, "ZeroDivide"},
       {"eZi Ueberlauf", [] { eZi::Endkapital(1e4000L, 1e4000L, 1e900L, 0); }, "Overflow"},
       {"ZiZiE Zinssatz ohne Laufzeit", [] { ZiZiE::Zinssatz(1000, 2000, 0, 0); }, "ZeroDivide"},
       {"ZiZiE Zinssatz K = 0", [] { ZiZiE::Zinssatz(0, 2000, 10, 0); }, "ZeroDivide"},

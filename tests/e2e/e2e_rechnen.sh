@@ -8,7 +8,7 @@ PROG=$(readlink -f "$1")
 AUSGABE=$(readlink -f "${2:-.}")
 . "$(dirname "$(readlink -f "$0")")/hilfen.sh"
 
-if fehlt_werkzeug xvfb-run xauth xdotool pdftotext; then exit $UEBERSPRUNGEN; fi
+if fehlt_werkzeug xvfb-run xauth xdotool pdftotext import; then exit $UEBERSPRUNGEN; fi
 unter_xvfb 90 "$(readlink -f "$0")" "$@"
 
 neue_umgebung
@@ -20,7 +20,7 @@ printf '#!/bin/sh\nmkdir -p "$HOME/.dbus/session-bus" && touch "$HOME/.dbus/sess
 chmod +x "$TMPD/bin/dbus-launch"
 starte "$PROG" "$TMPD/kalvora.log" PATH="$TMPD/bin:$PATH"
 
-if ! FENSTER=$(warte_fenster "Kalvora 1\.1\.1"); then
+if ! FENSTER=$(warte_fenster "Kalvora 1\.1\.1" 60); then
   fehlschlag "kein Fenster \"Kalvora 1.1.1\" erschienen"
   xdotool search --name . getwindowname %@ 2>/dev/null | sed 's/^/  Fenster: /'
   kill "$PID" 2>/dev/null
@@ -43,8 +43,16 @@ for wert in 1000 5 2 6; do
   xdotool type --delay 60 "$wert"
   [ "$wert" = 6 ] || xdotool key Tab
 done
+bild "$FENSTER" "$TMPD/vorher"
 xdotool key alt+r
-sleep 1.5
+# First the button shows pressed, then the result: wait for the first
+# change, then a moment for the second, if the first was not already it.
+if warte_bildwechsel "$FENSTER" "$TMPD/vorher" 100; then
+  mv "$TMPD/vorher.jetzt" "$TMPD/gedrueckt"
+  warte_bildwechsel "$FENSTER" "$TMPD/gedrueckt" 100 1 || :
+else
+  fehlschlag "nichts geschah nach Alt+R"
+fi
 
 # A missing field or an unreadable entry would show a box now.
 for box in Fehler Kalvora; do
@@ -57,28 +65,27 @@ for box in Fehler Kalvora; do
   fi
 done
 
-if command -v import >/dev/null 2>&1; then
-  mkdir -p "$AUSGABE"
-  if import -window root "$AUSGABE/e2e-einfache-zinsrechnung.png"; then
-    echo "Bildschirmfoto: $AUSGABE/e2e-einfache-zinsrechnung.png"
-  else
-    fehlschlag "Bildschirmfoto nicht gespeichert"
-  fi
+mkdir -p "$AUSGABE"
+if import -window root "$AUSGABE/e2e-einfache-zinsrechnung.png"; then
+  echo "Bildschirmfoto: $AUSGABE/e2e-einfache-zinsrechnung.png"
 else
-  echo "NOTE: 'import' (imagemagick) fehlt, kein Bildschirmfoto"
+  fehlschlag "Bildschirmfoto nicht gespeichert"
 fi
 
 # "Drucken" opens the preview; three Tabs lead from the page to its "Drucken".
 # Without a printer it asks for a PDF file and says where the report went.
+bild "$FENSTER" "$TMPD/vorher"
 xdotool key alt+d
-sleep 1
+# The preview covers the pages: far more pixels than the pressed button.
+warte_bildwechsel "$FENSTER" "$TMPD/vorher" 50000 || fehlschlag "keine Vorschau nach Alt+D"
 xdotool key --delay 150 Tab Tab Tab space
-if DIALOG=$(warte_fenster "Bericht als PDF-Datei speichern" 10); then
+if DIALOG=$(warte_fenster "Bericht als PDF-Datei speichern" 60); then
   fokus "$DIALOG"
   xdotool key ctrl+a
-  xdotool type --delay 20 "$TMPD/bericht.pdf"
+  # A name no entry of the folder starts with, so no completion pops up.
+  xdotool type --delay 20 "$TMPD/Zinsbericht.pdf"
   xdotool key Return
-  if BOX=$(warte_fenster Information 10); then
+  if BOX=$(warte_fenster Information 60); then
     fokus "$BOX"
     xdotool key Return
   else
@@ -88,7 +95,7 @@ if DIALOG=$(warte_fenster "Bericht als PDF-Datei speichern" 10); then
 else
   fehlschlag "kein Dateidialog nach \"Drucken\" in der Vorschau"
 fi
-ergebnis=$(pdftotext -layout "$TMPD/bericht.pdf" - 2>/dev/null | grep -E '^Ergebnis:')
+ergebnis=$(pdftotext -layout "$TMPD/Zinsbericht.pdf" - 2>/dev/null | grep -E '^Ergebnis:')
 [[ "$ergebnis" =~ ^Ergebnis:\ +1\.125,00\ +DM$ ]] || fehlschlag "Ergebnis im Bericht: \"$ergebnis\" statt 1.125,00 DM"
 xdotool key Escape
 sleep 0.5

@@ -61,17 +61,41 @@ starte() {
 }
 
 # Prints the id of the visible window whose title is exactly the given text.
+# Searched afresh each time: a window that closes during a search (the file
+# dialog before the box that follows it) may end that search with an X error.
 warte_fenster() {
-  local titel=$1 sekunden=${2:-30} id
-  id=$(timeout "$sekunden" xdotool search --sync --onlyvisible --name "^${titel}\$" 2>/dev/null | head -n 1)
-  [ -n "$id" ] || return 1
-  echo "$id"
+  local titel=$1 ende=$((SECONDS + ${2:-30})) id
+  while :; do
+    id=$(xdotool search --onlyvisible --name "^${titel}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    [ "$SECONDS" -lt "$ende" ] || return 1
+    sleep 0.2
+  done
 }
 
 # Gives the window the keyboard; there is no window manager under Xvfb.
 fokus() {
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
   sleep 0.3
+}
+
+# Keys queue in order, but a mnemonic clicks its button a moment after the
+# key, and keys that follow must wait for that click. Under load the program
+# may lag seconds behind, so a fixed pause is not enough: this waits until
+# the window's picture differs from the grey image in file $2 in more than
+# $3 pixels. `bild` takes that image before the key.
+bild() { import -window "$1" -depth 8 "gray:$2" 2>/dev/null; }
+warte_bildwechsel() {
+  local id=$1 vorher=$2 pixel=$3 sekunden=${4:-30} i
+  for ((i = 0; i < sekunden * 5; i++)); do
+    bild "$id" "$vorher.jetzt"
+    [ "$(cmp -l "$vorher" "$vorher.jetzt" 2>/dev/null | wc -l)" -gt "$pixel" ] && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # Waits for the program to end; sets STATUS (124 when it did not end in time).

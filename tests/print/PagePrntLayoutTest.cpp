@@ -26,10 +26,7 @@ std::vector<TText> Texte(const TPage* seite) {
 }  // namespace
 
 TEST_F(PagePrinterTest, ExpandTabsAdvancesToTheNextStop) {
-  const struct {
-    uint Weite;
-    QString Ein, Aus;
-  } faelle[] = {
+  const struct { uint Weite; QString Ein, Aus; } faelle[] = {
       {8, QStringLiteral("ab\tc"), QStringLiteral("ab      c")},
       {8, QStringLiteral("abcdefgh\ti"), QStringLiteral("abcdefgh        i")},
       {4, QStringLiteral("a\t\tb"), QStringLiteral("a       b")},
@@ -149,11 +146,7 @@ TEST_F(PagePrinterTest, TableRowsFollowTheirColumns) {
 }
 
 TEST_F(PagePrinterTest, CellsWrapAtLineFeedsAndWidths) {
-  const struct {
-    QString Format, Zeile;
-    bool Umbruch;
-    QStringList Texte;
-  } faelle[] = {
+  const struct { QString Format, Zeile; bool Umbruch; QStringList Texte; } faelle[] = {
       {"<30|<60", "Vorgaben:|Zeile 1\nZeile 2", true, {"Vorgaben:", "Zeile 1", "", "Zeile 2"}},
       // without word wrap the line feed is an ordinary character
       {"<30|<60", "x|Zeile 1\nZeile 2", false, {"x", "Zeile 1\nZeile 2"}},
@@ -208,9 +201,7 @@ TEST_F(PagePrinterTest, GridDrawsCellEdgesExceptForNegativeWidths) {
 
 TEST_F(PagePrinterTest, NormalFormOfTableFormats) {
   pp->setDefaultColWidth(25);
-  const struct {
-    QString Ein, Aus;
-  } faelle[] = {
+  const struct { QString Ein, Aus; } faelle[] = {
       {"|>40|^", "<25|>40|^25"},
       {"12,50", "<12,5"},
       {"<abc|^1.5", "<25|^25"},  // unreadable widths take the default
@@ -228,9 +219,7 @@ TEST_F(PagePrinterTest, FriendlyNotationBecomesRowAndFormat) {
   pp->setMarginRight(20.0);
   pp->setFileName(QStringLiteral("/home/anna/bericht.txt"));
   const QString heute = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-  const struct {
-    QString Ein, Zeile, Format;
-  } faelle[] = {
+  const struct { QString Ein, Zeile, Format; } faelle[] = {
       {"&cSeite &p", "Seite {$PAGE}", "^170"},
       {"&lZinsbericht&r&d", "Zinsbericht|" + heute, "<85|>85"},
       {"Links&cMitte&rRechts", "Links|Mitte|Rechts", "<56,67|^56,67|>56,67"},

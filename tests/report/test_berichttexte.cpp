@@ -4,26 +4,17 @@
 
 #include <QRegularExpression>
 
-#include "calc/Euro.h"
+#include "pages/Seiten.h"
 #include "report/uDruck_Texte.h"
 
 namespace {
 
 // Every field holds its own name after a #, so a text from the wrong field shows at once.
 TBerichtSeite Seite(const QString& key, int index) {
-  QStringList namen = QStringLiteral(
-                          "KFeld pFeld njFeld nmFeld KnFeld ZiZiE_KFeld ZiZiE_pFeld ZiZiE_njFeld ZiZiE_nmFeld "
-                          "ZiZiE_KnFeld ZiZiR_RFeld ZiZiR_pFeld ZiZiR_njFeld ZiZiR_nmFeld ZiZiR_KnFeld BW_RFeld "
-                          "BW_pFeld BW_njFeld BW_nmFeld BW_BWFeld AnnD_KFeld AnnD_pFeld AnnD_njFeld AnnD_nmFeld "
-                          "AnnD_RFeld AnnD_KnFeld AnnD_knjFeld AnnD_KnmFeld MWST_Netto MWST_MWSTprozent MWST_MWSTDM "
-                          "MWST_brutto Akt_Kurs Akt_Stueck Akt_Name Akt_MindGeb Akt_GrundGeb Akt_Geb Akt_MaklerGeb "
-                          "Akt_ErgStueck Akt_ErgKurs Akt_ErgKW Akt_ErgMakGeb Akt_ErgBankGeb Akt_ErgGesamt "
-                          "Akt_ErgGewinn Euro")
-                          .split(u' ');
-  for (const Euro::Waehrung& w : Euro::Waehrungen) namen << QString::fromLatin1(w.Feld);
   TBerichtSeite s{key, index, QStringLiteral("Gesucht"), QStringLiteral("Frage?"), QStringLiteral("DM"),
                   QStringLiteral("monatlich"), {}};
-  for (const QString& n : namen) s.Felder.insert(n, u'#' + n);
+  for (const TSeite& seite : Seiten::Alle())
+    for (const TFeld& f : seite.Felder) s.Felder.insert(f.Name, u'#' + f.Name);
   return s;
 }
 
