@@ -42,6 +42,7 @@ class Faelle : public ::testing::Test {
 };
 
 TEST_F(Faelle, JedeSeiteJedeGesuchteGroesse) {
+  // clang-format off
   const TZeile zeilen[] = {
       {"eZi", 0, 0, {{"pFeld", "5"}, {"njFeld", "2"}, {"nmFeld", "6"}, {"KnFeld", "1125"}}, {{"KFeld", "1.000,00 "}}},
       {"eZi", 1, 0, {{"KFeld", "1000"}, {"njFeld", "2"}, {"nmFeld", "6"}, {"KnFeld", "1125"}}, {{"pFeld", "5,000 "}}},
@@ -102,6 +103,7 @@ TEST_F(Faelle, JedeSeiteJedeGesuchteGroesse) {
        {{"", "'x1' ist kein gültiger Gleitkommawert."}}},
       {"BW", 1, 0, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}}, {{"", "Ungültige Gleitkommaoperation."}}},
   };
+  // clang-format on
   std::set<std::pair<QString, int>> gesehen;
   for (const TZeile& z : zeilen) {
     SCOPED_TRACE(std::string(z.Key) + " " + std::to_string(z.Gesucht));

@@ -11,6 +11,7 @@ class Zahltexte : public MitZahlenformat {};
 QString U(const char* t) { return QString::fromUtf8(t); }
 
 TEST_F(Zahltexte, FeldWertLiestDieGrammatik) {
+  // clang-format off
   const struct { const char* text; long double wert; } faelle[] = {
       {"1234,5", 1234.5L}, {"1.234,5", 1234.5L}, {"1,5E3", 1500}, {"1,5e+3", 1500}, {"15E-1", 1.5L}, {"  -50", -50},
       {"+7  ", 7}, {"5,", 5}, {",5", 0.5L}, {"-,25", -0.25L}, {"1.2.3.4", 1234}, {"007", 7}, {"1E-5000", 0},
@@ -19,14 +20,17 @@ TEST_F(Zahltexte, FeldWertLiestDieGrammatik) {
       {"0,1", 1.0L / 10.0L}, {"1,18973149535723176502E4932", std::numeric_limits<long double>::max()},
       {"3,6451995318824746025E-4951", std::numeric_limits<long double>::denorm_min()},
   };
+  // clang-format on
   for (const auto& f : faelle) EXPECT_EQ(FeldWert(U(f.text)), f.wert) << f.text;
 }
 
 TEST_F(Zahltexte, FeldWertWeistAllesAndereZurueck) {
+  // clang-format off
   for (const char* t : {"", " ", ",", "+", "-", "abc", "1,2,3", "1E", "1E+", "E5", "1 2", "1-", "--1", "+-1", "0x10",
                         "$10", "inf", "nan", "1,5 %", "1\t", "\t1", "1e5x", "1,5E3,0", "١٢", "1E99999", "-1,2E4933",
                         "1\u00a0"})
     EXPECT_EQ(Fehlerart([&] { FeldWert(U(t)); }), "ConvertError") << t;
+  // clang-format on
   try {
     FeldWert(QStringLiteral("1.2x"));
     FAIL();
@@ -36,6 +40,7 @@ TEST_F(Zahltexte, FeldWertWeistAllesAndereZurueck) {
 }
 
 TEST_F(Zahltexte, ZahlTextRundetGruppiertUndFaelltAufExponentenZurueck) {
+  // clang-format off
   const struct { long double wert; int stellen, dezimalen; const char* text; } faelle[] = {
       {1234.5L, 18, 2, "1.234,50 "}, {-50, 18, 2, "-50,00 "}, {5.5L, 15, 3, "5,500 "}, {-0.0L, 18, 2, "0,00 "},
       {-0.004L, 18, 2, "0,00 "}, {0.125L, 18, 2, "0,13 "}, {-0.125L, 18, 2, "-0,13 "}, {-2.5L, 18, 0, "-3 "},
@@ -52,6 +57,7 @@ TEST_F(Zahltexte, ZahlTextRundetGruppiertUndFaelltAufExponentenZurueck) {
       {1234567890123456789.0L, 18, 2, "1,23456789012345679E18"}, {1e18L, 18, 2, "1E18"},
       {999999999999999.6L, 15, 2, "1E15"}, {1e300L, 18, 2, "1E300"},
   };
+  // clang-format on
   for (const auto& f : faelle) EXPECT_EQ(ZahlText(f.wert, f.stellen, f.dezimalen), U(f.text)) << double(f.wert);
   EXPECT_EQ(ZahlTextEinfach(-1936.274L, 2), QStringLiteral("-1.936,27"));
   EXPECT_EQ(ZahlTextEinfach(1.95583L, 5), QStringLiteral("1,95583"));
@@ -88,6 +94,7 @@ TEST_F(Zahltexte, NegativeLayoutsSchreibenUndWiederLesen) {
 }
 
 TEST_F(Zahltexte, FormatAusDemLocale) {
+  // clang-format off
   const struct { QLocale locale; char16_t dezimal, tausender; int positiv, negativ; } faelle[] = {
       {QLocale::c(), u',', u'.', 3, 8},
       {QLocale(QLocale::German, QLocale::Germany), u',', u'.', 3, 8},
@@ -95,6 +102,7 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
       {QLocale(QLocale::Dutch, QLocale::Netherlands), u',', u'.', 2, 14},
       {QLocale(QLocale::French, QLocale::France), u',', u' ', 3, 15},  // narrow no-break space -> blank
   };
+  // clang-format on
   for (const auto& f : faelle) {
     const Zahlenformat z = Zahlenformat::AusLocale(f.locale);
     EXPECT_EQ((std::tuple{z.Dezimaltrenner, z.Tausendertrenner, z.PositivFormat, z.NegativFormat}),
@@ -109,15 +117,18 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
   EXPECT_EQ(GanzzahlText(12345678), QStringLiteral("1.234568E7"));
   // A stored text reads in the current format when its separators stand where
   // that format puts them, else as German: "1,000" stays a thousand.
+  // clang-format off
   for (const auto& [gespeichert, gelesen] : {std::pair{"0,450 ", "0.450 "}, {"20,00", "20.00"}, {"1.234,5", "1,234.5"},
                                              {"1,000", "1,000"}, {"1,234.5", "1,234.5"}, {"abc", "abc"}})
     EXPECT_EQ(GespeicherterZahltext(QString::fromUtf8(gespeichert)), QString::fromUtf8(gelesen)) << gespeichert;
+  // clang-format on
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale(QLocale::French, QLocale::France)));
   EXPECT_EQ(FeldWert(QStringLiteral("1 234,5")), 1234.5L);
   EXPECT_EQ(ZahlText(-1234.5L, 18, 2), QStringLiteral("(1 234,50 )"));
 }
 
 TEST_F(Zahltexte, GanzzahlWertUndText) {
+  // clang-format off
   const struct { const char* text; std::optional<qint32> wert; } werte[] = {
       {"  -12", -12}, {"+0", 0}, {"007", 7}, {"$ff", 255}, {"x10", 16}, {"X1F", 31}, {"0x7FFFFFFF", 2147483647},
       {"-0X80000000", -2147483647 - 1}, {"-$10", -16}, {"-2147483648", -2147483647 - 1},
@@ -125,11 +136,14 @@ TEST_F(Zahltexte, GanzzahlWertUndText) {
       {"1.234", {}}, {"", {}}, {"-", {}}, {"$", {}}, {"0x", {}}, {"- 1", {}}, {"1e3", {}}, {"fg", {}},
       {"$fg", {}}, {"0b1", {}}, {"١٢", {}},
   };
+  // clang-format on
   for (const auto& f : werte) EXPECT_EQ(GanzzahlWert(U(f.text)), f.wert) << f.text;
+  // clang-format off
   const struct { qint32 wert; const char* text; } texte[] = {
       {-9999999, "-9999999"}, {10000000, "1E7"}, {12345675, "1,234568E7"}, {99999999, "1E8"},
       {-12345678, "-1,234568E7"}, {-2147483647 - 1, "-2,147484E9"}, {12000000, "1,2E7"},
   };
+  // clang-format on
   for (const auto& f : texte) EXPECT_EQ(GanzzahlText(f.wert), U(f.text)) << f.wert;
 }
 
