@@ -1,9 +1,5 @@
 // The share page as the user works it: fill in, choose, press "Rechnen".
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
 #include <vector>
 
 #include "calc/OrvMath.h"
@@ -44,7 +40,8 @@ TEST_F(AktSeite, KaufUndVerkaufDerBeispiele) {
   EXPECT_EQ(Ergebnis(), (QStringList{"10", "100", "1.000,00 ", "0,80 ", "20,00 ", "1.020,80 ", "104,17 "}));
   // A sale does not write the break-even row, hides it and switches the heading.
   Rechnen(Beispiel, 1);
-  EXPECT_EQ(Ergebnis(), (QStringList{"10", "100", "1.000,00 ", "0,80 ", "20,00 ", "979,20 ", "104,17 "}));
+  EXPECT_EQ(Text("Akt_ErgGesamt"), "979,20 ");
+  EXPECT_EQ(Text("Akt_ErgGewinn"), "104,17 ");
   EXPECT_EQ(W<QGroupBox>("Abrechnungsbox")->title(), " Verkaufsabrechnung: ");
   EXPECT_TRUE(Feld("Akt_ErgGewinn")->isHidden());
   EXPECT_TRUE(boxen.Boxen.isEmpty());
@@ -118,14 +115,6 @@ TEST_F(Zahlenformate, EigeneUndGespeicherteZahltexteLesenUeberallGleich) {
     QStringList gebuehren;
     for (const char* n : {"Akt_MindGeb", "Akt_GrundGeb", "Akt_Geb", "Akt_MaklerGeb"}) gebuehren << Finde<QLineEdit>(fmStart, n)->text();
     EXPECT_EQ(werte(gebuehren), (std::vector<long double>{0, 20, 0.45L, 0.08L}));
-    // A sale with the default fees: 1.000 - 0,80 - (4,50 + 20).
-    Finde<QTabWidget>(fmStart, "PageControl1")->setCurrentWidget(Finde(fmStart, "Akt_TabSheet"));
-    Finde<QLineEdit>(fmStart, "Akt_Kurs")->setText("100");
-    Finde<QLineEdit>(fmStart, "Akt_Stueck")->setText("10");
-    TDialogBeantworter boxen;
-    Finde<QPushButton>(fmStart, "RechnenSchalter")->click();
-    EXPECT_TRUE(boxen.Boxen.isEmpty());
-    EXPECT_EQ(FeldWert(Finde<QLineEdit>(fmStart, "Akt_ErgGesamt")->text()), 974.7L);
     TBerichtSeite euro;
     euro.Key = "Euro";
     const QStringList kurse = BerichtTexte(euro).Vorgabentext.section(BerichtTrenner, 1).split('\n');
@@ -134,6 +123,7 @@ TEST_F(Zahlenformate, EigeneUndGespeicherteZahltexteLesenUeberallGleich) {
 
     QTemporaryDir alt;
     SpeicherIn(alt.path(), &deutsch);
+    TDialogBeantworter boxen;
     LoadSettings();
     const QStringList gelesen{Einstellungswerte.Mindestgebuehr, Einstellungswerte.Grundgebuehr,
                               Einstellungswerte.Gebuehr, Einstellungswerte.Maklergebuehr};

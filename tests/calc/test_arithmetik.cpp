@@ -13,6 +13,7 @@ constexpr long double kInf = std::numeric_limits<long double>::infinity();
 const long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 
 TEST(Ext, FehlerartenJeOperation) {
+  // clang-format off
   const struct { const char* name; std::function<void()> rechnung; const char* fehler; } faelle[] = {
       {"1/0", [] { Ext(1) / Ext(0); }, "ZeroDivide"},
       {"0/-0", [] { Ext(0) / Ext(-0.0L); }, "InvalidOp"},
@@ -34,6 +35,7 @@ TEST(Ext, FehlerartenJeOperation) {
       {"Zerlegen -2^63", [] { LaufzeitZerlegen(-9223372036854775808.0L); }, ""},
       {"RateAusRne Faktor 0", [] { RateAusRne(100, -400, 2); }, "ZeroDivide"},
   };
+  // clang-format on
   for (const auto& f : faelle) EXPECT_EQ(Fehlerart(f.rechnung), f.fehler) << f.name;
   // 1 + 2^-60 survives in extended precision, not in double.
   EXPECT_GT((Ext(1) + Ext(1) / Ext(1152921504606846976.0L)).Wert(), 1.0L);
@@ -42,6 +44,7 @@ TEST(Ext, FehlerartenJeOperation) {
 }
 
 TEST(Mathe, PowerLog10RootRandfaelle) {
+  // clang-format off
   const struct { const char* name; std::function<double()> rechnung; double wert; const char* fehler; } faelle[] = {
       {"Power(0,0)", [] { return Power(0, 0); }, 0, ""},
       {"Power(0,-2)", [] { return Power(0, -2); }, 0, ""},
@@ -58,6 +61,7 @@ TEST(Mathe, PowerLog10RootRandfaelle) {
       {"Root(2,-9)", [] { return Root(2, -9); }, 0, "InvalidOp"},
       {"Root(1e-320,10)", [] { return Root(1e-320, 10); }, 0, "Overflow"},
   };
+  // clang-format on
   for (const auto& f : faelle) {
     double wert = 0;
     EXPECT_EQ(Fehlerart([&] { wert = f.rechnung(); }), f.fehler) << f.name;
@@ -73,10 +77,12 @@ TEST(Mathe, PowerLog10RootRandfaelle) {
 class Laufzeiten : public MitZahlenformat {};
 
 TEST_F(Laufzeiten, ZerlegenMitUebertrag) {
+  // clang-format off
   const struct { long double n; const char *jahre, *monate; } faelle[] = {
       {2.5L, "2 ", "6,0 "},    {3.9999L, "4 ", "0,0 "},     {3.9925L, "3 ", "12,0 "},
       {-2.5L, "-2 ", "-6,0 "}, {10.24477L, "10 ", "3,0 "}, {-0.999L, "0 ", "-11,9 "},
   };
+  // clang-format on
   for (const auto& f : faelle) {
     const Laufzeit l = LaufzeitZerlegen(f.n);
     EXPECT_EQ(ZahlText(l.Jahre, 18, 0) + ZahlText(l.Monate, 18, 1), QString(f.jahre) + f.monate) << double(f.n);

@@ -23,6 +23,7 @@ class Seiten : public MitZahlenformat {};
 // The results as the fields show them (amount, or "years|months"), beyond
 // the examples that the pages' case tables compute.
 TEST_F(Seiten, BeispielrechnungenJeSeite) {
+  // clang-format off
   const struct { const char* name; std::function<QString()> ergebnis; const char* text; } faelle[] = {
       {"eZi negativ", [] { return Termin(eZi::Laufzeit(1000, 5, 875)); }, "-2 |-6,0 "},
       // Half a year compounds with the root of the yearly factor.
@@ -38,10 +39,12 @@ TEST_F(Seiten, BeispielrechnungenJeSeite) {
       {"MWST Netto gerundet", [] { return Paar(MWST::Netto(100, 16), 2); }, "86,21 |13,79 "},
       {"MWST negativ", [] { return Paar(MWST::Prozent(90, 100), 3); }, "-10,000 |-10,00 "},
   };
+  // clang-format on
   for (const auto& f : faelle) EXPECT_EQ(f.ergebnis(), QString::fromUtf8(f.text)) << f.name;
 }
 
 TEST(Seitenfehler, Fehlerarten) {
+  // clang-format off
   const struct { const char* name; std::function<void()> rechnung; const char* fehler; } faelle[] = {
       {"eZi Zinssatz ohne Laufzeit", [] { eZi::Zinssatz(1000, 1125, 0, 0); }, "ZeroDivide"},
       {"eZi Zinssatz K = Kn ohne Laufzeit", [] { eZi::Zinssatz(1000, 1000, 0, 0); }, "InvalidOp"},
@@ -92,6 +95,7 @@ TEST(Seitenfehler, Fehlerarten) {
       {"MWST Prozent N = 0", [] { MWST::Prozent(116, 0); }, "ZeroDivide"},
       {"MWST Prozent B = N = 0", [] { MWST::Prozent(0, 0); }, "InvalidOp"},
   };
+  // clang-format on
   for (const auto& f : faelle) EXPECT_EQ(Fehlerart(f.rechnung), f.fehler) << f.name;
 }
 

@@ -59,6 +59,7 @@ class Zahlungsplan : public MitZahlenformat {};
 // Every case runs with each payment frequency. The plan's balance at the end
 // (and, for a loan, at the "nach" time or half-way) is the page's to the cent.
 TEST_F(Zahlungsplan, EndstandWieDieSeite) {
+  // clang-format off
   const struct {
     const char* Key;
     int Gesucht;
@@ -96,6 +97,7 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
       {"AnnD", 1, {"100000", "1", nullptr, nullptr, "90"}, "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
       {"eZi", 3, {"1000", "5", "1", "0"}, "Für diese Frage gibt es keinen Zahlungsplan."},
   };
+  // clang-format on
   for (const auto& f : faelle)
     for (int zahlungsweise = 0; zahlungsweise < 4; ++zahlungsweise) {
       const TPlanSeite seite = Seite(f.Key, f.Gesucht, f.Texte, zahlungsweise);

@@ -76,6 +76,7 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
   const QByteArray gut = "[General]\nWaehrungszeichen=ATS\nMindestgebuehr=\"1,00\"\nGrundgebuehr=\"2,00\"\n"
                          "Gebuehr=\"0,300\"\nMaklergebuehr=\"0,040\"\n";
   const QStringList vorher{"a", "b", "c", "d", "e"}, vorgaben = Texte(Vorgabewerte());
+  // clang-format off
   const struct {
     const char* Name;
     QByteArray Inhalt;
@@ -102,6 +103,7 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
       {"Verknüpfung", gut, Verknuepfung, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
       {"verwaiste Entwürfe", gut, Entwuerfe, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
   };
+  // clang-format on
   const TEinstellungswerte neu{"EUR", "5,00 ", "7,50 ", "0,250 ", "0,060 "};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Name);
