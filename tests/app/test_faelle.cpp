@@ -48,14 +48,17 @@ TEST_F(Faelle, JedeSeiteJedeGesuchteGroesse) {
       {"eZi", 1, 0, {{"KFeld", "1000"}, {"njFeld", "2"}, {"nmFeld", "6"}, {"KnFeld", "1125"}}, {{"pFeld", "5,000 "}}},
       {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "5"}, {"KnFeld", "1125"}}, {{"njFeld", "2 "}, {"nmFeld", "6,0 "}}},
       // A split term carries twelve months into a year only where they round to twelve.
-      {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "10"}, {"KnFeld", "1399,99"}}, {{"njFeld", "4 "}, {"nmFeld", "0,0 "}}},
+      {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "10"}, {"KnFeld", "1399,99"}},
+       {{"njFeld", "4 "}, {"nmFeld", "0,0 "}}},
       {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "10"}, {"KnFeld", "1399,25"}},
        {{"njFeld", "3 "}, {"nmFeld", "12,0 "}}},
       {"eZi", 3, 0, {{"KFeld", "1000"}, {"pFeld", "5"}, {"njFeld", "2"}, {"nmFeld", "6"}}, {{"KnFeld", "1.125,00 "}}},
       // The starting capital reads the end capital first.
-      {"ZiZiE", 0, 0, {{"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}, {"ZiZiE_KnFeld", "1628,89"}},
+      {"ZiZiE", 0, 0,
+       {{"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}, {"ZiZiE_KnFeld", "1628,89"}},
        {{"ZiZiE_KFeld", "1.000,00 "}}},
-      {"ZiZiE", 1, 0, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}, {"ZiZiE_KnFeld", "2000"}},
+      {"ZiZiE", 1, 0,
+       {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}, {"ZiZiE_KnFeld", "2000"}},
        {{"ZiZiE_pFeld", "7,177 "}}},
       {"ZiZiE", 2, 0, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "7"}, {"ZiZiE_KnFeld", "2000"}},
        {{"ZiZiE_njFeld", "10 "}, {"ZiZiE_nmFeld", "3,0 "}}},
@@ -101,7 +104,8 @@ TEST_F(Faelle, JedeSeiteJedeGesuchteGroesse) {
        {{"", "Gleitkommadivision durch Null."}}},
       {"eZi", 3, 0, {{"KFeld", "1000"}, {"pFeld", "5"}, {"njFeld", "2"}, {"nmFeld", "x1"}},
        {{"", "'x1' ist kein gültiger Gleitkommawert."}}},
-      {"BW", 1, 0, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}}, {{"", "Ungültige Gleitkommaoperation."}}},
+      {"BW", 1, 0, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}},
+       {{"", "Ungültige Gleitkommaoperation."}}},
   };
   // clang-format on
   std::set<std::pair<QString, int>> gesehen;

@@ -6,8 +6,8 @@
 TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
   Seite(1);
   Waehlen(QStringLiteral("Gesucht1"), 0);  // every field but KFeld is input now
-  // Ergebnis nullptr: rejected with exactly one box, text kept, focus back; Danach: the field is left for this
-  // page instead of with Tab.
+  // Ergebnis nullptr: rejected with exactly one box, text kept, focus back.
+  // Danach: the field is left for this page instead of with Tab.
   // clang-format off
   const struct { const char* Feld; const char* Getippt; const char* Ergebnis; int Danach = -1; } tabelle[] = {
       {"KnFeld", "1234,5", "1.234,50 "}, {"pFeld", "5,5", "5,500 "}, {"nmFeld", "12", "12"},

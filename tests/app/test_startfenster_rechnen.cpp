@@ -95,7 +95,8 @@ TEST_F(RechnenTest, UnbekannterIndexTutNichts) {
   EXPECT_TRUE(antworten.Boxen.isEmpty());
 }
 
-// Savings end at the page's result, a loan starts from it. The result field is left empty: the button computes it first.
+// Savings end at the page's result, a loan starts from it. The result field
+// is left empty: the button computes it first.
 TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
   TDialogBeantworter antworten;
   // clang-format off
@@ -103,7 +104,8 @@ TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
     int seite; const char* liste; int gesucht; std::vector<std::pair<const char*, const char*>> eingaben;
     const char* ergebnis; bool amEnde;
   } faelle[] = {
-      {3, "ZiZiR_Gesucht", 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}},
+      {3, "ZiZiR_Gesucht", 2,
+       {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}},
        "ZiZiR_KnFeld", true},
       {5, "AnnD_Gesucht", 0, {{"AnnD_RFeld", "1000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}},
        "AnnD_KFeld", false},

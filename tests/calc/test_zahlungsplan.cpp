@@ -91,10 +91,14 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
       {"ZiZiR", 2, {nullptr, "0", "10", "0", "100"}, "Ungültige Gleitkommaoperation"},
       {"AnnD", 2, {"100000", "0", "10", "0"}, "Ungültige Gleitkommaoperation"},
       {"BW", 2, {nullptr, "6", "20", nullptr, "500"}, "Zur Berechnung müssen alle Felder eingegeben werden!"},
-      {"ZiZiE", 3, {"1000", "5", "100", "1"}, "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
-      {"ZiZiE", 2, {"1000", "5", nullptr, nullptr, nullptr, "500"}, "Für eine Laufzeit von 0 oder weniger gibt es keinen Zahlungsplan."},
-      {"AnnD", 3, {"100000", "6", nullptr, nullptr, "400", nullptr, "5", "0"}, "Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; so wird das Darlehen nie getilgt."},
-      {"AnnD", 1, {"100000", "1", nullptr, nullptr, "90"}, "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
+      {"ZiZiE", 3, {"1000", "5", "100", "1"},
+       "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
+      {"ZiZiE", 2, {"1000", "5", nullptr, nullptr, nullptr, "500"},
+       "Für eine Laufzeit von 0 oder weniger gibt es keinen Zahlungsplan."},
+      {"AnnD", 3, {"100000", "6", nullptr, nullptr, "400", nullptr, "5", "0"},
+       "Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; so wird das Darlehen nie getilgt."},
+      {"AnnD", 1, {"100000", "1", nullptr, nullptr, "90"},
+       "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
       {"eZi", 3, {"1000", "5", "1", "0"}, "Für diese Frage gibt es keinen Zahlungsplan."},
   };
   // clang-format on

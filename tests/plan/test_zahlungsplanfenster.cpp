@@ -45,13 +45,12 @@ class Planfenster : public Hauptfenster {
 // and only a loan shows its residual debt and effective rate.
 TEST_F(Planfenster, TabelleJeSeite) {
   // clang-format off
-  const struct {
-    TPlanSeite Seite;
-    int Zeilen;  // per year, with the start and the totals
-  } faelle[] = {
+  const struct { TPlanSeite Seite; int Zeilen; } faelle[] = {  // Zeilen: per year, with the start and the totals
       {Darlehen("10"), 12},
-      {Seite("ZiZiR", 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}}, 1), 13},
-      {Seite("ZiZiE", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "3"}, {"ZiZiE_nmFeld", "0"}}), 5},
+      {Seite("ZiZiR", 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}},
+             1), 13},
+      {Seite("ZiZiE", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "3"}, {"ZiZiE_nmFeld", "0"}}),
+       5},
   };
   // clang-format on
   TfmZahlungsplan* erstes = Zeigen(faelle[0].Seite);

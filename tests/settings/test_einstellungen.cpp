@@ -93,9 +93,11 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
       {"falscher Typ", "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n", Datei,
        true, {"EUR", "b", "c", "d", "e"}},
       // A missing value reads as empty.
-      {"fehlende Werte", "[General]\nWaehrungszeichen=EUR\nGebuehr=\"1,5\"\n", Datei, false, {"EUR", "", "", "1,5", ""}},
+      {"fehlende Werte", "[General]\nWaehrungszeichen=EUR\nGebuehr=\"1,5\"\n", Datei, false,
+       {"EUR", "", "", "1,5", ""}},
       {"Dezimalzahl ohne Anführungszeichen",
-       "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=1,00\nGrundgebuehr=1, 2 ,3\nGebuehr=\"0,450 \"\nMaklergebuehr=0,08\n",
+       "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=1,00\nGrundgebuehr=1, 2 ,3\n"
+       "Gebuehr=\"0,450 \"\nMaklergebuehr=0,08\n",
        Datei, false, {"EUR", "1,00", "1, 2 ,3", "0,450 ", "0,08"}},
       // Lines the reader passes over must not keep the store from being replaced.
       {"Zeilen ohne Wert", "[General]\nWaehrungszeichen=DM\nKein Wert\nAnderes=1\n", Datei, false,
