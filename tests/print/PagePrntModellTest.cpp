@@ -21,8 +21,6 @@ TEST_F(PagePrinterTest, FallbackMetricsWithoutPrinter) {
   EXPECT_EQ(pp->Title(), QStringLiteral("<Unknown>"));
   pp->setOrientation(TP::poLandscape);  // dropped, no error
   EXPECT_EQ(pp->Orientation(), TP::poPortrait);
-  EXPECT_EQ(pp->UnitsToPixelsX(1), 300);
-  EXPECT_DOUBLE_EQ(pp->PixelsToUnitsX(150), 0.5);
   EXPECT_EQ(pp->UnitsToPixelsX(std::nan("")), 0);
 }
 

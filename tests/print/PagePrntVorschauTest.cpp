@@ -1,5 +1,4 @@
 // Preview arithmetic, page selection and sending pages to a PDF printer.
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QProgressBar>
@@ -55,23 +54,6 @@ class PreviewTest : public PagePrinterTest {
   }
   int Bildschirm() const { return pp->PaintBox()->logicalDpiX(); }
 };
-
-TEST_F(PreviewTest, ZoomScalesThePageAndTheScrollRange) {
-  const int dpi = Bildschirm();
-  // clang-format off
-  const struct { TP::TMeasureUnit Einheit; uint Zoom, Schatten; double Breite, Hoehe; /* inches */ } faelle[] = {
-      {TP::muInches, 50, 5, 8.5, 11.0}, {TP::muMillimeters, 250, 0, 210 / 25.4, 297 / 25.4}};
-  // clang-format on
-  for (const auto& f : faelle) {
-    pp->setMeasureUnit(f.Einheit);
-    pp->setShadowOffset(f.Schatten);
-    pp->setZoomPercent(f.Zoom);
-    EXPECT_NEAR(pp->PreviewPageWidth(), qRound(std::round(f.Breite * dpi) * f.Zoom / 100.0), 1) << f.Zoom;
-    EXPECT_NEAR(pp->PreviewPageHeight(), qRound(std::round(f.Hoehe * dpi) * f.Zoom / 100.0), 1) << f.Zoom;
-    EXPECT_EQ(pp->HorzRange(), pp->PreviewPageWidth() + 2 * (int(f.Schatten) + 1));
-    EXPECT_EQ(pp->PaintBox()->width(), std::max(pp->viewport()->width(), pp->HorzRange()));
-  }
-}
 
 // Fitted to the width, the page fills the visible width to within one
 // percent step, with or without a printer; fitted whole, the tighter

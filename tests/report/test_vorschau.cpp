@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
