@@ -159,7 +159,8 @@ TEST_F(PagePrinterTest, GridDrawsCellEdgesExceptForNegativeWidths) {
   ASSERT_GT(e, 1);
   // clang-format off
   const std::pair<TP::TLineSpacing, int> abstaende[] = {
-      {TP::lsHalfSpace, e / 2}, {TP::lsSingleSpace, e}, {TP::lsSingleAndAHalf, qRound(e * 1.5)}, {TP::lsDoubleSpace, 2 * e}};
+      {TP::lsHalfSpace, e / 2}, {TP::lsSingleSpace, e}, {TP::lsSingleAndAHalf, qRound(e * 1.5)},
+      {TP::lsDoubleSpace, 2 * e}};
   // clang-format on
   for (const auto& [abstand, versatz] : abstaende) {
     pp->setLineSpacing(abstand);

@@ -52,7 +52,6 @@ class PreviewTest : public PagePrinterTest {
     pp->show();
     Warten(10);
   }
-  int Bildschirm() const { return pp->PaintBox()->logicalDpiX(); }
 };
 
 // Fitted to the width, the page fills the visible width to within one

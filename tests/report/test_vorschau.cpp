@@ -57,8 +57,9 @@ TEST_F(Vorschau, Zoomknoepfe) {
   const uint ganz = P->ZoomPercent();
   ASSERT_NE(breite, ganz);
   // clang-format off
-  const struct { uint Start; const char* Knopf; std::vector<uint> Folge; } faelle[] = {{100, "SpeedButton18", {80, 60, 40, 20, 10, 10}}, {25, "SpeedButton18", {5, 10}},
-                {100, "SpeedButton17", {120, 140}}, {100, "Button2", {breite}}, {100, "Button3", {ganz}}};
+  const struct { uint Start; const char* Knopf; std::vector<uint> Folge; } faelle[] = {
+      {100, "SpeedButton18", {80, 60, 40, 20, 10, 10}}, {25, "SpeedButton18", {5, 10}},
+      {100, "SpeedButton17", {120, 140}}, {100, "Button2", {breite}}, {100, "Button3", {ganz}}};
   // clang-format on
   for (const auto& f : faelle) {
     P->setZoomPercent(f.Start);
@@ -108,8 +109,9 @@ TEST_F(Vorschau, BerichtImPdf) {
   Seite("Aktien");
   Suche<QComboBox>("Akt_Gesucht")->setCurrentIndex(0);
   // clang-format off
-  for (const auto& [feld, text] : {std::pair{"Akt_Kurs", u"100,00"_qs}, {"Akt_Stueck", u"10"_qs}, {"Akt_MindGeb", u"0"_qs},
-       {"Akt_Name", u"Musterwerke Aktiengesellschaft "_qs.repeated(7).left(200)}, {"Akt_Geb", u"0,45"_qs}})
+  for (const auto& [feld, text] : {std::pair{"Akt_Kurs", u"100,00"_qs}, {"Akt_Stueck", u"10"_qs},
+       {"Akt_MindGeb", u"0"_qs}, {"Akt_Name", u"Musterwerke Aktiengesellschaft "_qs.repeated(7).left(200)},
+       {"Akt_Geb", u"0,45"_qs}})
     Tippen(feld, text);
   // clang-format on
   Warten(50);  // the exit rules format the fields a moment later
