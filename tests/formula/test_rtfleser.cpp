@@ -34,13 +34,16 @@ QTextCharFormat FormatVon(QTextDocument& doc, const QString& text) {
 }
 
 TEST(RtfLeser, Zeichen) {
+  // clang-format off
   const struct { const char* name; QByteArray rumpf; QString erwartet; } faelle[] = {
       {"Klartext", "Hallo Welt", "Hallo Welt"},
       {"Zeilenumbrueche im Quelltext zaehlen nicht", "Ha\r\nllo", "Hallo"},
       {"Absatz", "eins\\par zwei", "eins\nzwei"},
       {"Tabulator", "a\\tab b", "a\tb"},
       {"maskierte Zeichen", "\\\\ \\{x\\}", "\\ {x}"},
-      {"1252-Umlaute", "f\\'fcr \\'c4\\'d6\\'dc\\'df", QString::fromUtf8("für ÄÖÜß")},
+      {"1252-Umlaute", "f\\'fcr \\'c4\\'d6\\'dc\\'df\\'9f", QString::fromUtf8("für ÄÖÜßŸ")},
+      // the holes of the code page must not turn into control characters
+      {"Loecher der Codeseite", "\\'81\\'8d\\'8f\\'90\\'9d", QString(5, QChar(QChar::ReplacementCharacter))},
       {"rohe 1252-Bytes", "gr\xf6\xdf" "e", QString::fromUtf8("größe")},
       {"Unicode mit einem Ersatzzeichen", "\\u8364?5", QString::fromUtf8("€5")},
       {"uc2 ueberspringt zwei", "\\uc2\\u8364 abc", QString::fromUtf8("€c")},
@@ -53,9 +56,10 @@ TEST(RtfLeser, Zeichen) {
       {"bekannte fremde Ziele", "a{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}b", "ab"},
       {"Binaerdaten", "a{\\*\\blob\\bin4 }}{{}b", "ab"},
       {"Steuersymbole", "a\\~b\\-c\\_d", QString::fromUtf8("a bc\u2011d")},
-      {"Symbolschrift", "{\\f2\\'e6\\'b4\\'53\\'221}", QString::fromUtf8("⎛×Σ∀1")},
+      {"Symbolschrift", "{\\f2\\'e6\\'f8\\'b4\\'53\\'221}", QString::fromUtf8("⎛⎠×Σ∀1")},
       {"Zeilenende und Tab nach Backslash, rohes Tab", "a\\\nb\\\tc\td", "a\nb\tc\td"},
   };
+  // clang-format on
   // toPlainText() shows a no-break space as a blank.
   for (const auto& f : faelle) EXPECT_EQ(Text(Rtf(f.rumpf)).toStdString(), f.erwartet.toStdString()) << f.name;
 }
@@ -114,8 +118,11 @@ TEST(RtfLeser, Absatzformate) {
   EXPECT_DOUBLE_EQ(doc.findBlockByNumber(4).blockFormat().leftMargin(), 0.0);
 }
 
+// Broken or oversized input ends in a document or in an empty one with a reason.
 TEST(RtfLeser, KaputteEingabenEndenSauber) {
-  const QByteArray tief(100000, '{');
+  const auto mal = [](int n, const QByteArray& teil) { return "{\\rtf1 " + teil.repeated(n) + "}"; };
+  const int tiefe = TRtfLeser::MaxTiefe;
+  // clang-format off
   const struct { const char* name; QByteArray rtf; bool ok; QString text; } faelle[] = {
       {"leer", "", false, {}},
       {"Leerraum vor dem Anfang", " \r\n{\\rtf1 a}", true, "a"},
@@ -132,62 +139,31 @@ TEST(RtfLeser, KaputteEingabenEndenSauber) {
       {"endloses Wort", "{\\rtf1 \\" + QByteArray(5000, 'a') + " x}", true, "x"},
       {"Schriftentabelle ohne Ende", "{\\rtf1{\\fonttbl{\\f0 Arial", true, ""},
       {"Farbtabelle mit Unsinn", "{\\rtf1{\\colortbl\\red999;\\green-5;;}\\cf2 a\\cf99 b\\cf-1 c}", true, "abc"},
-      {"tiefe Verschachtelung", "{\\rtf1 " + tief, false, {}},
       {"Nullbytes", QByteArray("{\\rtf1 a\0b\\'00c}", 16), true, "abc"},
+      {"so tief wie erlaubt", mal(1, QByteArray(tiefe, '{') + "x" + QByteArray(tiefe, '}')), true, "x"},
+      {"zu tief", mal(1, QByteArray(100000, '{')), false, {}},
+      {"zu lang", mal(1, QByteArray(TRtfLeser::MaxEingabe, 'x')), false, {}},
+      // small input, huge output: tabs and paragraphs count as well as letters
+      {"zu viel Ausgabe", mal(300000, "\\tab\\par "), false, {}},
+      // format changes in one paragraph are limited too; across paragraphs they are not
+      {"zu viele Formate", mal(1000, "{\\b a}{\\i b}"), false, {}},
+      {"Formate in Absaetzen", mal(1000, "{\\b a}{\\i b}\\par "), true, QStringLiteral("ab\n").repeated(1000)},
   };
+  // clang-format on
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.name);
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("alter Inhalt"));
     const TRtfErgebnis e = TRtfLeser::Lesen(f.rtf, &doc);
     EXPECT_EQ(e.Ok, f.ok);
-    // A failure leaves an empty document and a reason.
     EXPECT_EQ(doc.toPlainText().toStdString(), f.text.toStdString());
     EXPECT_EQ(e.Fehler.isEmpty(), f.ok);
   }
-}
-
-TEST(RtfLeser, AusgabeIstBegrenzt) {
-  // Small input, huge output: tabs and paragraphs count as well as letters.
-  QByteArray rtf = "{\\rtf1 ";
-  for (int i = 0; i < 300000; ++i) rtf += "\\tab\\par ";
   QTextDocument doc;
-  const TRtfErgebnis e = TRtfLeser::Lesen(rtf, &doc);
-  EXPECT_FALSE(e.Ok);
-  EXPECT_EQ(e.Fehler, QStringLiteral("Das RTF-Dokument ist zu groß."));
-  EXPECT_TRUE(doc.isEmpty());
-
-  EXPECT_FALSE(TRtfLeser::Lesen("{\\rtf1 " + QByteArray(TRtfLeser::MaxEingabe, 'x') + "}", &doc).Ok);
-
-  // Format changes in one paragraph are limited too; across paragraphs they are not.
-  QByteArray bunt = "{\\rtf1 ";
-  for (int i = 0; i < 1000; ++i) bunt += "{\\b a}{\\i b}";
-  EXPECT_FALSE(TRtfLeser::Lesen(bunt + "}", &doc).Ok);
-  bunt = "{\\rtf1 ";
-  for (int i = 0; i < 1000; ++i) bunt += "{\\b a}{\\i b}\\par ";
-  EXPECT_TRUE(TRtfLeser::Lesen(bunt + "}", &doc).Ok);
-}
-
-TEST(RtfLeser, TabellenUndStapelSindBegrenzt) {
-  QByteArray rtf = "{\\rtf1\\pard";
-  for (int i = 0; i < 5000; ++i) rtf += "\\tx" + QByteArray::number(i * 10);
-  rtf += " a\\par}";
-  QTextDocument doc;
-  ASSERT_TRUE(TRtfLeser::Lesen(rtf, &doc).Ok);
+  const QString zuGross = TRtfLeser::Lesen(mal(300000, "\\tab\\par "), &doc).Fehler;
+  EXPECT_EQ(zuGross, QStringLiteral("Das RTF-Dokument ist zu groß."));
+  ASSERT_TRUE(TRtfLeser::Lesen(mal(1, "\\pard" + QByteArray("\\tx100").repeated(5000) + " a\\par"), &doc).Ok);
   EXPECT_EQ(doc.firstBlock().blockFormat().tabPositions().size(), TRtfLeser::MaxTabulatoren);
-
-  // Exactly as deep as allowed still reads.
-  const QByteArray grenze = "{\\rtf1 " + QByteArray(TRtfLeser::MaxTiefe, '{') + "x" +
-                            QByteArray(TRtfLeser::MaxTiefe, '}') + "}";
-  EXPECT_TRUE(TRtfLeser::Lesen(grenze, &doc).Ok);
-  EXPECT_EQ(doc.toPlainText(), QStringLiteral("x"));
-}
-
-TEST(RtfLeser, Codeseite1252) {
-  // The five holes of the code page must not turn into control characters.
-  for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(Cp1252Zeichen(b), QChar(QChar::ReplacementCharacter));
-  EXPECT_EQ(Cp1252Zeichen(0x9F), QChar(0x0178));
-  EXPECT_EQ(SymbolZeichen(0xF8), QChar(0x23A0));
 }
 
 }  // namespace

@@ -11,8 +11,7 @@ namespace {
 
 // Every field holds its own name after a #, so a text from the wrong field shows at once.
 TBerichtSeite Seite(const QString& key, int index) {
-  TBerichtSeite s{key, index, QStringLiteral("Gesucht"), QStringLiteral("Frage?"), QStringLiteral("DM"),
-                  QStringLiteral("monatlich"), {}};
+  TBerichtSeite s{key, index, u"Gesucht"_qs, u"Frage?"_qs, u"DM"_qs, u"monatlich"_qs, {}};
   for (const TSeite& seite : Seiten::Alle())
     for (const TFeld& f : seite.Felder) s.Felder.insert(f.Name, u'#' + f.Name);
   return s;
@@ -57,11 +56,11 @@ TEST(BerichtTexte, JedeSeiteUndGesuchteGroesse) {
       for (const QString& wort : (t.Vorgabentext + u'\n' + t.Ergebnistext).split(trenner))
         if (wort.startsWith(u'#')) felder << wort;
       EXPECT_EQ(felder.removeDuplicates(), 0) << felder.join(u' ').toStdString();
-      EXPECT_TRUE(std::any_of(felder.begin(), felder.end(), [&](const QString& f) {
-        return t.Ergebnistext.split(trenner).contains(f);
-      }));
+      const QStringList ergebnis = t.Ergebnistext.split(trenner);
+      EXPECT_TRUE(std::any_of(felder.begin(), felder.end(), [&](const QString& f) { return ergebnis.contains(f); }));
     }
-  for (const char* key : {"", "Info", "ezi"}) EXPECT_TRUE(BerichtTexte(Seite(QString::fromLatin1(key), 0)).Titeltext.isEmpty());
+  for (const QString& key : {u""_qs, u"Info"_qs, u"ezi"_qs})
+    EXPECT_TRUE(BerichtTexte(Seite(key, 0)).Titeltext.isEmpty());
 }
 
 TEST(BerichtTexte, TrennzeichenInFeldernVerschiebtKeineZellen) {
