@@ -8,7 +8,7 @@ ZIEL=$(readlink -f "${2:-docs/screenshots}")
 . "$(dirname "$(readlink -f "$0")")/../tests/e2e/hilfen.sh"
 
 if fehlt_werkzeug xvfb-run xauth xdotool import; then exit 1; fi
-unter_xvfb 150 "$(readlink -f "$0")" "$@"
+unter_xvfb 3000 "$(readlink -f "$0")" "$@"
 
 # File names follow the tab order of the window.
 SEITEN=(info einfache-zinsrechnung zinseszins-einmalzahlung zinseszins-ratenzahlung

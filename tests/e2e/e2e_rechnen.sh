@@ -9,7 +9,7 @@ AUSGABE=$(readlink -f "${2:-.}")
 . "$(dirname "$(readlink -f "$0")")/hilfen.sh"
 
 if fehlt_werkzeug xvfb-run xauth xdotool pdftotext import; then exit $UEBERSPRUNGEN; fi
-unter_xvfb 90 "$(readlink -f "$0")" "$@"
+unter_xvfb 1000 "$(readlink -f "$0")" "$@"
 
 neue_umgebung
 # A session bus that starts on its own, as dbus-launch does where it is

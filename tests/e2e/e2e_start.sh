@@ -53,7 +53,7 @@ if [ "${KALVORA_E2E_XVFB:-}" != 1 ]; then
   fi
   [ "$fail" = 0 ] || exit 1
 fi
-unter_xvfb 120 "$(readlink -f "$0")" "$@"
+unter_xvfb 2000 "$(readlink -f "$0")" "$@"
 
 neue_umgebung
 mkdir -p "$TMPD/nurlesen"
@@ -78,7 +78,7 @@ for fall in "${FAELLE[@]}"; do
   # shellcheck disable=SC2086 # the extra environment is split on purpose
   starte "$PROG" "$TMPD/kalvora.log" ${fall#*|}
   vorher=$FEHLER
-  if FENSTER=$(warte_fenster "Kalvora 1\.1\.1" 30); then
+  if FENSTER=$(warte_fenster "Kalvora 1\.1\.1" 60); then
     # Docks tie the window to its launcher through the class.
     if command -v xprop >/dev/null 2>&1 && ! xprop -id "$FENSTER" WM_CLASS | grep -q "\"$KLASSE\"\$"; then
       fehlschlag "$name: $(xprop -id "$FENSTER" WM_CLASS) passt nicht zu StartupWMClass=$KLASSE"

@@ -17,13 +17,15 @@ fehlt_werkzeug() {
 }
 
 # Restarts the calling script under its own virtual X server unless it already
-# runs under one. A start number per script keeps parallel ctest runs apart.
+# runs under one. Each script draws its display number from a range of its
+# own, wide enough that runs in parallel (several checkouts at once) seldom
+# meet; xvfb-run -a steps past a number that is taken.
 unter_xvfb() {
   local start=$1
   shift
   if [ "${KALVORA_E2E_XVFB:-}" != 1 ]; then
     export KALVORA_E2E_XVFB=1
-    exec xvfb-run -a -n "$((start + RANDOM % 50))" -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
+    exec xvfb-run -a -n "$((start + RANDOM % 900))" -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
   fi
 }
 
