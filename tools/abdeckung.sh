@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1 minimum=${2:-90}
-gcovr -r . --filter 'src/' -j "$(nproc)" --json-summary "$build/abdeckung.json" "$build"
+# The picture tool runs at build time, not in the program; its counters are
+# reset before the tests run.
+gcovr -r . --filter 'src/' --exclude 'src/bilder/BilderZeichnen.cpp' -j "$(nproc)" --json-summary "$build/abdeckung.json" "$build"
 python3 - "$build/abdeckung.json" "$minimum" <<'PY'
 import collections, json, sys
 zeilen, getroffen = collections.Counter(), collections.Counter()
