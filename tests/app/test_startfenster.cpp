@@ -1,5 +1,4 @@
 // Page states, menu, help and the end of the main window.
-#include <QClipboard>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -13,30 +12,35 @@
 
 // "Rechnen" is "Ende" on the Info page and off on the euro page, which
 // computes while typing; only the Info page has no formula and no report;
-// only the four pages with a course over time have a payment plan.
+// only the four pages with a course over time have a payment plan. The Info
+// item of the help menu leads to the Info page from any other page.
 TEST_F(StartfensterTest, KnoepfeFolgenDerSeite) {
+  auto* info = W<QAction>(QStringLiteral("Info1"));
   for (int seite : {1, 2, 3, 4, 5, 6, 7, 8, 0, 8, 3}) {
     Seite(seite);
+    emit W<QMenu>(QStringLiteral("Hilfe1"))->aboutToShow();
+    EXPECT_EQ(info->isEnabled(), seite != 0) << seite;
     EXPECT_EQ(Knopf("RechnenSchalter")->text(), seite ? QStringLiteral("&Rechnen") : QStringLiteral("&Ende"));
     EXPECT_EQ(Knopf("RechnenSchalter")->isEnabled(), seite != 8) << seite;
     EXPECT_EQ(Knopf("FormelSchalter")->isEnabled(), seite != 0) << seite;
     EXPECT_EQ(Knopf("btbtnDruck")->isEnabled(), seite != 0) << seite;
     EXPECT_EQ(Knopf("ZahlungsplanSchalter")->isEnabled(), seite >= 2 && seite <= 5) << seite;
   }
+  info->trigger();
+  EXPECT_EQ(Seiten()->currentIndex(), 0);
 }
 
 // "Formel" shows, in the modal formula window, the document of the page and
 // its sought quantity: each names what it computes.
 TEST_F(StartfensterTest, FormelZeigtDasDokumentDerGesuchtenGroesse) {
+  // clang-format off
   const std::pair<int, std::vector<const char*>> seiten[] = {
-      {1, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}},
-      {2, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}},
-      {3, {"Ratenhöhe", "Laufzeit", "Endkapital"}},
-      {4, {"Ratenhöhe", "Laufzeit", "Barwert"}},
+      {1, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}}, {2, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}},
+      {3, {"Ratenhöhe", "Laufzeit", "Endkapital"}}, {4, {"Ratenhöhe", "Laufzeit", "Barwert"}},
       {5, {"Darlehenshöhe", "Laufzeit", "Annuitätsrate", "Restschuld"}},
       {6, {"Nettobetrag", "Mehrwertsteuer in Prozent", "Mehrwertsteuer in DM", "Bruttobetrag"}},
-      {7, {"Verkaufsabrechung", "Verkaufsabrechung"}},
-      {8, {"Umrechungskursen"}}};
+      {7, {"Verkaufsabrechung", "Verkaufsabrechung"}}, {8, {"Umrechungskursen"}}};
+  // clang-format on
   TDialogBeantworter boxen;
   boxen.AndereDialogeSchliessen = false;
   QString gezeigt;
@@ -49,7 +53,8 @@ TEST_F(StartfensterTest, FormelZeigtDasDokumentDerGesuchtenGroesse) {
   leser.start(5);
   for (const auto& [seite, woerter] : seiten) {
     Seite(seite);
-    const auto listen = Seiten()->widget(seite)->findChildren<QComboBox*>(QRegularExpression(QStringLiteral("Gesucht")));
+    const auto listen =
+        Seiten()->widget(seite)->findChildren<QComboBox*>(QRegularExpression(QStringLiteral("Gesucht")));
     for (int i = 0; i < int(woerter.size()); ++i) {
       if (!listen.isEmpty()) listen.first()->setCurrentIndex(i);
       gezeigt.clear();
@@ -60,26 +65,11 @@ TEST_F(StartfensterTest, FormelZeigtDasDokumentDerGesuchtenGroesse) {
   EXPECT_TRUE(boxen.Boxen.isEmpty());
 }
 
-TEST_F(StartfensterTest, InfoMenueNurAusserhalbDerInfoSeite) {
-  auto* menue = W<QMenu>(QStringLiteral("Hilfe1"));
-  auto* info = W<QAction>(QStringLiteral("Info1"));
-  emit menue->aboutToShow();
-  EXPECT_FALSE(info->isEnabled());
-  Seite(8);
-  emit menue->aboutToShow();
-  ASSERT_TRUE(info->isEnabled());
-  info->trigger();  // from the euro page "Info" leaves an enabled "Ende"
-  EXPECT_EQ(Seiten()->currentIndex(), 0);
-  EXPECT_EQ(Knopf("RechnenSchalter")->text(), QStringLiteral("&Ende"));
-  EXPECT_TRUE(Knopf("RechnenSchalter")->isEnabled());
-}
-
 TEST_F(StartfensterTest, HilfeNachSeiteOderFeld) {
-  const struct {
-    int Seite;
-    const char* Feld;  // nullptr: the help button
-    int Kontext;
-  } tabelle[] = {{0, nullptr, 10}, {2, nullptr, 30}, {2, "ZiZiE_KFeld", 20}, {4, "BW_Zahlungsweise", 40}};
+  // clang-format off
+  const struct { int Seite; const char* Feld; int Kontext; } tabelle[] = {  // no field: the help button
+      {0, nullptr, 10}, {2, nullptr, 30}, {2, "ZiZiE_KFeld", 20}, {4, "BW_Zahlungsweise", 40}};
+  // clang-format on
   for (const auto& z : tabelle) {
     Seite(z.Seite);
     if (z.Feld) {
@@ -102,8 +92,6 @@ TEST_F(StartfensterTest, NeueSeiteBeginntBeiIhremErstenElement) {
     Seite(seite);
     EXPECT_EQ(QApplication::focusWidget(), fm->findChild<QWidget*>(QString::fromLatin1(erstes))) << erstes;
   }
-  Taste(Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), W(QStringLiteral("Spanien")));
 }
 
 // The page keys work from a field, and a click on a tab of the rows; the
@@ -140,9 +128,10 @@ TEST_F(StartfensterTest, SeitenPerTaste) {
 // Every field that shows a computed value has room for the longest text the
 // program writes there without an exponent. A longer text shows its start and
 // is whole in hint and description; F6, the label's mnemonic or a click reach
-// the result, and it can be copied.
+// the result.
 TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
   const QString achtzehn = QStringLiteral("-999.999.999.999.999.999");
+  // clang-format off
   const struct { std::vector<const char*> Felder; QString Text; } tabelle[] = {
       {{"KFeld", "KnFeld", "ZiZiE_KFeld", "ZiZiE_KnFeld", "ZiZiR_RFeld", "ZiZiR_KnFeld", "BW_RFeld", "BW_BWFeld",
         "AnnD_KFeld", "AnnD_RFeld", "AnnD_KnFeld", "MWST_Netto", "MWST_MWSTDM", "MWST_brutto", "Akt_ErgKurs",
@@ -156,7 +145,8 @@ TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
         "Frankreich", "Finnland", "Belgien", "Euro"},
        achtzehn + QStringLiteral(",00")},
   };
-  for (const auto& z : tabelle) {
+  // clang-format on
+  for (const auto& z : tabelle)
     for (const char* name : z.Felder) {
       QLineEdit* f = W(QString::fromLatin1(name));
       QStyleOptionFrame opt;
@@ -165,7 +155,6 @@ TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
       const int frei = f->style()->subElementRect(QStyle::SE_LineEditContents, &opt, f).width() - 2 * 2;
       EXPECT_LE(f->fontMetrics().horizontalAdvance(z.Text) + 1, frei) << name;
     }
-  }
 
   // A share count typed with separators and computed before the field is
   // left is copied as it stands, wider than the field.
@@ -185,8 +174,6 @@ TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
   };
   W(QStringLiteral("Akt_Kurs"))->setFocus();
   EXPECT_EQ(taste(Qt::Key_F6, Qt::NoModifier), stueck);
-  taste(Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), stueck->text());
   EXPECT_EQ(taste(Qt::Key_Z, Qt::AltModifier), W(QStringLiteral("Akt_ErgKurs")));
   QTest::mouseClick(W(QStringLiteral("Akt_ErgKW")), Qt::LeftButton);
   EXPECT_EQ(QApplication::focusWidget(), W(QStringLiteral("Akt_ErgKW")));

@@ -40,18 +40,16 @@ TEST_F(PagePrinterTest, ExpandTabsAdvancesToTheNextStop) {
 
 TEST_F(PagePrinterTest, FitAndSplitBreakAtWords) {
   const QString text = QStringLiteral("alpha beta gamma");
-  const struct {
-    QString Passt;  // what fits exactly into the width
-    bool BlankWeg;
-    QString Zeile, Rest;
-  } faelle[] = {
-      {QStringLiteral("alpha beta g"), false, QStringLiteral("alpha beta "), QStringLiteral("gamma")},
-      {QStringLiteral("alpha beta"), true, QStringLiteral("alpha beta"), QStringLiteral("gamma")},
-      {QStringLiteral("alpha beta"), false, QStringLiteral("alpha beta"), QStringLiteral(" gamma")},
-      {QStringLiteral("alp"), true, QStringLiteral("alp"), QStringLiteral("ha beta gamma")},  // word broken
-      {QStringLiteral(""), true, QStringLiteral("a"), QStringLiteral("lpha beta gamma")},     // never empty
+  // clang-format off
+  const struct { QString Passt; bool BlankWeg; QString Zeile, Rest; } faelle[] = {  // Passt: fits the width exactly
+      {"alpha beta g", false, "alpha beta ", "gamma"},
+      {"alpha beta", true, "alpha beta", "gamma"},
+      {"alpha beta", false, "alpha beta", " gamma"},
+      {"alp", true, "alp", "ha beta gamma"},  // word broken
+      {"", true, "a", "lpha beta gamma"},     // never empty
       {text, true, text, QString()},
   };
+  // clang-format on
   for (const auto& f : faelle) {
     QString rest = text;
     EXPECT_EQ(pp->SplitToFit(rest, pp->Canvas().TextWidth(f.Passt), f.BlankWeg), f.Zeile) << f.Passt.toStdString();
@@ -80,27 +78,18 @@ TEST_F(PagePrinterTest, WriteLineWrapsOrCutsAndWriteStaysOnTheLine) {
   EXPECT_GT(t[5].Ort.x(), t[4].Ort.x());
 }
 
-// Aligned lines are placed in the text area, also on the next page when a
-// line of a larger font no longer fits below.
+// Aligned lines are placed in the text area.
 TEST_F(PagePrinterTest, AlignedLinesArePlacedInTheTextArea) {
   TextArea(1000, 3 * pp->LineHeight());
-  const auto w = [&](const char* s) { return pp->Canvas().TextWidth(QString::fromLatin1(s)); };
-  const int links = pp->LeftPx(), titel = w("Titel");
+  const int links = pp->LeftPx(), titel = pp->Canvas().TextWidth(QStringLiteral("Titel"));
   pp->BeginDoc();
   pp->WriteLineAligned(TP::taCenter, QStringLiteral("Titel"));
   pp->WriteLineAligned(TP::taRightJustify, QStringLiteral("Titel"));
-  pp->setFont(QFont(QStringLiteral("Courier New"), 30));
-  pp->WriteLineAligned(TP::taRightJustify, QStringLiteral("rechts"));
-  pp->WriteLine(QStringLiteral("x"));
   pp->EndDoc();
-  ASSERT_GE(pp->PageCount(), 3);
-  const auto t1 = Texte(pp->Pages(1)), t2 = Texte(pp->Pages(2));
-  ASSERT_EQ(t1.size(), 2u);
-  ASSERT_EQ(t2.size(), 1u);
-  EXPECT_EQ(t1[0].Ort.x(), links + (1000 - titel) / 2);
-  EXPECT_EQ(t1[1].Ort.x(), links + 1000 - titel);
-  EXPECT_EQ(t2[0].Ort, QPoint(links + 1000 - w("rechts"), pp->TopPx()));
-  EXPECT_EQ(Texte(pp->Pages(3)).at(0).Ort.x(), links);
+  const auto t = Texte(pp->Pages(1));
+  ASSERT_EQ(t.size(), 2u);
+  EXPECT_EQ(t[0].Ort.x(), links + (1000 - titel) / 2);
+  EXPECT_EQ(t[1].Ort.x(), links + 1000 - titel);
 }
 
 TEST_F(PagePrinterTest, TableRowsFollowTheirColumns) {
@@ -208,6 +197,7 @@ TEST_F(PagePrinterTest, HeadersFootersAndBordersShareTheMargins) {
   for (auto set : {&TP::setMarginTop, &TP::setMarginBottom, &TP::setMarginLeft, &TP::setMarginRight})
     (pp.get()->*set)(30.0);
   pp->setPageBorderOffset(5);
+  pp->setTableFormat(QStringLiteral("<50"));
   pp->setFriendlyHeader(QStringLiteral("&cKopf"));
   pp->setFriendlyFooter(QStringLiteral("&cSeite &p"));
   const int lh = pp->LineHeight(), o = pp->UnitsToPixelsY(5), band = pp->UnitsToPixelsY(30);
@@ -224,7 +214,7 @@ TEST_F(PagePrinterTest, HeadersFootersAndBordersShareTheMargins) {
     SCOPED_TRACE(int(raender));
     pp->setPageBorders(raender);
     pp->BeginDoc();
-    for (int i = 0; i < 150; ++i) pp->WriteTableLine(QStringLiteral("{$LINE}"));
+    for (int i = 0; i < 150; ++i) pp->WriteTableLine(QStringLiteral("{$LINE}/{$PAGE}"));
     pp->EndDoc();
     ASSERT_GE(pp->PageCount(), 2);
     const int kopf = raender & TP::pbTop ? band - o : band, fuss = raender & TP::pbBottom ? band - o : band;
@@ -236,7 +226,7 @@ TEST_F(PagePrinterTest, HeadersFootersAndBordersShareTheMargins) {
       EXPECT_EQ(texte[1].Ort.y(), pp->TopPx() + pp->TextAreaHeightPx() + band - fuss + (fuss - lh) / 2) << n;
       // Neither moves the write position nor counts as a line.
       EXPECT_EQ(texte[2].Ort.y(), pp->TopPx());
-      EXPECT_EQ(texte[2].Text, QStringLiteral("0"));
+      EXPECT_EQ(texte[2].Text, QStringLiteral("0/%1").arg(n));
       std::set<TLinie> gezogen, erwartet;
       for (const TPageCommand& c : pp->Pages(n)->Commands())
         if (c.Kind == TPageCommand::ckLine) gezogen.insert({c.A.x(), c.A.y(), c.B.x(), c.B.y()});
@@ -245,20 +235,6 @@ TEST_F(PagePrinterTest, HeadersFootersAndBordersShareTheMargins) {
       EXPECT_EQ(gezogen, erwartet) << n;
     }
   }
-}
-
-TEST_F(PagePrinterTest, TokensAreExpandedPerPageAndLine) {
-  TextArea(2000, 3 * pp->LineHeight());
-  pp->setTableFormat(QStringLiteral("<5"));
-  pp->setFooter(QStringLiteral("S. {$PAGE}, {$PAGE}"));
-  pp->setFooterFormat(QStringLiteral("<5"));
-  pp->BeginDoc();
-  for (int i = 0; i < 6; ++i) pp->WriteTableLine(QStringLiteral("Zeile {$LINE} auf {$PAGE}"));
-  pp->EndDoc();
-  ASSERT_EQ(pp->PageCount(), 4);  // the advance after the last row opened page 4
-  for (int n = 1; n <= 3; ++n)
-    EXPECT_EQ(pp->Pages(n)->Texts(),
-              QStringList({"S. #, #", "Zeile 0 auf #", "Zeile 1 auf #"}).replaceInStrings("#", QString::number(n)));
 }
 
 // Printing to a file writes plain lines: tabs expanded, columns padded with

@@ -17,7 +17,6 @@ TEST_F(PagePrinterTest, FallbackMetricsWithoutPrinter) {
   EXPECT_EQ(masse(), std::tuple(8.5, 11.0, 0.25, 10.5));
   pp->setMeasureUnit(TP::muMillimeters);
   EXPECT_EQ(masse(), std::tuple(210.0, 297.0, 6.0, 284.0));
-  pp->setMeasureUnit(TP::muInches);
   EXPECT_EQ(pp->Title(), QStringLiteral("<Unknown>"));
   pp->setOrientation(TP::poLandscape);  // dropped, no error
   EXPECT_EQ(pp->Orientation(), TP::poPortrait);
