@@ -153,7 +153,9 @@ void TfmStart::FormCreate() {
   ui->FormelSchalter->setIcon(formel);
   ui->Schalterbild->setPixmap(formel.pixmap(16, 16));
   ui->btbtnDruck->setIcon(Symbol(QStringLiteral("drucken")));
-  ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+  // The style's own question mark, drawn at build time: asked for here, the
+  // style would first search the icon theme for it, the longest step of a start.
+  ui->HilfeSchalter->setIcon(Symbol(QStringLiteral("frage")));
   // One width for all four, so that the row spreads them evenly.
   const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->HilfeSchalter};
   int breite = 0;

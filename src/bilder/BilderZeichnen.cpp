@@ -4,11 +4,14 @@
 //   BilderZeichnen <symbol.svg> <N> <aus.png>     a square N x N desktop icon,
 //                                                 smoothed, the drawing centred
 //   BilderZeichnen --kachel <aus.png>             the background tile of the windows
+//   BilderZeichnen --frage <aus.png>              the toolkit's own question glyph,
+//                                                 as its style draws it without an icon theme
+#include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <cstdio>
 
@@ -90,8 +93,10 @@ int Fehler(const char* programm, const char* was) {
 
 int main(int argc, char** argv) {
   const bool kachel = argc == 3 && QByteArray(argv[1]) == "--kachel";
-  if (argc != 4 && !kachel) {
-    std::fprintf(stderr, "usage: %s <picture.svg> <W>x<H>|<N> <out.png> | %s --kachel <out.png>\n", argv[0], argv[0]);
+  const bool frage = argc == 3 && QByteArray(argv[1]) == "--frage";
+  if (argc != 4 && !kachel && !frage) {
+    std::fprintf(stderr, "usage: %s <picture.svg> <W>x<H>|<N> <out.png> | %s --kachel|--frage <out.png>\n", argv[0],
+                 argv[0]);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -99,12 +104,14 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
     if (art == QtCriticalMsg || art == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
   });
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
 
   const QString ausgabe = QString::fromLocal8Bit(argv[argc - 1]);
   QImage bild;
   if (kachel) {
     bild = Kachel();
+  } else if (frage) {
+    bild = QApplication::style()->standardPixmap(QStyle::SP_MessageBoxQuestion).toImage();
   } else {
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
     if (!svg.isValid()) return Fehler(argv[0], "cannot read the SVG");
