@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QTextEdit>
 
-#include "base/Standardsymbol.h"
+#include "base/Aufgeschoben.h"
 #include "bilder/Bilder.h"
 #include "formula/RtfLeser.h"
 #include "pages/Seiten.h"

@@ -16,7 +16,7 @@
 #include <cstdio>
 
 #include "base/Fehlerbehandlung.h"
-#include "base/Standardsymbol.h"
+#include "base/Aufgeschoben.h"
 #include "base/Version.h"
 #include "base/Zahlfeld.h"
 #include "ui_uEinstellungen.h"

@@ -1,7 +1,9 @@
-#include "base/Standardsymbol.h"
+#include "base/Aufgeschoben.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 
 namespace {
 
@@ -29,4 +31,9 @@ class TSymbolsetzer : public QObject {
 
 void StandardsymbolBeimZeigen(QAbstractButton* knopf, QStyle::StandardPixmap symbol) {
   new TSymbolsetzer(knopf, symbol);
+}
+
+void PolierenBeimZeigen(QWidget* fenster) {
+  QCoreApplication::removePostedEvents(fenster, QEvent::PolishRequest);
+  for (QWidget* w : fenster->findChildren<QWidget*>()) QCoreApplication::removePostedEvents(w, QEvent::PolishRequest);
 }
