@@ -7,8 +7,10 @@
 #include <QRegion>
 #include <QTabBar>
 
+#include "app/Anwendung.h"
 #include "app/Hilfe.h"
 #include "app/Seitenreiter.h"
+#include "formula/uFormel.h"
 #include "settings/uEinstellungen.h"
 #include "test_startfenster.h"
 
@@ -212,4 +214,17 @@ TEST_F(StartfensterTest, SchriftAusrichtungUndFenster) {
   EXPECT_LE((hilfe->frameGeometry().center() - fm->frameGeometry().center()).manhattanLength(), 2);
   QTest::keyClick(hilfe, Qt::Key_Escape);
   EXPECT_FALSE(hilfe->isVisible());
+}
+
+// The dialogs hidden at start take their glyphs late; shown, every button has one.
+TEST_F(StartfensterTest, JederKnopfHatSeineGlyphe) {
+  for (const char* name : {"RechnenSchalter", "FormelSchalter", "btbtnDruck", "HilfeSchalter"})
+    EXPECT_FALSE(Knopf(name)->icon().pixmap(16, 16).isNull()) << name;
+  for (QDialog* dialog : std::initializer_list<QDialog*>{fmEinstellungen, fmFormel}) {
+    QCoreApplication::processEvents();
+    dialog->show();
+    for (const QPushButton* knopf : dialog->findChildren<QPushButton*>())
+      EXPECT_FALSE(knopf->icon().isNull()) << knopf->objectName().toStdString();
+    dialog->hide();
+  }
 }
