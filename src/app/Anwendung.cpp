@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "app/Barrierefreiheit.h"
+#include "base/Aufgeschoben.h"
 #include "bilder/Bilder.h"
 #include "calc/OrvMath.h"
 #include "app/Startfenster.h"
@@ -48,6 +49,7 @@ void TAnwendung::FensterErzeugen() {
   FFormel = std::make_unique<TfmFormel>();
   fmFormel = FFormel.get();
   frmDruckVorschau = new TfrmDruckVorschau(fmStart);
+  for (QWidget* dialog : std::initializer_list<QWidget*>{fmEinstellungen, fmFormel}) PolierenBeimZeigen(dialog);
   connect(fmEinstellungen, &TfmEinstellungen::Uebernommen, fmStart, &TfmStart::ApplySettings);
   BarrierefreiheitHerstellen();
 }

@@ -34,10 +34,13 @@ const QString Mailadresse = QStringLiteral("info@merovin.example.org");
 // The program name's face where it is installed, else a rounded sans face,
 // and in the end always the sans face the package depends on. Names that are
 // not installed are left out, so that the font matcher never guesses at them.
+// Looked up in the list of installed faces: asking the font database for a
+// missing name would first send it through the font configuration's aliases.
 QStringList ProgrammnamenSchriften() {
+  const QStringList installiert = QFontDatabase::families();
   QStringList familien;
   for (const char* name : {"Comic Sans MS", "Comic Neue"})
-    if (QFontDatabase::hasFamily(QString::fromLatin1(name))) familien << QString::fromLatin1(name);
+    if (installiert.contains(QString::fromLatin1(name), Qt::CaseInsensitive)) familien << QString::fromLatin1(name);
   familien << QStringLiteral("Liberation Sans");
   return familien;
 }
@@ -165,7 +168,9 @@ void TfmStart::FormCreate() {
   ui->Schalterbild->setPixmap(formel.pixmap(16, 16));
   ui->btbtnDruck->setIcon(Symbol(QStringLiteral("drucken")));
   ui->ZahlungsplanSchalter->setIcon(Symbol(QStringLiteral("zahlungsplan")));
-  ui->HilfeSchalter->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+  // The style's own question mark, drawn at build time: asked for here, the
+  // style would first search the icon theme for it, the longest step of a start.
+  ui->HilfeSchalter->setIcon(Symbol(QStringLiteral("frage")));
   // One width for all four, so that the row spreads them evenly; the plan's
   // longer caption keeps its own width and leaves theirs as they were.
   const QList<QPushButton*> knoepfe{ui->RechnenSchalter, ui->FormelSchalter, ui->btbtnDruck, ui->HilfeSchalter};

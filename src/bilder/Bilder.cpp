@@ -3,16 +3,28 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
+#include <QResource>
+#include <cstring>
 
 namespace {
 
-QImage PngLesen(const QString& pfad) {
-  QImageReader leser(pfad, "png");
-  // Qt's own PNG reader alone: letting the reader guess the format would
-  // load every image-format plugin to ask it first.
-  leser.setAutoDetectImageFormat(false);
-  return leser.read();
+// The pixels as BilderZeichnen wrote them: a head ("KBLD", width, height,
+// bytes per line, format), then the pixels. A null image for a resource that
+// is missing or not of this form.
+QImage Lesen(const QString& pfad) {
+  const QByteArray daten = QResource(pfad).uncompressedData();
+  quint32 kopf[5] = {};
+  if (daten.size() < qsizetype(sizeof kopf)) return {};
+  std::memcpy(kopf, daten.constData(), sizeof kopf);
+  const auto format = QImage::Format(kopf[4]);
+  if (kopf[0] != 0x444c424b || kopf[1] == 0 || kopf[2] == 0 || kopf[3] < 4 * qint64(kopf[1]) ||
+      (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
+      daten.size() - qsizetype(sizeof kopf) != qint64(kopf[2]) * kopf[3])
+    return {};
+  // A copy, so that the picture does not depend on the resource's lifetime.
+  return QImage(reinterpret_cast<const uchar*>(daten.constData()) + sizeof kopf, int(kopf[1]), int(kopf[2]),
+                qsizetype(kopf[3]), format)
+      .copy();
 }
 
 // A screen that scales by two or more gets the pictures drawn at twice the size.
@@ -25,23 +37,23 @@ constexpr int Groessen[] = {16, 20, 32, 64, 128};
 
 QPixmap Bild(const QString& name) {
   const QString stamm = QStringLiteral(":/bilder/") + name;
-  if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.png"))) {
-    QImage doppelt = PngLesen(stamm + QStringLiteral("@2x.png"));
+  if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.argb"))) {
+    QImage doppelt = Lesen(stamm + QStringLiteral("@2x.argb"));
     doppelt.setDevicePixelRatio(2);
     return QPixmap::fromImage(std::move(doppelt));
   }
-  return QPixmap::fromImage(PngLesen(stamm + QStringLiteral(".png")));
+  return QPixmap::fromImage(Lesen(stamm + QStringLiteral(".argb")));
 }
 
 QIcon Symbol(const QString& name) {
   QIcon symbol;
   for (const int n : Groessen) {
     const QString stamm = QStringLiteral(":/symbole/%1-%2").arg(name).arg(n);
-    if (!QFile::exists(stamm + QStringLiteral(".png"))) continue;
-    symbol.addPixmap(QPixmap::fromImage(PngLesen(stamm + QStringLiteral(".png"))));
+    if (!QFile::exists(stamm + QStringLiteral(".argb"))) continue;
+    symbol.addPixmap(QPixmap::fromImage(Lesen(stamm + QStringLiteral(".argb"))));
     // Twice the pixels, for the icon asked for at this size on such a screen.
-    if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.png")))
-      symbol.addPixmap(QPixmap::fromImage(PngLesen(stamm + QStringLiteral("@2x.png"))));
+    if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.argb")))
+      symbol.addPixmap(QPixmap::fromImage(Lesen(stamm + QStringLiteral("@2x.argb"))));
   }
   return symbol;
 }

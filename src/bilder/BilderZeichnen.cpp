@@ -1,14 +1,19 @@
-// Draws the program's pictures at build time, without a display:
+// Draws the program's pictures at build time, without a display, as PNG or,
+// for an output named *.argb, as the pixels the program reads (Bilder.cpp):
 //   BilderZeichnen <bild.svg> <B>x<H> <aus.png>  the SVG fitted into B x H pixels
 //                                                 (aspect kept), as Qt draws an SVG
 //   BilderZeichnen <symbol.svg> <N> <aus.png>     a square N x N desktop icon,
 //                                                 smoothed, the drawing centred
 //   BilderZeichnen --kachel <aus.png>             the background tile of the windows
+//   BilderZeichnen --frage <aus.png>              the toolkit's own question glyph,
+//                                                 as its style draws it without an icon theme
+#include <QApplication>
+#include <QFile>
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <cstdio>
 
@@ -81,6 +86,21 @@ QImage Kachel() {
   return bild;
 }
 
+// A head of five 32-bit numbers in the machine's order ("KBLD", width, height,
+// bytes per line, QImage format: RGB32 or premultiplied ARGB32), then the
+// pixels as drawn, line by line.
+bool RohSchreiben(const QImage& bild, const QString& datei) {
+  const QImage pixel = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                   : QImage::Format_RGB32);
+  QFile f(datei);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  const quint32 kopf[] = {0x444c424b, quint32(pixel.width()), quint32(pixel.height()), quint32(pixel.bytesPerLine()),
+                          quint32(pixel.format())};
+  f.write(reinterpret_cast<const char*>(kopf), sizeof kopf);
+  f.write(reinterpret_cast<const char*>(pixel.constBits()), pixel.sizeInBytes());
+  return f.error() == QFileDevice::NoError && f.flush();
+}
+
 int Fehler(const char* programm, const char* was) {
   std::fprintf(stderr, "%s: %s\n", programm, was);
   return 1;
@@ -90,8 +110,10 @@ int Fehler(const char* programm, const char* was) {
 
 int main(int argc, char** argv) {
   const bool kachel = argc == 3 && QByteArray(argv[1]) == "--kachel";
-  if (argc != 4 && !kachel) {
-    std::fprintf(stderr, "usage: %s <picture.svg> <W>x<H>|<N> <out.png> | %s --kachel <out.png>\n", argv[0], argv[0]);
+  const bool frage = argc == 3 && QByteArray(argv[1]) == "--frage";
+  if (argc != 4 && !kachel && !frage) {
+    std::fprintf(stderr, "usage: %s <picture.svg> <W>x<H>|<N> <out.png> | %s --kachel|--frage <out.png>\n", argv[0],
+                 argv[0]);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -99,12 +121,14 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
     if (art == QtCriticalMsg || art == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
   });
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
 
   const QString ausgabe = QString::fromLocal8Bit(argv[argc - 1]);
   QImage bild;
   if (kachel) {
     bild = Kachel();
+  } else if (frage) {
+    bild = QApplication::style()->standardPixmap(QStyle::SP_MessageBoxQuestion).toImage();
   } else {
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
     if (!svg.isValid()) return Fehler(argv[0], "cannot read the SVG");
@@ -116,6 +140,7 @@ int main(int argc, char** argv) {
     if (breite < 1 || hoehe < 1) return Fehler(argv[0], "size is not N or WxH");
     bild = mass.captured(2).isEmpty() ? Desktopsymbol(svg, breite) : Eingepasst(svg, QSize(breite, hoehe));
   }
-  if (!bild.save(ausgabe, "PNG")) return Fehler(argv[0], "cannot write the PNG");
+  const bool roh = ausgabe.endsWith(QLatin1String(".argb"));
+  if (!(roh ? RohSchreiben(bild, ausgabe) : bild.save(ausgabe, "PNG"))) return Fehler(argv[0], "cannot write the picture");
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTextEdit>
 
+#include "base/Aufgeschoben.h"
 #include "bilder/Bilder.h"
 #include "formula/RtfLeser.h"
 #include "pages/Seiten.h"
@@ -53,7 +54,7 @@ TfmFormel::TfmFormel(QWidget* parent)
   FormelnEinbinden();
   ui->setupUi(this);
   setFixedSize(size());
-  ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  StandardsymbolBeimZeigen(ui->BitBtn1, QStyle::SP_DialogOkButton);
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

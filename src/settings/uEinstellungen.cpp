@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "base/Fehlerbehandlung.h"
+#include "base/Aufgeschoben.h"
 #include "base/Version.h"
 #include "base/Zahlfeld.h"
 #include "ui_uEinstellungen.h"
@@ -263,8 +264,8 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent)
   QFont titel = font();
   titel.setBold(true);
   setMinimumWidth(QFontMetrics(titel).horizontalAdvance(windowTitle()) + TitelleistenRand);
-  ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-  ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  StandardsymbolBeimZeigen(ui->BitBtn1, QStyle::SP_DialogOkButton);
+  StandardsymbolBeimZeigen(ui->BitBtn2, QStyle::SP_DialogCancelButton);
 
   VerbindenBehandelt(ui->BitBtn1, &QPushButton::clicked, this, &TfmEinstellungen::BitBtn1Click);
   connect(ui->BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

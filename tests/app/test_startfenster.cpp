@@ -5,9 +5,11 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "app/Anwendung.h"
 #include "app/Hilfe.h"
 #include "app/Seitenreiter.h"
 #include "formula/uFormel.h"
+#include "settings/uEinstellungen.h"
 #include "test_startfenster.h"
 
 // "Rechnen" is "Ende" on the Info page and off on the euro page, which
@@ -177,4 +179,17 @@ TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
   EXPECT_EQ(taste(Qt::Key_Z, Qt::AltModifier), W(QStringLiteral("Akt_ErgKurs")));
   QTest::mouseClick(W(QStringLiteral("Akt_ErgKW")), Qt::LeftButton);
   EXPECT_EQ(QApplication::focusWidget(), W(QStringLiteral("Akt_ErgKW")));
+}
+
+// The dialogs hidden at start take their glyphs late; shown, every button has one.
+TEST_F(StartfensterTest, JederKnopfHatSeineGlyphe) {
+  for (const char* name : {"RechnenSchalter", "FormelSchalter", "btbtnDruck", "ZahlungsplanSchalter", "HilfeSchalter"})
+    EXPECT_FALSE(Knopf(name)->icon().pixmap(16, 16).isNull()) << name;
+  for (QDialog* dialog : std::initializer_list<QDialog*>{fmEinstellungen, fmFormel}) {
+    QCoreApplication::processEvents();
+    dialog->show();
+    for (const QPushButton* knopf : dialog->findChildren<QPushButton*>())
+      EXPECT_FALSE(knopf->icon().isNull()) << knopf->objectName().toStdString();
+    dialog->hide();
+  }
 }
