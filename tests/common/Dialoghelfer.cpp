@@ -17,14 +17,12 @@ void TDialogBeantworter::Pruefen() {
   if (!w || !w->isVisible()) return;
   if (auto* box = qobject_cast<QMessageBox*>(w)) {
     Boxen.append({box->windowTitle(), box->text(), box->icon()});
-    QAbstractButton* knopf = box->defaultButton();
-    if (!knopf && !box->buttons().isEmpty()) knopf = box->buttons().first();
-    if (knopf) knopf->click(); else box->close();
-  } else if (AndereDialogeSchliessen) {
-    if (auto* dlg = qobject_cast<QDialog*>(w)) {
-      ++AndereDialoge;
-      dlg->reject();
-    }
+    QAbstractButton* knopf = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+    if (knopf) return knopf->click();
+    box->close();
+  } else if (auto* dlg = qobject_cast<QDialog*>(w); dlg && AndereDialogeSchliessen) {
+    ++AndereDialoge;
+    dlg->reject();
   }
 }
 

@@ -23,6 +23,14 @@ inline void SpeicherIn(const QString& ordner, const QByteArray* inhalt = nullptr
   datei.write(*inhalt);
 }
 
+// A child of `fenster` by its objectName.
+template <class T = QWidget>
+T* Finde(QWidget* fenster, const char* name) {
+  auto* w = fenster->findChild<T*>(QLatin1String(name));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
 class MitEigenemSpeicher : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,13 +45,6 @@ class MitEigenemSpeicher : public ::testing::Test {
     Offen = true;
   }
   QString Datei() const { return Ordner.path() + QStringLiteral("/Merovin/Tesselo.conf"); }
-
-  template <class T = QWidget>
-  T* Finde(QWidget* fenster, const char* name) {
-    auto* w = fenster->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
 
   QTemporaryDir Ordner;
   bool Offen = false;

@@ -3,13 +3,17 @@
 // the main window; the program-wide printer is left as it was found.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
+#include "common/Einstellungshelfer.h"
 #include "print/PagePrnt.h"
 #include "report/uDruck.h"
 
@@ -27,6 +31,14 @@ class Hauptfenster : public ::testing::Test {
     qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
     Printer().setOutputFileName(Datei);
     Printer().setOutputFormat(Format);
+  }
+  // A child of the main window, or of `fenster`, by its objectName.
+  template <class T = QWidget>
+  static T* Kind(const char* name, QWidget* fenster = fmStart) { return Finde<T>(fenster, name); }
+  // Types over a field's text and leaves the field with `taste`.
+  static void Tippen(const char* feld, const QString& text, QWidget* fenster = fmStart, Qt::Key taste = Qt::Key_Tab) {
+    Eintippen(Kind<QLineEdit>(feld, fenster), text);
+    QTest::keyClick(Kind<QLineEdit>(feld, fenster), taste);
   }
   static void PdfDrucker(const QString& datei) {
     Printer().setOutputFormat(QPrinter::PdfFormat);
@@ -46,3 +58,22 @@ inline QString Pdf(const QString& datei, const char* programm = "pdftotext") {
   p.start(QString::fromLatin1(programm), text ? QStringList{u"-layout"_qs, datei, u"-"_qs} : QStringList{datei});
   return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
+
+// Answers each file dialog that opens with the next entry of `antworten`
+// (empty: declined) and remembers the file it proposed.
+struct TDateiwaehler {
+  explicit TDateiwaehler(QStringList antworten) : Antworten(std::move(antworten)) {
+    QObject::connect(&Zeit, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      Vorschlaege << dialog->selectedFiles().value(0);
+      const QString antwort = Antworten.isEmpty() ? QString() : Antworten.takeFirst();
+      if (antwort.isEmpty()) return dialog->reject();
+      dialog->selectFile(antwort);
+      static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides accept()
+    });
+    Zeit.start(5);
+  }
+  QStringList Antworten, Vorschlaege;
+  QTimer Zeit;
+};

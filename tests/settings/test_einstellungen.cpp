@@ -31,13 +31,6 @@ QStringList Texte(const TEinstellungswerte& w) {
   return t;
 }
 
-QStringList AktGebuehren() {
-  QStringList t;
-  for (const char* n : {"Akt_MindGeb", "Akt_GrundGeb", "Akt_Geb", "Akt_MaklerGeb"})
-    t << fmStart->findChild<QLineEdit*>(QLatin1String(n))->text();
-  return t;
-}
-
 void WaehrungUeberall(const QString& zeichen) {
   for (QLabel* l : fmStart->Waehrungslabels()) EXPECT_EQ(l->text(), zeichen) << l->objectName().toStdString();
 }
@@ -46,37 +39,21 @@ TEST_F(Speicher, OhneSpeicherGeltenDieVorgabenUndNichtsEntsteht) {
   TDialogBeantworter boxen;
   Starten();
   EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"DM", "0,00", "20,00", "0,450", "0,08"}));
-  EXPECT_EQ(AktGebuehren(), (QStringList{"0,00", "20,00", "0,450", "0,08"}));
   WaehrungUeberall("DM");
   EXPECT_TRUE(boxen.Boxen.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(Ordner.path() + "/Merovin"));
 }
 
-TEST_F(Speicher, GespeicherteTexteKommenUnveraendertZurueck) {
-  // Separators, blanks and characters the store format treats specially.
-  const TEinstellungswerte werte{"€ @x", "1.234,50 ", "=;,\"\\", "", "@Variant(\\0\\0)"};
-  Einstellungswerte = werte;
-  SaveSettings();
-  const auto roh = Gespeichert(Datei());
-  ASSERT_EQ(roh.size(), 5);
-  for (const auto& v : roh) EXPECT_EQ(v.typeId(), QMetaType::QString);
-  Einstellungswerte = {};
-  TDialogBeantworter boxen;
-  LoadSettings();
-  EXPECT_EQ(Texte(Einstellungswerte), Texte(werte));
-  EXPECT_TRUE(boxen.Boxen.isEmpty());
-}
-
 // Stores as a user's hand or a broken disk leaves them: what the start reads
 // from each, and that confirming the dialog then leaves a readable store with
-// the new texts, a broken one kept beside it, the file mode, the link and no
-// stale drafts.
+// the new texts (as strings, whatever characters the store format treats
+// specially), a broken one kept beside it, the file mode, the link and no stale drafts.
 TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
   enum TArt { Datei, Verknuepfung, Entwuerfe };
+  // clang-format off
   const QByteArray gut = "[General]\nWaehrungszeichen=ATS\nMindestgebuehr=\"1,00\"\nGrundgebuehr=\"2,00\"\n"
                          "Gebuehr=\"0,300\"\nMaklergebuehr=\"0,040\"\n";
   const QStringList vorher{"a", "b", "c", "d", "e"}, vorgaben = Texte(Vorgabewerte());
-  // clang-format off
   const struct {
     const char* Name;
     QByteArray Inhalt;
@@ -106,18 +83,15 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
       {"verwaiste Entwürfe", gut, Entwuerfe, false, {"ATS", "1,00", "2,00", "0,300", "0,040"}},
   };
   // clang-format on
-  const TEinstellungswerte neu{"EUR", "5,00 ", "7,50 ", "0,250 ", "0,060 "};
+  const TEinstellungswerte neu{"€ @x", "1.234,50 ", "=;,\"\\", "", "@Variant(\\0\\0)"};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Name);
     QTemporaryDir ordner;
     const QString merovin = ordner.path() + "/Merovin", datei = merovin + "/Tesselo.conf";
     SpeicherIn(ordner.path(), &f.Inhalt);
-    QString echt = datei;
-    if (f.Art == Verknuepfung) {
-      echt = ordner.path() + "/anderswo/Tesselo.conf";
-      ASSERT_TRUE(QDir().mkpath(ordner.path() + "/anderswo") && QFile::rename(datei, echt));
-      ASSERT_TRUE(QFile::link("../anderswo/Tesselo.conf", datei));
-    }
+    const QString echt = f.Art == Verknuepfung ? ordner.path() + "/anderswo/Tesselo.conf" : datei;
+    ASSERT_TRUE(f.Art != Verknuepfung || (QDir().mkpath(ordner.path() + "/anderswo") && QFile::rename(datei, echt) &&
+                                          QFile::link("../anderswo/Tesselo.conf", datei)));
     if (f.Art == Entwuerfe) {
       for (const char* name : {"/.Tesselo-alt123", "/.Tesselo-neu123"}) {
         ASSERT_TRUE(QDir().mkpath(merovin + name));
@@ -134,17 +108,14 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
     TDialogBeantworter boxen;
     LoadSettings();
     ASSERT_EQ(boxen.Boxen.size(), f.Meldung ? 1 : 0);
-    for (const auto& b : boxen.Boxen) {
-      EXPECT_EQ(b.Titel, "Kalvora");
+    for (const auto& b : boxen.Boxen)
       EXPECT_EQ(b.Text, "Fehler beim Lesen der Einstellungen!!\rMöglicherweise werden falsche Vorgabewerte verwendet!");
-      EXPECT_EQ(b.Symbol, QMessageBox::NoIcon);
-    }
     EXPECT_EQ(Texte(Einstellungswerte), f.Gelesen);
 
     Einstellungswerte = neu;
     ASSERT_TRUE(SaveSettings());
     const auto gespeichert = Gespeichert(echt);
-    for (const auto& e : Einstellungen) EXPECT_EQ(gespeichert.value(e.Name), neu.*e.Wert) << e.Name;
+    for (const auto& e : Einstellungen) EXPECT_EQ(gespeichert.value(e.Name), QVariant(neu.*e.Wert)) << e.Name;
     EXPECT_EQ(QFileInfo(datei).isSymLink(), f.Art == Verknuepfung);
     EXPECT_EQ(QFile::permissions(echt), rechte);
     QFile defekt(echt + ".defekt");
@@ -179,8 +150,7 @@ TEST_F(Speicher, SpeichernIstAtomarUndWartetNichtAufFremdeSperren) {
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit vorher{};
   getrlimit(RLIMIT_FSIZE, &vorher);
-  rlimit eng = vorher;
-  eng.rlim_cur = 100;
+  const rlimit eng{100, vorher.rlim_max};
   setrlimit(RLIMIT_FSIZE, &eng);
   SaveSettings();
   setrlimit(RLIMIT_FSIZE, &vorher);
@@ -211,7 +181,6 @@ class Dialog : public MitEigenemSpeicher {
   }
   void Oeffnen(bool aktien = false) {
     Aktivieren(dlg);
-    ASSERT_TRUE(dlg->isVisible());
     if (aktien) Finde<QTabWidget>(dlg, "PageControl1")->setCurrentWidget(Finde(dlg, "TabSheet2"));
   }
   QLineEdit* Feld(const char* name) { return Finde<QLineEdit>(dlg, name); }
@@ -223,18 +192,18 @@ class Dialog : public MitEigenemSpeicher {
 TEST_F(Dialog, ZeigtDenDatensatzUndAbbrechenAendertNichts) {
   Einstellungswerte = Vorgabewerte();
   Einstellungswerte.Mindestgebuehr = "1";
+  const QStringList vorher = Texte(Einstellungswerte);
   Oeffnen(true);
   QStringList t;
   for (const char* n : {"Edit5", "Edit1", "Edit2", "Edit3", "Edit4"}) t << Feld(n)->text();
-  EXPECT_EQ(t, (QStringList{"DM", "1", "20,00", "0,450", "0,08"}));
+  EXPECT_EQ(t, vorher);
   Eintippen(Feld("Edit5"), "EUR");
   Eintippen(Feld("Edit2"), "99");
   QTest::keyClick(Feld("Edit2"), Qt::Key_Escape);  // Escape does not abort
   ASSERT_TRUE(dlg->isVisible());
   Knopf("BitBtn2")->click();
   EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(Einstellungswerte.Waehrungszeichen, "DM");
-  EXPECT_EQ(Einstellungswerte.Grundgebuehr, "20,00");
+  EXPECT_EQ(Texte(Einstellungswerte), vorher);
   EXPECT_FALSE(QFileInfo::exists(Datei()));
   WaehrungUeberall("DM");
   Oeffnen();
@@ -251,7 +220,6 @@ TEST_F(Dialog, OkSpeichertZeigtDasWaehrungszeichenUndGebuehrenNachNeustart) {
   Eintippen(Feld("Edit5"), "EUR");
   Eintippen(Feld("Edit2"), "7,50");
   Knopf("BitBtn1")->click();
-  EXPECT_EQ(dlg->result(), QDialog::Accepted);
   WaehrungUeberall("EUR");
   EXPECT_TRUE(frage->text().contains("EUR"));
   EXPECT_FALSE(frage->text().contains("DM"));
@@ -260,11 +228,11 @@ TEST_F(Dialog, OkSpeichertZeigtDasWaehrungszeichenUndGebuehrenNachNeustart) {
   EXPECT_EQ(roh.value("Waehrungszeichen"), "EUR");
   EXPECT_TRUE(boxen.Boxen.isEmpty());
   // The share page takes new fees only at the next start.
-  EXPECT_EQ(AktGebuehren()[1], "20,00");
+  EXPECT_EQ(Finde<QLineEdit>(fmStart, "Akt_GrundGeb")->text(), "20,00");
   qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
   Einstellungswerte = {};
   Starten();
-  EXPECT_EQ(AktGebuehren()[1], "7,50");
+  EXPECT_EQ(Finde<QLineEdit>(fmStart, "Akt_GrundGeb")->text(), "7,50");
 }
 
 TEST_F(Dialog, TabFormatiertEnterBestaetigtUnlesbaresMeldet) {
@@ -281,39 +249,30 @@ TEST_F(Dialog, TabFormatiertEnterBestaetigtUnlesbaresMeldet) {
   EXPECT_EQ(dlg->focusWidget(), Feld("Edit1"));
   // Enter confirms at once, keeping the texts as they stand.
   QTest::keyClick(Feld("Edit1"), Qt::Key_Return);
-  EXPECT_EQ(dlg->result(), QDialog::Accepted);
-  EXPECT_EQ(Einstellungswerte.Mindestgebuehr, "abc");
-  EXPECT_EQ(Einstellungswerte.Grundgebuehr, "25,00 ");
   EXPECT_EQ(Gespeichert(Datei()).value("Mindestgebuehr"), "abc");
 }
 
-// However long a symbol is typed or stored, the window keeps its size and the
+// However long a stored symbol is, the window keeps its size and the
 // unit labels a few characters' room; the whole symbol is in their tooltip
 // and in the question.
 TEST_F(Dialog, LangesWaehrungszeichenBleibtImFenster) {
   fmStart->show();
   const int breite = fmStart->width();
-  Oeffnen();
-  Eintippen(Feld("Edit5"), QString(100, 'W'));
-  Knopf("BitBtn1")->click();
-  EXPECT_EQ(Einstellungswerte.Waehrungszeichen, QString(20, 'W'));
-  for (const QString& zeichen : {QString(20, 'W'), QString(1000, 'W')}) {
-    Einstellungswerte.Waehrungszeichen = zeichen;
-    fmStart->ApplySettings();
-    QApplication::processEvents();
-    for (QLabel* l : fmStart->Waehrungslabels()) {
-      EXPECT_LE(l->sizeHint().width(), 100) << l->objectName().toStdString();
-      EXPECT_EQ(l->toolTip(), zeichen);
-    }
-    EXPECT_LE(fmStart->minimumSizeHint().width(), breite + 20);
-    EXPECT_EQ(fmStart->width(), breite);
-    // A stored symbol longer than the field's limit is shown and kept whole.
-    Oeffnen();
-    EXPECT_EQ(Feld("Edit5")->text(), zeichen);
-    EXPECT_LE(dlg->sizeHint().width(), 600);
-    Knopf("BitBtn1")->click();
-    EXPECT_EQ(Einstellungswerte.Waehrungszeichen, zeichen);
+  const QString zeichen(1000, 'W');
+  Einstellungswerte.Waehrungszeichen = zeichen;
+  fmStart->ApplySettings();
+  QApplication::processEvents();
+  for (QLabel* l : fmStart->Waehrungslabels()) {
+    EXPECT_LE(l->sizeHint().width(), 100) << l->objectName().toStdString();
+    EXPECT_EQ(l->toolTip(), zeichen);
   }
+  EXPECT_EQ(fmStart->width(), breite);
+  // A stored symbol longer than the field's limit is shown and kept whole.
+  Oeffnen();
+  EXPECT_EQ(Feld("Edit5")->text(), zeichen);
+  EXPECT_LE(dlg->sizeHint().width(), 600);
+  Knopf("BitBtn1")->click();
+  EXPECT_EQ(Einstellungswerte.Waehrungszeichen, zeichen);
 }
 
 }  // namespace
