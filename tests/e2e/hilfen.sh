@@ -25,7 +25,9 @@ unter_xvfb() {
   shift
   if [ "${KALVORA_E2E_XVFB:-}" != 1 ]; then
     export KALVORA_E2E_XVFB=1
-    exec xvfb-run -a -n "$((start + RANDOM % 900))" -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
+    # -noreset: the server would otherwise reset whenever its last client
+    # leaves, and a program started in that moment cannot connect.
+    exec xvfb-run -a -n "$((start + RANDOM % 900))" -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$@"
   fi
 }
 
