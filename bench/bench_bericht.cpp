@@ -10,9 +10,9 @@
 #include <utility>
 
 #include "app/Anwendung.h"
-#include "print/PagePrnt.h"
 #include "app/Startfenster.h"
 #include "pages/Seiten.h"
+#include "print/PagePrnt.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
 
@@ -81,12 +81,13 @@ int main(int argc, char** argv) {
                                  LangerAktienname, woerter)
         ->Unit(benchmark::kMillisecond);
   for (const auto& [name, seite] : {std::pair{"Einfache_Zinsrechnung", int(Seiten::eZi)},
-                                     {"Annuitaeten_Darlehen", int(Seiten::AnnD)}, {"Aktien", int(Seiten::Akt)},
-                                     {"Euro", int(Seiten::Euro)}})
+                                    {"Annuitaeten_Darlehen", int(Seiten::AnnD)},
+                                    {"Aktien", int(Seiten::Akt)},
+                                    {"Euro", int(Seiten::Euro)}})
     for (const bool woerter : {true, false})
       benchmark::RegisterBenchmark(
-          (std::string("Bericht/AlleFelderVoll/") + name + (woerter ? "/Woerter" : "/EinWort")).c_str(),
-          AlleFelderVoll, seite, woerter)
+          (std::string("Bericht/AlleFelderVoll/") + name + (woerter ? "/Woerter" : "/EinWort")).c_str(), AlleFelderVoll,
+          seite, woerter)
           ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

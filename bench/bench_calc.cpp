@@ -29,7 +29,8 @@ void BM_BW(benchmark::State& s) {
   Lauf(s, [] { return BW::Barwert(500, 6, 20, 0, 12).Wert() + BW::Laufzeit(500, 6, 50000, 12).Wert(); });
 }
 void BM_AnnD(benchmark::State& s) {
-  Lauf(s, [] { return AnnD::Rate(100000, 6, 10, 0, 12).Wert() + AnnD::Restschuld(100000, 6, 5, 0, 1110.21L, 12).Wert(); });
+  Lauf(s,
+       [] { return AnnD::Rate(100000, 6, 10, 0, 12).Wert() + AnnD::Restschuld(100000, 6, 5, 0, 1110.21L, 12).Wert(); });
 }
 void BM_MWST(benchmark::State& s) {
   Lauf(s, [] { return MWST::Netto(100, 16).Steuer.Wert(); });

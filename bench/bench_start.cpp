@@ -6,17 +6,17 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QLocale>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/Anwendung.h"
-#include "calc/OrvMath.h"
 #include "app/Startfenster.h"
+#include "calc/OrvMath.h"
 
 namespace {
 
@@ -59,7 +59,8 @@ void BM_SchlichtesFenster(benchmark::State& state) {
     }
     spalte->addWidget(seiten);
     auto* knoepfe = new QHBoxLayout();
-    for (const char* t : {"&Rechnen", "&Formel", "&Drucken", "&Hilfe"}) knoepfe->addWidget(new QPushButton(QString::fromLatin1(t), mitte));
+    for (const char* t : {"&Rechnen", "&Formel", "&Drucken", "&Hilfe"})
+      knoepfe->addWidget(new QPushButton(QString::fromLatin1(t), mitte));
     spalte->addLayout(knoepfe);
     fenster->setCentralWidget(mitte);
     Gezeichnet(fenster);
@@ -73,7 +74,8 @@ void BM_Berechne_eZi(benchmark::State& state) {
   TfmStart::ErgebnisPauseMs = 0;
   const QList<std::pair<const char*, const char*>> eingaben{
       {"KFeld", "1.000,00 "}, {"pFeld", "5,000 "}, {"njFeld", "2"}, {"nmFeld", "6"}};
-  for (const auto& [name, text] : eingaben) fenster.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+  for (const auto& [name, text] : eingaben)
+    fenster.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
   for (auto _ : state) fenster.Berechne_eZi();
   TfmStart::ErgebnisPauseMs = 100;
 }

@@ -7,18 +7,19 @@
 #include <QPushButton>
 
 #include "app/Anwendung.h"
-#include "print/PagePrnt.h"
 #include "app/Startfenster.h"
 #include "plan/Zahlungsplanfenster.h"
+#include "print/PagePrnt.h"
 #include "report/uDruck.h"
 #include "report/uDruck_Zahlungsplan.h"
 
 namespace {
 
 TPlanSeite Darlehen(int jahre) {
-  TPlanSeite s{QStringLiteral("AnnD"), 2, {}, 0, QStringLiteral("Wie hoch ist die monatliche Rate?"), QStringLiteral("DM")};
+  TPlanSeite s{QStringLiteral("AnnD"), 2, {}, 0, QStringLiteral("Wie hoch ist die monatliche Rate?"),
+               QStringLiteral("DM")};
   s.Felder = {{"AnnD_KFeld", "250.000,00"}, {"AnnD_pFeld", "4,500"}, {"AnnD_njFeld", QString::number(jahre)},
-              {"AnnD_nmFeld", "0"}, {"AnnD_knjFeld", "10"}, {"AnnD_KnmFeld", "0"}};
+              {"AnnD_nmFeld", "0"},         {"AnnD_knjFeld", "10"},  {"AnnD_KnmFeld", "0"}};
   return s;
 }
 

@@ -28,10 +28,14 @@ constexpr std::array<TSeite, 9> Seiten{{
     {"BW", "BW_", {"RFeld", "BWFeld", "pFeld", "njFeld", "nmFeld"}},
     {"AnnD", "AnnD_", {"KFeld", "RFeld", "pFeld", "njFeld", "nmFeld", "knjFeld", "KnmFeld", "KnFeld"}},
     {"MWST", "MWST_", {"Netto", "MWSTDM", "brutto", "MWSTprozent"}},
-    {"Akt", "Akt_", {"Kurs", "Stueck", "Name", "MindGeb", "GrundGeb", "Geb", "MaklerGeb", "ErgStueck", "ErgKurs",
-                     "ErgKW", "ErgMakGeb", "ErgBankGeb", "ErgGesamt", "ErgGewinn"}},
-    {"Euro", "", {"Oesterreich", "Belgien", "Deutschland", "Spanien", "Euro", "Finnland", "Frankreich", "Irland",
-                  "Italien", "Luxemburg", "Niederlande", "Portugal"}},
+    {"Akt",
+     "Akt_",
+     {"Kurs", "Stueck", "Name", "MindGeb", "GrundGeb", "Geb", "MaklerGeb", "ErgStueck", "ErgKurs", "ErgKW", "ErgMakGeb",
+      "ErgBankGeb", "ErgGesamt", "ErgGewinn"}},
+    {"Euro",
+     "",
+     {"Oesterreich", "Belgien", "Deutschland", "Spanien", "Euro", "Finnland", "Frankreich", "Irland", "Italien",
+      "Luxemburg", "Niederlande", "Portugal"}},
     {"Info", "", {}},
 }};
 

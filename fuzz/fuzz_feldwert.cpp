@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       f.Tausendertrenner = u' ';
       f.NegativFormat = data[0] / 3 % 16;
       break;
-    default:
-      break;
+    default: break;
   }
   SetzeZahlenformat(f);
   Runde(QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));

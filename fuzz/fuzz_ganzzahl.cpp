@@ -1,8 +1,8 @@
 // Random text into the whole-number reader, and random numbers through the
 // writer back into both readers.
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cmath>
 #include <cstring>
 
 #include "calc/OrvMath.h"

@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
-#include "calc/AnnD.h"
 #include "calc/Akt.h"
+#include "calc/AnnD.h"
 #include "calc/BW.h"
 #include "calc/MWST.h"
 #include "calc/OrvMath.h"

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "app/Anwendung.h"
-#include "base/Version.h"
 #include "app/Startfenster.h"
+#include "base/Version.h"
 
 static const char* const KeineAnzeige =
     "Kalvora: Keine grafische Anzeige erreichbar (DISPLAY oder QT_QPA_PLATFORM prüfen).\n"
@@ -38,9 +38,9 @@ static const char* const Hilfe =
 // Options the application object takes off the command line itself; here
 // they must neither count as unknown nor lose their values.
 static const char* const QtOptionenMitWert[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowtitle", "title", "qwindowicon", "icon", "session", "display", "name", "visual", "style",
-    "stylesheet"};
+    "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry", "qwindowtitle",
+    "title",    "qwindowicon",        "icon",          "session", "display",         "name",     "visual",
+    "style",    "stylesheet"};
 static const char* const QtSchalter[] = {"reverse", "sync", "nograb", "dograb", "widgetcount", "testability"};
 
 // Reads the command line before anything needs a display, so that --help and

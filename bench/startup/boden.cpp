@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
   fenster.menuBar()->addMenu(QStringLiteral("&Hilfe"))->addAction(QStringLiteral("Ü&ber …"));
   auto* reiter = new QTabWidget(&fenster);
   int nummer = 0;
-  for (const char* name : {"Zinsen", "Sparplan", "Kredit", "Tilgung", "Rente", "Abschreibung", "Barwert", "Inflation",
-                           "Steuern"})
+  for (const char* name :
+       {"Zinsen", "Sparplan", "Kredit", "Tilgung", "Rente", "Abschreibung", "Barwert", "Inflation", "Steuern"})
     reiter->addTab(Seite(nummer++), QString::fromUtf8(name));
   fenster.setCentralWidget(reiter);
   fenster.resize(800, 600);

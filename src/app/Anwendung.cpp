@@ -6,13 +6,13 @@
 #include <QTranslator>
 
 #include "app/Barrierefreiheit.h"
+#include "app/Startfenster.h"
 #include "base/Aufgeschoben.h"
 #include "bilder/Bilder.h"
 #include "calc/OrvMath.h"
-#include "app/Startfenster.h"
+#include "formula/uFormel.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
-#include "formula/uFormel.h"
 
 TfmStart* fmStart = nullptr;
 TfmEinstellungen* fmEinstellungen = nullptr;

@@ -1,12 +1,12 @@
 #include "app/Barrierefreiheit.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -42,11 +42,8 @@ class TZustandsbeobachter : public QObject {
       case QEvent::PaletteChange:
       case QEvent::EnabledChange:
       case QEvent::ReadOnlyChange:
-      case QEvent::Resize:
-        Aktualisieren(static_cast<QWidget*>(objekt));
-        break;
-      default:
-        break;
+      case QEvent::Resize: Aktualisieren(static_cast<QWidget*>(objekt)); break;
+      default: break;
     }
     return false;
   }

@@ -1,11 +1,11 @@
 #include "app/Hilfe.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QFile>
 #include <QTextBrowser>
 
 #include "app/Anwendung.h"

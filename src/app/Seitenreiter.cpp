@@ -116,8 +116,8 @@ void TReiterzeilen::paintEvent(QPaintEvent*) {
       QStyleOptionTab opt;
       initStyleOption(&opt, i);
       opt.rect = zeile[k].Rect;
-      opt.position = zeile.size() == 1 ? QStyleOptionTab::OnlyOneTab
-                     : k == 0          ? QStyleOptionTab::Beginning
+      opt.position = zeile.size() == 1       ? QStyleOptionTab::OnlyOneTab
+                     : k == 0                ? QStyleOptionTab::Beginning
                      : k == zeile.size() - 1 ? QStyleOptionTab::End
                                              : QStyleOptionTab::Middle;
       opt.selectedPosition = QStyleOptionTab::NotAdjacent;
@@ -171,4 +171,3 @@ void TReiterzeilen::tabLayoutChange() {
 }
 
 TSeitenreiter::TSeitenreiter(QWidget* parent) : QTabWidget(parent) { setTabBar(new TReiterzeilen(this)); }
-

@@ -226,7 +226,8 @@ void TfmStart::TastenEinrichten() {
     kurz->setKeys(tasten);
     connect(kurz, &QShortcut::activated, this, handler);
   };
-  taste({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, [this] { SeiteWechseln(1); });
+  taste({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        [this] { SeiteWechseln(1); });
   // Shift+Tab arrives as Backtab from the keyboard.
   taste({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},

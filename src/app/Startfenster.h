@@ -128,8 +128,8 @@ class TfmStart : public QMainWindow {
   struct TBlatt {
     const TSeite* Seite;
     QWidget* Widget;
-    QComboBox* Gesucht = nullptr;  // the sought-quantity list, if any
-    QLabel* Frage = nullptr;       // the question label, if any
+    QComboBox* Gesucht = nullptr;    // the sought-quantity list, if any
+    QLabel* Frage = nullptr;         // the question label, if any
     std::vector<QWidget*> Felder{};  // by field index: a line edit or a list
     QList<QLabel*> Waehrung{};       // unit labels that show the currency symbol
 

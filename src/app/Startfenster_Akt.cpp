@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "calc/Akt.h"
 #include "app/Startfenster.h"
+#include "calc/Akt.h"
 #include "settings/uEinstellungen.h"
 #include "ui_Aktseite.h"
 
@@ -94,10 +94,7 @@ void TfmStart::Berechne_Akt() {
       }
       break;
     }
-    case 1:
-      akt->Akt_ErgGesamt->setText(ZahlText(Akt::VerkaufGesamt(a).Wert(), 18, 2));
-      break;
-    default:
-      break;
+    case 1: akt->Akt_ErgGesamt->setText(ZahlText(Akt::VerkaufGesamt(a).Wert(), 18, 2)); break;
+    default: break;
   }
 }

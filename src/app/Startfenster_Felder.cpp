@@ -73,8 +73,7 @@ bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
       if (feld && euroFelder.contains(feld)) Fehlerbehandelt([&] { EuroBerechnung(feld); });
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return QMainWindow::eventFilter(objekt, ereignis);
 }
@@ -98,8 +97,8 @@ void TfmStart::ErgebnisbreitenSetzen() {
       for (const TAusgabe& aus : gesucht.Fall.Geschrieben) Ergebnisbreite(blatt.Zeile(aus.Feld), muster(aus.Dezimalen));
   // The settlement's amounts stand in one column of one width; the share
   // count as the whole-number rule writes it, up to seven digits.
-  for (QLineEdit* feld : {akt->Akt_ErgKurs, akt->Akt_ErgKW, akt->Akt_ErgMakGeb, akt->Akt_ErgBankGeb,
-                          akt->Akt_ErgGesamt, akt->Akt_ErgGewinn})
+  for (QLineEdit* feld : {akt->Akt_ErgKurs, akt->Akt_ErgKW, akt->Akt_ErgMakGeb, akt->Akt_ErgBankGeb, akt->Akt_ErgGesamt,
+                          akt->Akt_ErgGewinn})
     Ergebnisbreite(feld, muster(2));
   Ergebnisbreite(akt->Akt_ErgStueck, GanzzahlText(-9'999'999));
   for (QLineEdit* feld : euroFelder) Ergebnisbreite(feld, ZahlTextEinfach(-Stellen18, 2));
@@ -144,6 +143,7 @@ void TfmStart::FeldGesperrt(QLineEdit* feld) {
 
 void TfmStart::Feldfarbe(QLineEdit* feld, const QColor& farbe) {
   QPalette p = feld->palette();
-  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) p.setColor(gruppe, QPalette::Base, farbe);
+  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    p.setColor(gruppe, QPalette::Base, farbe);
   feld->setPalette(p);
 }

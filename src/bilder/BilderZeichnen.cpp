@@ -90,8 +90,8 @@ QImage Kachel() {
 // bytes per line, QImage format: RGB32 or premultiplied ARGB32), then the
 // pixels as drawn, line by line.
 bool RohSchreiben(const QImage& bild, const QString& datei) {
-  const QImage pixel = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                   : QImage::Format_RGB32);
+  const QImage pixel =
+      bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   QFile f(datei);
   if (!f.open(QIODevice::WriteOnly)) return false;
   const quint32 kopf[] = {0x444c424b, quint32(pixel.width()), quint32(pixel.height()), quint32(pixel.bytesPerLine()),
@@ -141,6 +141,7 @@ int main(int argc, char** argv) {
     bild = mass.captured(2).isEmpty() ? Desktopsymbol(svg, breite) : Eingepasst(svg, QSize(breite, hoehe));
   }
   const bool roh = ausgabe.endsWith(QLatin1String(".argb"));
-  if (!(roh ? RohSchreiben(bild, ausgabe) : bild.save(ausgabe, "PNG"))) return Fehler(argv[0], "cannot write the picture");
+  if (!(roh ? RohSchreiben(bild, ausgabe) : bild.save(ausgabe, "PNG")))
+    return Fehler(argv[0], "cannot write the picture");
   return 0;
 }

@@ -22,9 +22,7 @@ Ext KaufGesamt(const Abrechnung& a) { return (a.KW + a.M) + a.B; }
 
 Ext VerkaufGesamt(const Abrechnung& a) { return (a.KW - a.M) - a.B; }
 
-Ext Startkurs(const Abrechnung& kauf, Ext gesamt, const Eingaben& e) {
-  return ((gesamt + kauf.M) + kauf.B) / e.S;
-}
+Ext Startkurs(const Abrechnung& kauf, Ext gesamt, const Eingaben& e) { return ((gesamt + kauf.M) + kauf.B) / e.S; }
 
 bool GewinnschwelleErreichbar(const Eingaben& e) {
   // Proceeds are S * X * (1 - (g + mk) / 100) minus at most a fixed fee;

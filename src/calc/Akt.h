@@ -43,7 +43,7 @@ bool GewinnschwelleErreichbar(const Eingaben& e);
 struct Gewinnschwelle {
   enum class Art { Gefunden, NieErreicht, ZuWeit };
   Art Ergebnis = Art::Gefunden;
-  Ext Kurs;            // valid when found
+  Ext Kurs;  // valid when found
   std::int64_t Runden = 0;
 };
 
@@ -54,7 +54,6 @@ inline constexpr std::int64_t MaxRunden = 2'000'000;
 // The lowest price on the 0.01 grid from the start price whose proceeds reach
 // the purchase cost. Inputs for which no price suffices are refused before
 // searching; a search that would need more than maxRunden steps gives up.
-Gewinnschwelle GewinnschwelleSuchen(const Eingaben& e, Ext gesamt, Ext start,
-                                    std::int64_t maxRunden = MaxRunden);
+Gewinnschwelle GewinnschwelleSuchen(const Eingaben& e, Ext gesamt, Ext start, std::int64_t maxRunden = MaxRunden);
 
 }  // namespace Akt

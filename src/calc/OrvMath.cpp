@@ -73,8 +73,8 @@ Zahlenformat Zahlenformat::AusLocale(const QLocale& locale) {
   const QString negativ = Muster(locale.toCurrencyString(-1.5, marke), marke);
 
   static const char* const positivFormen[] = {"SN", "NS", "S N", "N S"};
-  static const char* const negativFormen[] = {"(SN)", "-SN",  "S-N",  "SN-",  "(NS)",  "-NS",   "N-S",   "NS-",
-                                               "-N S", "-S N", "N S-", "S N-", "S -N", "N- S", "(S N)", "(N S)"};
+  static const char* const negativFormen[] = {"(SN)", "-SN",  "S-N",  "SN-",  "(NS)", "-NS",  "N-S",   "NS-",
+                                              "-N S", "-S N", "N S-", "S N-", "S -N", "N- S", "(S N)", "(N S)"};
   f.PositivFormat = -1;
   for (int i = 0; i < 4; ++i)
     if (positiv == QLatin1String(positivFormen[i])) f.PositivFormat = i;
@@ -126,9 +126,9 @@ struct Umrahmung {
   const char* vor;
   const char* nach;
 };
-constexpr Umrahmung kNegativ[16] = {{"(", ")"},  {"-", ""},   {"-", ""},   {"", "-"},   {"(", ")"},  {"-", ""},
-                                    {"", "-"},   {"", "-"},   {"-", " "},  {"- ", ""},  {"", " -"},  {" ", "-"},
-                                    {" -", ""},  {"", "- "},  {"( ", ")"}, {"(", " )"}};
+constexpr Umrahmung kNegativ[16] = {{"(", ")"}, {"-", ""},  {"-", ""},   {"", "-"},  {"(", ")"}, {"-", ""},
+                                    {"", "-"},  {"", "-"},  {"-", " "},  {"- ", ""}, {"", " -"}, {" ", "-"},
+                                    {" -", ""}, {"", "- "}, {"( ", ")"}, {"(", " )"}};
 
 int NegativFormat() {
   const int format = AktuellesZahlenformat().NegativFormat;
@@ -185,10 +185,12 @@ QString OhneBlanks(const QString& text) {
 // "1.50-"): the program must read back what it writes itself.
 bool LesenImNegativLayout(const QString& s, long double& wert) {
   switch (NegativFormat()) {
-    case 1: case 2: case 5: case 8: case 12:
-      return false;  // a leading minus: the plain grammar's own case
-    default:
-      break;
+    case 1:
+    case 2:
+    case 5:
+    case 8:
+    case 12: return false;  // a leading minus: the plain grammar's own case
+    default: break;
   }
   const Umrahmung& u = NegativLayout();
   const QString vor = OhneBlanks(QString::fromLatin1(u.vor));

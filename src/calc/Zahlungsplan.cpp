@@ -24,7 +24,8 @@ Ext Wert(const TPlanSeite& s, const QString& feld) {
 }
 
 void LaufzeitPruefen(Ext n) {
-  if (!Positiv(n)) throw EPlanFehler(QStringLiteral("Für eine Laufzeit von 0 oder weniger gibt es keinen Zahlungsplan."));
+  if (!Positiv(n))
+    throw EPlanFehler(QStringLiteral("Für eine Laufzeit von 0 oder weniger gibt es keinen Zahlungsplan."));
   if (n > Ext(PlanHoechstJahre))
     throw EPlanFehler(QStringLiteral("Ein Zahlungsplan reicht über höchstens %1 Jahre; diese Laufzeit ist länger.")
                           .arg(PlanHoechstJahre));
@@ -53,33 +54,59 @@ struct TFall {
 };
 
 const TFall Faelle[] = {
-    {"ZiZiE", 0, TPlanArt::Einmalzahlung, {"Kn", "p", "nj", "nm"},
+    {"ZiZiE",
+     0,
+     TPlanArt::Einmalzahlung,
+     {"Kn", "p", "nj", "nm"},
      [](TWerte& w) { w.K = ZiZiE::Anfangskapital(w.Kn, w.p, w.nj, w.nm); }},
-    {"ZiZiE", 1, TPlanArt::Einmalzahlung, {"K", "Kn", "nj", "nm"},
+    {"ZiZiE",
+     1,
+     TPlanArt::Einmalzahlung,
+     {"K", "Kn", "nj", "nm"},
      [](TWerte& w) { w.p = ZiZiE::Zinssatz(w.K, w.Kn, w.nj, w.nm); }},
     {"ZiZiE", 2, TPlanArt::Einmalzahlung, {"K", "p", "Kn"}, [](TWerte& w) { w.n = ZiZiE::Laufzeit(w.K, w.p, w.Kn); }},
-    {"ZiZiE", 3, TPlanArt::Einmalzahlung, {"K", "p", "nj", "nm"},
+    {"ZiZiE",
+     3,
+     TPlanArt::Einmalzahlung,
+     {"K", "p", "nj", "nm"},
      [](TWerte& w) { ZiZiE::Endkapital(w.K, w.p, w.nj, w.nm); }},
-    {"ZiZiR", 0, TPlanArt::Sparplan, {"Kn", "p", "nj", "nm"},
+    {"ZiZiR",
+     0,
+     TPlanArt::Sparplan,
+     {"Kn", "p", "nj", "nm"},
      [](TWerte& w) { w.R = ZiZiR::Rate(w.Kn, w.p, w.nj, w.nm, w.m); }},
     {"ZiZiR", 1, TPlanArt::Sparplan, {"R", "p", "Kn"}, [](TWerte& w) { w.n = ZiZiR::Laufzeit(w.R, w.p, w.Kn, w.m); }},
-    {"ZiZiR", 2, TPlanArt::Sparplan, {"R", "p", "nj", "nm"},
+    {"ZiZiR",
+     2,
+     TPlanArt::Sparplan,
+     {"R", "p", "nj", "nm"},
      [](TWerte& w) { ZiZiR::Endkapital(w.R, w.p, w.nj, w.nm, w.m); }},
     {"BW", 0, TPlanArt::Rente, {"K", "p", "nj", "nm"}, [](TWerte& w) { w.R = BW::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
     {"BW", 1, TPlanArt::Rente, {"R", "p", "K"}, [](TWerte& w) { w.n = BW::Laufzeit(w.R, w.p, w.K, w.m); }},
     {"BW", 2, TPlanArt::Rente, {"R", "p", "nj", "nm"}, [](TWerte& w) { w.K = BW::Barwert(w.R, w.p, w.nj, w.nm, w.m); }},
-    {"AnnD", 0, TPlanArt::Darlehen, {"R", "p", "nj", "nm"},
+    {"AnnD",
+     0,
+     TPlanArt::Darlehen,
+     {"R", "p", "nj", "nm"},
      [](TWerte& w) { w.K = AnnD::Darlehenshoehe(w.R, w.p, w.nj, w.nm, w.m); }},
     {"AnnD", 1, TPlanArt::Darlehen, {"K", "p", "R"}, [](TWerte& w) { w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m); }},
-    {"AnnD", 2, TPlanArt::Darlehen, {"K", "p", "nj", "nm"},
+    {"AnnD",
+     2,
+     TPlanArt::Darlehen,
+     {"K", "p", "nj", "nm"},
      [](TWerte& w) { w.R = AnnD::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
     // The page asks for the debt after a time; the plan runs until it is repaid.
-    {"AnnD", 3, TPlanArt::Darlehen, {"K", "p", "knj", "knm", "R"}, [](TWerte& w) {
+    {"AnnD",
+     3,
+     TPlanArt::Darlehen,
+     {"K", "p", "knj", "knm", "R"},
+     [](TWerte& w) {
        AnnD::Restschuld(w.K, w.p, w.knj, w.knm, w.R, w.m);
        DarlehenPruefen(w.K, w.R);
        if (!(w.R > w.p / Ext(w.m) / 100 * w.K))
-         throw EPlanFehler(QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; "
-                                          "so wird das Darlehen nie getilgt."));
+         throw EPlanFehler(
+             QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; "
+                            "so wird das Darlehen nie getilgt."));
        w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m);
      }},
 };
@@ -91,10 +118,9 @@ QString Feldname(const QString& key, const QString& symbol) {
 }
 
 Ext* Symbol(TWerte& w, const QString& name) {
-  const std::pair<const char*, Ext TWerte::*> symbole[] = {{"K", &TWerte::K},   {"p", &TWerte::p},
-                                                            {"nj", &TWerte::nj}, {"nm", &TWerte::nm},
-                                                            {"R", &TWerte::R},   {"Kn", &TWerte::Kn},
-                                                            {"knj", &TWerte::knj}, {"knm", &TWerte::knm}};
+  const std::pair<const char*, Ext TWerte::*> symbole[] = {
+      {"K", &TWerte::K}, {"p", &TWerte::p},   {"nj", &TWerte::nj},   {"nm", &TWerte::nm},
+      {"R", &TWerte::R}, {"Kn", &TWerte::Kn}, {"knj", &TWerte::knj}, {"knm", &TWerte::knm}};
   for (const auto& [symbol, glied] : symbole)
     if (name == QLatin1String(symbol)) return &(w.*glied);
   return nullptr;
@@ -142,16 +168,13 @@ TPlanZeile Beginn(const TPlanEingabe& e) {
 // the payments.
 Ext Seitenstand(const TPlanEingabe& e, Ext t) {
   switch (e.Art) {
-    case TPlanArt::Einmalzahlung:
-      return ZiZiE::Endkapital(e.K, e.p, t, 0);
-    case TPlanArt::Sparplan:
-      return ZiZiR::Endkapital(e.R, e.p, t, 0, e.m);
+    case TPlanArt::Einmalzahlung: return ZiZiE::Endkapital(e.K, e.p, t, 0);
+    case TPlanArt::Sparplan: return ZiZiR::Endkapital(e.R, e.p, t, 0, e.m);
     case TPlanArt::Rente: {
       const Ext qt = Ext(Power(ZuDouble(e.p / 100 + 1), ZuDouble(t)));
       return e.K * qt - RneAusRate(e.R, e.p, e.m) * (qt - 1) / (e.p / 100);
     }
-    case TPlanArt::Darlehen:
-      return AnnD::Restschuld(e.K, e.p, t, 0, e.R, e.m);
+    case TPlanArt::Darlehen: return AnnD::Restschuld(e.K, e.p, t, 0, e.R, e.m);
   }
   return e.K;
 }
@@ -308,7 +331,8 @@ std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan
     if (z.Art == TPlanZeile::zaBeginn) continue;
     const long double perioden = z.Zeit.Wert() * plan.m;
     const long double ganz = std::round(perioden);
-    fluesse.push_back({std::fabs(perioden - ganz) < Eps ? static_cast<int>(ganz) : -1, z.Zeit.Wert(), z.Zahlung.Wert()});
+    fluesse.push_back(
+        {std::fabs(perioden - ganz) < Eps ? static_cast<int>(ganz) : -1, z.Zeit.Wert(), z.Zahlung.Wert()});
   }
   const long double K = e.K.Wert();
   const int m = plan.m;
@@ -332,8 +356,7 @@ std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan
   return Ext(*x * 100);
 }
 
-std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a,
-                                      long double b) {
+std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a, long double b) {
   long double fa = f(a), fb = f(b);
   if (!std::isfinite(fa) || !std::isfinite(fb)) return std::nullopt;
   if (fa == 0) return a;

@@ -48,11 +48,11 @@ enum class TPlanArt { Einmalzahlung, Sparplan, Rente, Darlehen };
 // page's formula unrounded, so the plan reproduces the page's own result.
 struct TPlanEingabe {
   TPlanArt Art = TPlanArt::Einmalzahlung;
-  Ext K;      // starting capital, present value or loan amount (0 for a savings plan)
-  Ext p;      // percent per year
-  Ext R;      // instalment per payment period (0 for a single payment)
-  int m = 1;  // payment periods per year
-  Ext n;      // term in years
+  Ext K;                           // starting capital, present value or loan amount (0 for a savings plan)
+  Ext p;                           // percent per year
+  Ext R;                           // instalment per payment period (0 for a single payment)
+  int m = 1;                       // payment periods per year
+  Ext n;                           // term in years
   std::optional<Ext> Zinsbindung;  // loan: the page's "nach" time in years, when given
 };
 
@@ -70,17 +70,17 @@ struct TPlanZeile {
   Ext Zeit;        // years from the start
   Ext Zahlung;     // paid in, paid back or taken out
   Ext Zinsen;
-  Ext Aenderung;   // loan: repayment (Zahlung − Zinsen); otherwise the change of the balance
-  Ext Stand;       // balance after the row
+  Ext Aenderung;  // loan: repayment (Zahlung − Zinsen); otherwise the change of the balance
+  Ext Stand;      // balance after the row
 };
 
 struct TZahlungsplan {
   TPlanArt Art = TPlanArt::Einmalzahlung;
   int m = 1;
-  Ext Laufzeit;                         // years until the last row
-  std::vector<TPlanZeile> JeZahlung;    // the start, then every payment in order
-  std::vector<TPlanZeile> JeJahr;       // the start, then one row per (begun) year
-  TPlanZeile Summe;                     // sums of Zahlung, Zinsen and Aenderung
+  Ext Laufzeit;                       // years until the last row
+  std::vector<TPlanZeile> JeZahlung;  // the start, then every payment in order
+  std::vector<TPlanZeile> JeJahr;     // the start, then one row per (begun) year
+  TPlanZeile Summe;                   // sums of Zahlung, Zinsen and Aenderung
 };
 
 // At most this many years; a longer term is refused before any row is made.
@@ -100,5 +100,4 @@ std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan
 // A zero of f inside [a, b] where f(a) and f(b) differ in sign (Brent's
 // method, at most 200 evaluations). Empty when the bracket holds no sign change
 // or f is not finite there.
-std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a,
-                                      long double b);
+std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a, long double b);

@@ -3,10 +3,10 @@
 #include <QColor>
 #include <QHash>
 #include <QList>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextOption>
@@ -18,10 +18,9 @@ QChar Cp1252Zeichen(unsigned char byte) {
   // 0x80..0x9F are the only bytes where 1252 and Latin-1 differ; the five
   // holes of the code page read as the replacement character.
   static constexpr std::array<char16_t, 32> obereSteuerzone = {
-      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-      0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
   if (byte >= 0x80 && byte <= 0x9F) return QChar(obereSteuerzone[byte - 0x80]);
   return QChar(char16_t(byte));
 }
@@ -30,13 +29,11 @@ QChar SymbolZeichen(unsigned char byte) {
   // Greek letters on the Latin keys, and the upper half with the operators
   // and the pieces of tall brackets that formulas are built from.
   static constexpr std::array<char16_t, 26> gross = {
-      0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399,
-      0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1,
-      0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396};
+      0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399, 0x03D1, 0x039A, 0x039B, 0x039C,
+      0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1, 0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396};
   static constexpr std::array<char16_t, 26> klein = {
-      0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9,
-      0x03D5, 0x03BA, 0x03BB, 0x03BC, 0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1,
-      0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6};
+      0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9, 0x03D5, 0x03BA, 0x03BB, 0x03BC,
+      0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1, 0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6};
   static constexpr std::array<char16_t, 96> oben = {
       0x20AC, 0x03D2, 0x2032, 0x2264, 0x2044, 0x221E, 0x0192, 0x2663,  // A0
       0x2666, 0x2665, 0x2660, 0x2194, 0x2190, 0x2191, 0x2192, 0x2193,
@@ -74,7 +71,7 @@ namespace {
 
 // Measures in RTF are twips; the text layout counts pixels at 96 dpi.
 constexpr qreal TwipsJePixel = 15.0;
-constexpr int MaxTwips = 31680;        // 22 inches, the widest page RTF knows
+constexpr int MaxTwips = 31680;  // 22 inches, the widest page RTF knows
 constexpr int MaxParameter = 1000000000;
 constexpr int MaxWortLaenge = 32;
 
@@ -115,17 +112,16 @@ int Begrenzt(int wert, int unten, int oben) { return std::clamp(wert, unten, obe
 
 class TParser {
  public:
-  TParser(const QByteArray& eingabe, QTextDocument* dokument)
-      : in(eingabe), doc(dokument), cursor(dokument) {}
+  TParser(const QByteArray& eingabe, QTextDocument* dokument) : in(eingabe), doc(dokument), cursor(dokument) {}
 
   TRtfErgebnis Lesen();
 
  private:
   void Steuerung();
   void Wort(const QByteArray& wort, int param, bool hatParam);
-  void Zeichen(QChar z);            // a character of the current destination
-  void Byte(unsigned char b);       // a text byte in the document's code page
-  void Ausgeben(QChar z);           // into the document
+  void Zeichen(QChar z);       // a character of the current destination
+  void Byte(unsigned char b);  // a text byte in the document's code page
+  void Ausgeben(QChar z);      // into the document
   void Leeren();
   void AbsatzEnde();
   QTextCharFormat Format();
@@ -199,12 +195,9 @@ TRtfErgebnis TParser::Lesen() {
           akt = stapel.takeLast();
         }
         break;
-      case '\\':
-        Steuerung();
-        break;
+      case '\\': Steuerung(); break;
       case '\r':
-      case '\n':
-        break;
+      case '\n': break;
       default:
         if (akt.ziel == Ziel::Ueberspringen) break;
         if (Ueberspringt()) break;
@@ -289,8 +282,7 @@ void TParser::Steuerung() {
     case '*':
       akt.ziel = Ziel::Ueberspringen;  // an optional destination we do not know
       return;
-    default:
-      break;
+    default: break;
   }
   if (akt.ziel == Ziel::Ueberspringen || Ueberspringt()) return;
   switch (c) {
@@ -307,11 +299,41 @@ void TParser::Steuerung() {
 
 void TParser::Wort(const QByteArray& w, int param, bool hatParam) {
   // Destinations first: they decide what the rest of the group means.
-  static const QList<QByteArray> fremdeZiele = {
-      "info", "stylesheet", "pict", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
-      "footerf", "footnote", "fldinst", "object", "themedata", "colorschememapping", "latentstyles", "datastore",
-      "xmlnstbl", "listtable", "listoverridetable", "rsidtbl", "generator", "revtbl", "filetbl", "pgdsctbl",
-      "nonshppict", "annotation", "atnid", "atnauthor", "private", "userprops", "docvar", "shp", "mmathPr"};
+  static const QList<QByteArray> fremdeZiele = {"info",
+                                                "stylesheet",
+                                                "pict",
+                                                "header",
+                                                "headerl",
+                                                "headerr",
+                                                "headerf",
+                                                "footer",
+                                                "footerl",
+                                                "footerr",
+                                                "footerf",
+                                                "footnote",
+                                                "fldinst",
+                                                "object",
+                                                "themedata",
+                                                "colorschememapping",
+                                                "latentstyles",
+                                                "datastore",
+                                                "xmlnstbl",
+                                                "listtable",
+                                                "listoverridetable",
+                                                "rsidtbl",
+                                                "generator",
+                                                "revtbl",
+                                                "filetbl",
+                                                "pgdsctbl",
+                                                "nonshppict",
+                                                "annotation",
+                                                "atnid",
+                                                "atnauthor",
+                                                "private",
+                                                "userprops",
+                                                "docvar",
+                                                "shp",
+                                                "mmathPr"};
   if (w == "fonttbl") {
     akt.ziel = Ziel::Schriften;
     tabellenSchrift = -1;
@@ -339,9 +361,12 @@ void TParser::Wort(const QByteArray& w, int param, bool hatParam) {
     return;
   }
   if (akt.ziel == Ziel::Farben) {
-    if (w == "red") rot = Begrenzt(param, 0, 255), farbeGesetzt = true;
-    else if (w == "green") gruen = Begrenzt(param, 0, 255), farbeGesetzt = true;
-    else if (w == "blue") blau = Begrenzt(param, 0, 255), farbeGesetzt = true;
+    if (w == "red")
+      rot = Begrenzt(param, 0, 255), farbeGesetzt = true;
+    else if (w == "green")
+      gruen = Begrenzt(param, 0, 255), farbeGesetzt = true;
+    else if (w == "blue")
+      blau = Begrenzt(param, 0, 255), farbeGesetzt = true;
     return;
   }
 
@@ -351,33 +376,59 @@ void TParser::Wort(const QByteArray& w, int param, bool hatParam) {
   const int twips = Begrenzt(param, -MaxTwips, MaxTwips);
 
   // Character formats
-  if (w == "plain") z = TZeichenZustand{};
-  else if (w == "f") z.schrift = param;
-  else if (w == "fs") z.groesse = hatParam && param > 0 ? Begrenzt(param, 2, 400) : 24;
-  else if (w == "b") z.fett = an;
-  else if (w == "i") z.kursiv = an;
-  else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash") z.unterstrichen = an;
-  else if (w == "ulnone") z.unterstrichen = false;
-  else if (w == "up") z.hoch = hatParam ? Begrenzt(param, 0, 200) : 6;
-  else if (w == "dn") z.hoch = -(hatParam ? Begrenzt(param, 0, 200) : 6);
-  else if (w == "super") z.hochTief = 1;
-  else if (w == "sub") z.hochTief = 2;
-  else if (w == "nosupersub") z.hochTief = 0;
-  else if (w == "cf") z.farbe = param;
+  if (w == "plain")
+    z = TZeichenZustand{};
+  else if (w == "f")
+    z.schrift = param;
+  else if (w == "fs")
+    z.groesse = hatParam && param > 0 ? Begrenzt(param, 2, 400) : 24;
+  else if (w == "b")
+    z.fett = an;
+  else if (w == "i")
+    z.kursiv = an;
+  else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash")
+    z.unterstrichen = an;
+  else if (w == "ulnone")
+    z.unterstrichen = false;
+  else if (w == "up")
+    z.hoch = hatParam ? Begrenzt(param, 0, 200) : 6;
+  else if (w == "dn")
+    z.hoch = -(hatParam ? Begrenzt(param, 0, 200) : 6);
+  else if (w == "super")
+    z.hochTief = 1;
+  else if (w == "sub")
+    z.hochTief = 2;
+  else if (w == "nosupersub")
+    z.hochTief = 0;
+  else if (w == "cf")
+    z.farbe = param;
   // Paragraph formats
-  else if (w == "pard") a = TAbsatzZustand{};
-  else if (w == "ql") a.ausrichtung = Qt::AlignLeft;
-  else if (w == "qc") a.ausrichtung = Qt::AlignHCenter;
-  else if (w == "qr") a.ausrichtung = Qt::AlignRight;
-  else if (w == "qj") a.ausrichtung = Qt::AlignJustify;
-  else if (w == "li") a.links = twips;
-  else if (w == "ri") a.rechts = twips;
-  else if (w == "fi") a.erste = twips;
-  else if (w == "sb") a.davor = Begrenzt(param, 0, MaxTwips);
-  else if (w == "sa") a.danach = Begrenzt(param, 0, MaxTwips);
-  else if (w == "tqc") a.naechsterTab = QTextOption::CenterTab;
-  else if (w == "tqr") a.naechsterTab = QTextOption::RightTab;
-  else if (w == "tqdec") a.naechsterTab = QTextOption::DelimiterTab;
+  else if (w == "pard")
+    a = TAbsatzZustand{};
+  else if (w == "ql")
+    a.ausrichtung = Qt::AlignLeft;
+  else if (w == "qc")
+    a.ausrichtung = Qt::AlignHCenter;
+  else if (w == "qr")
+    a.ausrichtung = Qt::AlignRight;
+  else if (w == "qj")
+    a.ausrichtung = Qt::AlignJustify;
+  else if (w == "li")
+    a.links = twips;
+  else if (w == "ri")
+    a.rechts = twips;
+  else if (w == "fi")
+    a.erste = twips;
+  else if (w == "sb")
+    a.davor = Begrenzt(param, 0, MaxTwips);
+  else if (w == "sa")
+    a.danach = Begrenzt(param, 0, MaxTwips);
+  else if (w == "tqc")
+    a.naechsterTab = QTextOption::CenterTab;
+  else if (w == "tqr")
+    a.naechsterTab = QTextOption::RightTab;
+  else if (w == "tqdec")
+    a.naechsterTab = QTextOption::DelimiterTab;
   else if (w == "tx" || w == "tb") {
     if (a.tabs.size() < TRtfLeser::MaxTabulatoren) {
       // Decimal tabs align on the decimal comma of the documents' language.
@@ -389,28 +440,42 @@ void TParser::Wort(const QByteArray& w, int param, bool hatParam) {
     a.naechsterTab = QTextOption::LeftTab;
   }
   // Document settings
-  else if (w == "deff") deff = param;
-  else if (w == "deftab") deftab = param > 0 ? Begrenzt(param, 1, MaxTwips) : 720;
-  else if (w == "uc") akt.uc = Begrenzt(param, 0, 16);
+  else if (w == "deff")
+    deff = param;
+  else if (w == "deftab")
+    deftab = param > 0 ? Begrenzt(param, 1, MaxTwips) : 720;
+  else if (w == "uc")
+    akt.uc = Begrenzt(param, 0, 16);
   // Characters
   else if (w == "par" || w == "sect" || w == "page" || w == "row") {
     if (akt.ziel == Ziel::Text) AbsatzEnde();
-  } else if (w == "line") Zeichen(QChar(QChar::LineSeparator));
-  else if (w == "tab" || w == "cell") Zeichen(QLatin1Char('\t'));
+  } else if (w == "line")
+    Zeichen(QChar(QChar::LineSeparator));
+  else if (w == "tab" || w == "cell")
+    Zeichen(QLatin1Char('\t'));
   else if (w == "u") {
     int code = param;
     if (code < 0) code += 65536;
     Zeichen(code >= 0 && code <= 0xFFFF ? QChar(char16_t(code)) : QChar(QChar::ReplacementCharacter));
     zuUeberspringen = akt.uc;
-  } else if (w == "emdash") Zeichen(QChar(char16_t(0x2014)));
-  else if (w == "endash") Zeichen(QChar(char16_t(0x2013)));
-  else if (w == "bullet") Zeichen(QChar(char16_t(0x2022)));
-  else if (w == "lquote") Zeichen(QChar(char16_t(0x2018)));
-  else if (w == "rquote") Zeichen(QChar(char16_t(0x2019)));
-  else if (w == "ldblquote") Zeichen(QChar(char16_t(0x201C)));
-  else if (w == "rdblquote") Zeichen(QChar(char16_t(0x201D)));
-  else if (w == "emspace") Zeichen(QChar(char16_t(0x2003)));
-  else if (w == "enspace") Zeichen(QChar(char16_t(0x2002)));
+  } else if (w == "emdash")
+    Zeichen(QChar(char16_t(0x2014)));
+  else if (w == "endash")
+    Zeichen(QChar(char16_t(0x2013)));
+  else if (w == "bullet")
+    Zeichen(QChar(char16_t(0x2022)));
+  else if (w == "lquote")
+    Zeichen(QChar(char16_t(0x2018)));
+  else if (w == "rquote")
+    Zeichen(QChar(char16_t(0x2019)));
+  else if (w == "ldblquote")
+    Zeichen(QChar(char16_t(0x201C)));
+  else if (w == "rdblquote")
+    Zeichen(QChar(char16_t(0x201D)));
+  else if (w == "emspace")
+    Zeichen(QChar(char16_t(0x2003)));
+  else if (w == "enspace")
+    Zeichen(QChar(char16_t(0x2002)));
   // Every other word is either harmless here or unknown: skipped.
 }
 
@@ -432,9 +497,7 @@ void TParser::Byte(unsigned char b) {
 
 void TParser::Zeichen(QChar z) {
   switch (akt.ziel) {
-    case Ziel::Text:
-      Ausgeben(z);
-      break;
+    case Ziel::Text: Ausgeben(z); break;
     case Ziel::Schriften:
       if (z == QLatin1Char(';')) {
         SchriftSpeichern();
@@ -449,13 +512,13 @@ void TParser::Zeichen(QChar z) {
         farbeGesetzt = false;
       }
       break;
-    case Ziel::Ueberspringen:
-      break;
+    case Ziel::Ueberspringen: break;
   }
 }
 
 void TParser::SchriftSpeichern() {
-  if (tabellenSchrift >= 0 && (schriften.size() < TRtfLeser::MaxTabellenEintraege || schriften.contains(tabellenSchrift))) {
+  if (tabellenSchrift >= 0 &&
+      (schriften.size() < TRtfLeser::MaxTabellenEintraege || schriften.contains(tabellenSchrift))) {
     neueSchrift.name = neueSchrift.name.trimmed();
     schriften.insert(tabellenSchrift, neueSchrift);
   }

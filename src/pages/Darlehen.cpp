@@ -70,9 +70,7 @@ TSeite Seiten::Seite_AnnD() {
             .Fall = {{K, p, R, knj, Knm},
                      {K, p, knj, Knm, R},
                      {{Kn, 15, 2}},
-                     [](const TWerte& w, int m) {
-                       return TWerte{AnnD::Restschuld(w[0], w[1], w[2], w[3], w[4], m)};
-                     }},
+                     [](const TWerte& w, int m) { return TWerte{AnnD::Restschuld(w[0], w[1], w[2], w[3], w[4], m)}; }},
             .Frage = "Wie hoch beläuft sich meine Schuld nach {7} Jahren, {8} Monaten, wenn ich ein Darlehen über "
                      "{1} {W} zu {2} % Zins aufnehmen und {6} {5} {W} zurückbezahle?",
             .Formel = "Formel_AnnD_Kn",

@@ -38,10 +38,9 @@ std::array<TFall, 3> Faelle(TRatenformeln f) {
             {R, p, X},
             {{nj, 18, 0}, {nm, 18, 1}},
             [f](const TWerte& w, int m) { return Zerlegt(f.Laufzeit(w[0], w[1], w[2], m)); }},
-           {{R, p, nj, nm},
-            {R, p, nj, nm},
-            {{X, 15, 2}},
-            [f](const TWerte& w, int m) { return TWerte{f.Betrag(w[0], w[1], w[2], w[3], m)}; }}}};
+           {{R, p, nj, nm}, {R, p, nj, nm}, {{X, 15, 2}}, [f](const TWerte& w, int m) {
+              return TWerte{f.Betrag(w[0], w[1], w[2], w[3], m)};
+            }}}};
 }
 
 }  // namespace

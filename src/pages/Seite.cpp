@@ -11,26 +11,48 @@ std::optional<TZahlregel> Exitregel(TFeldart art) {
 
 bool IstZahlfeld(TFeldart art) { return Exitregel(art) || art == TFeldart::Kurs; }
 
-TFeld TFeld::Betrag(const QString& name, const QString& beschriftung, const QString& waehrung, int frage, TFeldart art) {
-  return {.Name = name, .Art = art, .Frageplatz = frage, .Waehrung = waehrung, .Beschriftung = beschriftung,
-          .Breite = 130, .Einheit = "DM", .Einheitname = waehrung};
+TFeld TFeld::Betrag(const QString& name, const QString& beschriftung, const QString& waehrung, int frage,
+                    TFeldart art) {
+  return {.Name = name,
+          .Art = art,
+          .Frageplatz = frage,
+          .Waehrung = waehrung,
+          .Beschriftung = beschriftung,
+          .Breite = 130,
+          .Einheit = "DM",
+          .Einheitname = waehrung};
 }
 
 TFeld TFeld::Prozent(const QString& name, const QString& beschriftung, const QString& einheitname, int frage) {
-  return {.Name = name, .Art = TFeldart::Prozent, .Frageplatz = frage, .Beschriftung = beschriftung, .Breite = 90,
-          .Einheit = "%", .Einheitname = einheitname};
+  return {.Name = name,
+          .Art = TFeldart::Prozent,
+          .Frageplatz = frage,
+          .Beschriftung = beschriftung,
+          .Breite = 90,
+          .Einheit = "%",
+          .Einheitname = einheitname};
 }
 
 TFeld TFeld::Jahre(const QString& name, const QString& beschriftung, const QString& einheit, const QString& einheitname,
                    int frage) {
-  return {.Name = name, .Art = TFeldart::Ganzzahl, .Frageplatz = frage, .Beschriftung = beschriftung, .Breite = 50,
-          .Einheit = einheit, .Einheitname = einheitname};
+  return {.Name = name,
+          .Art = TFeldart::Ganzzahl,
+          .Frageplatz = frage,
+          .Beschriftung = beschriftung,
+          .Breite = 50,
+          .Einheit = einheit,
+          .Einheitname = einheitname};
 }
 
 TFeld TFeld::Monate(const QString& name, const QString& einheit, const QString& einheitname, const QString& vorlesename,
                     int frage) {
-  return {.Name = name, .Art = TFeldart::Ganzzahl, .Frageplatz = frage, .Breite = 50, .Einheit = einheit,
-          .Einheitname = einheitname, .Vorlesename = vorlesename};
+  return {.Name = name,
+          .Art = TFeldart::Ganzzahl,
+          .Frageplatz = frage,
+          .Breite = 50,
+          .Einheit = einheit,
+          .Einheitname = einheitname,
+          .Vorlesename = vorlesename};
 }
 
 TFeld TFeld::Zahlungsweise(const QString& name, int frage) {

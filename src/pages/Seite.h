@@ -40,11 +40,11 @@ struct TFeld {
   QString Name{};  // objectName
   TFeldart Art{};
   int Frageplatz = 0;  // T1..T8 of the question sentence; 0: not in it
-  QString Waehrung{};    // objectName of its unit label when that shows the currency symbol
+  QString Waehrung{};  // objectName of its unit label when that shows the currency symbol
   // Where a page built from its record puts the field: a row of its own
   // under this caption, or beside the field before it when there is none.
   QString Beschriftung{};
-  int Breite = 0;       // pixels
+  int Breite = 0;         // pixels
   QString Einheit{};      // text of the unit label behind it
   QString Einheitname{};  // objectName of that label
   QString Vorlesename{};  // accessibleName of a field beside another
@@ -129,12 +129,12 @@ struct TSeite {
   int FeldHilfe{};         // context of F1 in one of the page's fields
   std::vector<TFeld> Felder{};
   QString Gesuchtliste{};  // objectName of the sought-quantity list
-  int Start = 0;         // sought index at start
+  int Start = 0;           // sought index at start
   std::vector<TGesucht> Gesucht{};
-  QString Hinweis{};            // closes every question of the page
+  QString Hinweis{};          // closes every question of the page
   int Fragehoehe = 91;        // pixels of the question label
-  QString Titel{};              // report title, when it is not the caption
-  QString Formel{};             // formula document of every sought quantity
+  QString Titel{};            // report title, when it is not the caption
+  QString Formel{};           // formula document of every sought quantity
   bool Zahlungsplan = false;  // a payment plan can be made of its results
 
   // The index of the payment frequency list; -1 when the page has none.

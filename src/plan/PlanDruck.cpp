@@ -15,9 +15,18 @@ const QString Schriftart = QStringLiteral("Arial");
 class TGesichert {
  public:
   explicit TGesichert(TPagePrinter& p)
-      : P(p), Schrift(p.font()), KopfSchrift(p.HeaderFont()), FussSchrift(p.FooterFont()),
-        AutoKopf(p.AutoHeaderFont()), AutoFuss(p.AutoFooterFont()), Kopf(p.Header()), KopfFormat(p.HeaderFormat()),
-        Fuss(p.Footer()), FussFormat(p.FooterFormat()), Format(p.TableFormat()), Gitter(p.TableGrid()),
+      : P(p),
+        Schrift(p.font()),
+        KopfSchrift(p.HeaderFont()),
+        FussSchrift(p.FooterFont()),
+        AutoKopf(p.AutoHeaderFont()),
+        AutoFuss(p.AutoFooterFont()),
+        Kopf(p.Header()),
+        KopfFormat(p.HeaderFormat()),
+        Fuss(p.Footer()),
+        FussFormat(p.FooterFormat()),
+        Format(p.TableFormat()),
+        Gitter(p.TableGrid()),
         Abstand(p.LineSpacing()) {}
   ~TGesichert() {
     try {
@@ -52,8 +61,7 @@ class TGesichert {
 // The chart on a page at the printer's resolution.
 class TSeitenFlaeche : public TZeichenflaeche {
  public:
-  TSeitenFlaeche(TPagePrinter& p, QPoint ursprung)
-      : P(p), Ursprung(ursprung), Pt(p.Canvas().PixelsPerInch() / 72.0) {}
+  TSeitenFlaeche(TPagePrinter& p, QPoint ursprung) : P(p), Ursprung(ursprung), Pt(p.Canvas().PixelsPerInch() / 72.0) {}
   ~TSeitenFlaeche() override { P.Canvas().Pen = QPen(Qt::black); }
   double PixelJePunkt() const override { return Pt; }
   void Schrift(double punkte, bool fett) override {

@@ -97,13 +97,12 @@ TGrafikDaten GrafikDaten(const TZahlungsplan& plan) {
   TGrafikDaten d;
   const TPlanArt art = plan.Art;
   d.StandName = art == TPlanArt::Darlehen ? QStringLiteral("Restschuld") : QStringLiteral("Stand");
-  d.AnteilName = art == TPlanArt::Darlehen ? QStringLiteral("Tilgung")
+  d.AnteilName = art == TPlanArt::Darlehen   ? QStringLiteral("Tilgung")
                  : art == TPlanArt::Sparplan ? QStringLiteral("Einzahlungen")
                  : art == TPlanArt::Rente    ? QStringLiteral("Kapitalverzehr")
                                              : QString();
   d.Stand.reserve(static_cast<int>(plan.JeZahlung.size()));
-  for (const TPlanZeile& z : plan.JeZahlung)
-    d.Stand << QPointF(double(z.Zeit.Wert()), double(z.Stand.Wert()));
+  for (const TPlanZeile& z : plan.JeZahlung) d.Stand << QPointF(double(z.Zeit.Wert()), double(z.Stand.Wert()));
   for (const TPlanZeile& z : plan.JeJahr) {
     if (z.Art == TPlanZeile::zaBeginn) continue;
     // The bar is the year's change split in two: interest and the rest of it.
@@ -125,9 +124,9 @@ void GrafikZeichnen(TZeichenflaeche& f, const QRectF& rahmen, const TGrafikDaten
 
   double tief = 0, hoch = 0;
   for (const QPointF& p : d.Stand) tief = std::min(tief, p.y()), hoch = std::max(hoch, p.y());
-  const TFeld oben = Achsen(f, QRectF(rahmen.topLeft(), QPointF(rahmen.right(), teilung - 4 * pt)),
-                            d.StandName + QStringLiteral(" im Lauf der Jahre"), {{d.StandName, StandFarbe}}, x,
-                            Skala(tief, hoch, 5));
+  const TFeld oben =
+      Achsen(f, QRectF(rahmen.topLeft(), QPointF(rahmen.right(), teilung - 4 * pt)),
+             d.StandName + QStringLiteral(" im Lauf der Jahre"), {{d.StandName, StandFarbe}}, x, Skala(tief, hoch, 5));
   for (int k = 1; k < d.Stand.size(); ++k)
     f.Linie(QPointF(oben.x(d.Stand[k - 1].x()), oben.y(d.Stand[k - 1].y())),
             QPointF(oben.x(d.Stand[k].x()), oben.y(d.Stand[k].y())), StandFarbe, 1.5);
@@ -140,9 +139,9 @@ void GrafikZeichnen(TZeichenflaeche& f, const QRectF& rahmen, const TGrafikDaten
   }
   const QString titel = d.AnteilName.isEmpty() ? QStringLiteral("Zinsen je Jahr")
                                                : QStringLiteral("Zinsen und %1 je Jahr").arg(d.AnteilName);
-  const TFeld unten = Achsen(f, QRectF(QPointF(rahmen.left(), teilung + 4 * pt), rahmen.bottomRight()), titel,
-                             {{QStringLiteral("Zinsen"), ZinsFarbe}, {d.AnteilName, AnteilFarbe}}, x,
-                             Skala(tief, hoch, 4));
+  const TFeld unten =
+      Achsen(f, QRectF(QPointF(rahmen.left(), teilung + 4 * pt), rahmen.bottomRight()), titel,
+             {{QStringLiteral("Zinsen"), ZinsFarbe}, {d.AnteilName, AnteilFarbe}}, x, Skala(tief, hoch, 4));
   for (int jahr = 1; jahr <= d.Jahre.size(); ++jahr) {
     const TGrafikDaten::TJahr& j = d.Jahre[jahr - 1];
     const double von = unten.x(jahr - 1), bis = unten.x(std::min<double>(jahr, d.Laufzeit));

@@ -12,8 +12,8 @@
 #include "calc/Zahlungsplan.h"
 
 struct TGrafikDaten {
-  QString StandName;   // the balance: "Stand" or "Restschuld"
-  QString AnteilName;  // beside the interest: "Tilgung", "Einzahlungen", "Kapitalverzehr"; empty for none
+  QString StandName;       // the balance: "Stand" or "Restschuld"
+  QString AnteilName;      // beside the interest: "Tilgung", "Einzahlungen", "Kapitalverzehr"; empty for none
   QVector<QPointF> Stand;  // years from the start, balance
   struct TJahr {
     double Zinsen = 0;

@@ -50,10 +50,11 @@ QStringList TPlanModell::Kopf() const {
   if (FJeZahlung && FPlan->m == 4) zeit = QStringLiteral("Quartal");
   if (FJeZahlung && FPlan->m == 2) zeit = QStringLiteral("Halbjahr");
   // A row per payment holds one of them.
-  const QString zahlung = darlehen               ? (FJeZahlung ? QStringLiteral("Rate") : QStringLiteral("Raten"))
-                          : art == TPlanArt::Rente ? (FJeZahlung ? QStringLiteral("Entnahme") : QStringLiteral("Entnahmen"))
-                          : FJeZahlung             ? QStringLiteral("Einzahlung")
-                                                   : QStringLiteral("Einzahlungen");
+  const QString zahlung = darlehen ? (FJeZahlung ? QStringLiteral("Rate") : QStringLiteral("Raten"))
+                          : art == TPlanArt::Rente
+                              ? (FJeZahlung ? QStringLiteral("Entnahme") : QStringLiteral("Entnahmen"))
+                          : FJeZahlung ? QStringLiteral("Einzahlung")
+                                       : QStringLiteral("Einzahlungen");
   return {zeit, zahlung, QStringLiteral("Zinsen"), darlehen ? QStringLiteral("Tilgung") : QStringLiteral("Zuwachs"),
           FJeZahlung ? QStringLiteral("Stand") : QStringLiteral("Stand am Jahresende")};
 }
@@ -100,8 +101,7 @@ QStringList TPlanModell::Zeile(int zeile) const {
 QVariant TPlanModell::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || !FPlan) return {};
   switch (role) {
-    case Qt::DisplayRole:
-      return Text(index.row(), index.column(), false);
+    case Qt::DisplayRole: return Text(index.row(), index.column(), false);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter | (index.column() == spZeit ? Qt::AlignHCenter : Qt::AlignRight));
     case Qt::FontRole:
@@ -111,13 +111,13 @@ QVariant TPlanModell::data(const QModelIndex& index, int role) const {
         return fett;
       }
       return {};
-    default:
-      return {};
+    default: return {};
   }
 }
 
 QVariant TPlanModell::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    return QAbstractTableModel::headerData(section, orientation, role);
   return Kopf().value(section);
 }
 

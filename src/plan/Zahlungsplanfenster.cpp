@@ -8,8 +8,8 @@
 #include <QIcon>
 #include <QMetaMethod>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -164,7 +164,8 @@ bool TfmZahlungsplan::EingabenLesen() {
   if (!ui->SondertilgungFeld->text().isEmpty()) {
     if (!lesen(ui->SondertilgungFeld, s.Betrag)) return false;
     if (s.Betrag < Ext(0)) {
-      Melden(QMessageBox::Warning, QStringLiteral("Fehler"), QStringLiteral("Eine Sondertilgung kann nicht negativ sein."));
+      Melden(QMessageBox::Warning, QStringLiteral("Fehler"),
+             QStringLiteral("Eine Sondertilgung kann nicht negativ sein."));
       return false;
     }
     ui->SondertilgungFeld->setText(ZahlText(s.Betrag.Wert(), 18, 2));
@@ -187,7 +188,8 @@ bool TfmZahlungsplan::EingabenLesen() {
       Ext t;
       if (!lesen(ui->ZinsbindungFeld, t)) return false;
       if (t < Ext(0)) {
-        Melden(QMessageBox::Warning, QStringLiteral("Fehler"), QStringLiteral("Die Zinsbindung kann nicht negativ sein."));
+        Melden(QMessageBox::Warning, QStringLiteral("Fehler"),
+               QStringLiteral("Die Zinsbindung kann nicht negativ sein."));
         return false;
       }
       zinsbindung = t;
@@ -264,9 +266,9 @@ QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
   if (art != TPlanArt::Darlehen) return k;
   k.append({ui->EffektivzinsText->text(), ui->EffektivzinsLabel->text()});
   if (FSondertilgung.Betrag > Ext(0)) {
-    k.append({QStringLiteral("Sondertilgung:"), QStringLiteral("%1 jährlich ab dem %2. Jahr")
-                                                    .arg(Betrag(FSondertilgung.Betrag))
-                                                    .arg(FSondertilgung.AbJahr)});
+    k.append(
+        {QStringLiteral("Sondertilgung:"),
+         QStringLiteral("%1 jährlich ab dem %2. Jahr").arg(Betrag(FSondertilgung.Betrag)).arg(FSondertilgung.AbJahr)});
     k.append({ui->ZinsersparnisText->text(), ui->ZinsersparnisLabel->text()});
   }
   if (FZinsbindung)
@@ -309,16 +311,16 @@ QString TfmZahlungsplan::StandardCsvDatei() {
 
 void TfmZahlungsplan::PlanExportierenClick() {
   // Qt's own question is switched off: the program asks in its own words.
-  QString datei = QFileDialog::getSaveFileName(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"),
-                                               StandardCsvDatei(), QStringLiteral("CSV-Dateien (*.csv)"), nullptr,
-                                               QFileDialog::DontConfirmOverwrite);
+  QString datei =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"), StandardCsvDatei(),
+                                   QStringLiteral("CSV-Dateien (*.csv)"), nullptr, QFileDialog::DontConfirmOverwrite);
   if (datei.isEmpty()) return;
   if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".csv");
   if (QFileInfo::exists(datei)) {
-    QMessageBox frage(QMessageBox::Question, QStringLiteral("Zahlungsplan exportieren"),
-                      QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
-                          .arg(QDir::toNativeSeparators(datei)),
-                      QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox frage(
+        QMessageBox::Question, QStringLiteral("Zahlungsplan exportieren"),
+        QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QDir::toNativeSeparators(datei)),
+        QMessageBox::Yes | QMessageBox::No, this);
     frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
     frage.button(QMessageBox::No)->setText(QStringLiteral("&Nicht ersetzen"));
     frage.setDefaultButton(QMessageBox::No);

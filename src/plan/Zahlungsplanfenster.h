@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "plan/PlanDruck.h"
 #include "calc/Zahlungsplan.h"
+#include "plan/PlanDruck.h"
 
 class QLineEdit;
 class TPlanModell;

@@ -116,9 +116,7 @@ void TPage::Play(QPainter& painter) const {
         painter.drawLine(c.A, c.B);
         break;
       }
-      case TPageCommand::ckFillRect:
-        painter.fillRect(QRect(c.A, c.B - QPoint(1, 1)), c.Color);
-        break;
+      case TPageCommand::ckFillRect: painter.fillRect(QRect(c.A, c.B - QPoint(1, 1)), c.Color); break;
       case TPageCommand::ckFrameRect:
         painter.setPen(QPen(c.Color, c.PenWidth, c.PenStyle));
         painter.setBrush(Qt::NoBrush);
@@ -420,8 +418,7 @@ TPagePrinter::TPrinterOrientation TPagePrinter::Orientation() const {
 
 void TPagePrinter::setOrientation(TPrinterOrientation value) {
   CheckNotPrinting("Unable to change orientation while printing");
-  if (Reachable())
-    Printer().setPageOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  if (Reachable()) Printer().setPageOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   UpdateScrollBars();
   FPaintBox->update();
 }
@@ -592,8 +589,8 @@ double TPagePrinter::PrintableHeight() const {
 }
 
 int TPagePrinter::TextAreaWidthPx() const {
-  const long long w = static_cast<long long>(UnitsToPixelsX(PaperWidth() - OffsetLeft() - OffsetRight())) -
-                      LeftPx() - RightPx();
+  const long long w =
+      static_cast<long long>(UnitsToPixelsX(PaperWidth() - OffsetLeft() - OffsetRight())) - LeftPx() - RightPx();
   return std::abs(w) >= PixelLimit ? 0 : static_cast<int>(w);
 }
 
@@ -679,8 +676,8 @@ void TPagePrinter::NewScratchPage() {
   FScratchPage = std::make_unique<TPage>(PageSizePx());
   FScratchPage->DpiX = PixelsPerInchX();
   FScratchPage->DpiY = PixelsPerInchY();
-  FScratchPage->Origin = m.Reachable ? QPoint(m.OffsetX, m.OffsetY)
-                                     : QPoint(UnitsToPixelsX(OffsetLeft()), UnitsToPixelsY(OffsetTop()));
+  FScratchPage->Origin =
+      m.Reachable ? QPoint(m.OffsetX, m.OffsetY) : QPoint(UnitsToPixelsX(OffsetLeft()), UnitsToPixelsY(OffsetTop()));
   FCurrentPage = FScratchPage.get();
   FCanvas.SetTarget(FCurrentPage);
   FCanvas.Pen = QPen(Qt::black);

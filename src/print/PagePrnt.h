@@ -67,8 +67,8 @@ class EInOutError : public std::runtime_error {
 struct TPageCommand {
   enum TKind { ckText, ckLine, ckFillRect, ckFrameRect };
   TKind Kind = ckText;
-  QPoint A;        // text: top-left corner; line: start; rectangle: top-left
-  QPoint B;        // line: end; rectangle: bottom-right (exclusive)
+  QPoint A;  // text: top-left corner; line: start; rectangle: top-left
+  QPoint B;  // line: end; rectangle: bottom-right (exclusive)
   QString Text;
   QFont Font;      // text only; sized in printer pixels
   int Ascent = 0;  // text only: distance from the top to the baseline

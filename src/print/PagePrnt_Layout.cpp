@@ -45,9 +45,9 @@ void TPagePrinter::BeginDoc() {
     if (FFileName.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
       // The document never started: leave the component idle.
       FPrinting = false;
-      throw EInOutError(QStringLiteral("Cannot create file \"%1\": %2")
-                            .arg(FFileName, FFileName.isEmpty() ? QStringLiteral("no file name")
-                                                                : file->errorString()));
+      throw EInOutError(
+          QStringLiteral("Cannot create file \"%1\": %2")
+              .arg(FFileName, FFileName.isEmpty() ? QStringLiteral("no file name") : file->errorString()));
     }
     FFile = std::move(file);
     FFileOpen = true;
@@ -153,12 +153,10 @@ void TPagePrinter::DrawPageBorders() {
   FCanvas.Pen = QPen(Qt::black);
   FCanvas.Pen.setWidth(PixelsPerInchY() / 300 * 2);
   if (FPageBorders & pbTop) FCanvas.Polyline(QPoint(left - oy, top - oy), QPoint(left + w + oy, top - oy));
-  if (FPageBorders & pbBottom)
-    FCanvas.Polyline(QPoint(left - oy, top + hh + oy), QPoint(left + w + oy, top + hh + oy));
+  if (FPageBorders & pbBottom) FCanvas.Polyline(QPoint(left - oy, top + hh + oy), QPoint(left + w + oy, top + hh + oy));
   FCanvas.Pen.setWidth(PixelsPerInchX() / 300 * 2);
   if (FPageBorders & pbLeft) FCanvas.Polyline(QPoint(left - ox, top - ox), QPoint(left - ox, top + hh + ox));
-  if (FPageBorders & pbRight)
-    FCanvas.Polyline(QPoint(left + w + ox, top - ox), QPoint(left + w + ox, top + hh + ox));
+  if (FPageBorders & pbRight) FCanvas.Polyline(QPoint(left + w + ox, top - ox), QPoint(left + w + ox, top + hh + ox));
 }
 
 void TPagePrinter::NewPage() {
@@ -371,7 +369,8 @@ void TPagePrinter::WriteLineAligned(TAlignment alignment, const QString& text) {
 
 void TPagePrinter::WriteTableLine(const QString& text) {
   std::vector<TColumn> columns;
-  for (const QString& columnText : FTableFormat.split(FTokenSeparator)) columns.push_back(ParseColumnFormat(columnText));
+  for (const QString& columnText : FTableFormat.split(FTokenSeparator))
+    columns.push_back(ParseColumnFormat(columnText));
   // What is left of each cell is its text from Pos on. A cell takes its text
   // one line-feed-separated line at a time, and a line that wraps holds the
   // next lines of the other cells back: a label stays beside its value
@@ -521,8 +520,7 @@ QString TPagePrinter::NormalizeTableFormat(const QString& format, bool convert) 
   QStringList out;
   for (const QString& columnText : format.split(FTokenSeparator)) {
     TColumn col = ParseColumnFormat(columnText);
-    if (convert)
-      col.Width = static_cast<double>(FMeasureUnit == muMillimeters ? col.Width * 25.4L : col.Width / 25.4L);
+    if (convert) col.Width = static_cast<double>(FMeasureUnit == muMillimeters ? col.Width * 25.4L : col.Width / 25.4L);
     out << col.Mark + FormatGeneral(col.Width);
   }
   return out.join(FTokenSeparator);
@@ -556,9 +554,9 @@ void TPagePrinter::ApplyFriendlyFormat(const QString& friendly, bool header) {
       case 'T': piece = LongTimeText(); break;
       case 'f': {
         // Directory separators of both worlds end the directory part.
-        const qsizetype cut = std::max({FFileName.lastIndexOf(QLatin1Char('\\')),
-                                        FFileName.lastIndexOf(QLatin1Char(':')),
-                                        FFileName.lastIndexOf(QLatin1Char('/'))});
+        const qsizetype cut =
+            std::max({FFileName.lastIndexOf(QLatin1Char('\\')), FFileName.lastIndexOf(QLatin1Char(':')),
+                      FFileName.lastIndexOf(QLatin1Char('/'))});
         piece = FFileName.mid(cut + 1);
         break;
       }

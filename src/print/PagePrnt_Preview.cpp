@@ -47,7 +47,7 @@ int TPagePrinter::UnitsToScreenPixels(TDirection direction, double value) const 
   if (FConstructing) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     d = screen ? static_cast<int>(direction == dirHorizontal ? screen->logicalDotsPerInchX()
-                                                              : screen->logicalDotsPerInchY())
+                                                             : screen->logicalDotsPerInchY())
                : 96;
   } else {
     d = direction == dirHorizontal ? FPaintBox->logicalDpiX() : FPaintBox->logicalDpiY();
@@ -207,8 +207,8 @@ void TPagePrinter::ZoomAlong(TDirection direction) {
   // pixels, so that is what the extent has to be measured against.
   const double paper = horizontal ? PaperWidth() : PaperHeight();
   const long double p = !Metrics().Reachable ? UnitsToScreenPixels(direction, paper)
-                        : horizontal                     ? UnitsToPixelsX(paper)
-                                                        : UnitsToPixelsY(paper);
+                        : horizontal         ? UnitsToPixelsX(paper)
+                                             : UnitsToPixelsY(paper);
   if (p <= 0) return;
   const long double zoom = std::trunc(100.0L * a * PrinterToScreenRatio(direction) / p);
   setZoomPercent(static_cast<uint>(std::clamp<long double>(zoom, 1, 100000)));

@@ -7,7 +7,8 @@
 #include "ui_PgPrnPrg.h"
 
 TPPPrnPrgDlg::TPPPrnPrgDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ui(std::make_unique<Ui::TPPPrnPrgDlg>()) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui(std::make_unique<Ui::TPPPrnPrgDlg>()) {
   ui->setupUi(this);
   setFixedSize(293 * logicalDpiX() / 96, 133 * logicalDpiY() / 96);
   connect(ui->btnCancel, &QPushButton::clicked, this, &TPPPrnPrgDlg::CancelClicked);

@@ -136,8 +136,7 @@ void TfrmDruckVorschau::AnClientflaecheAnpassen() {
 }
 
 bool TfrmDruckVorschau::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::Move)
-    AnClientflaecheAnpassen();
+  if (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::Move) AnClientflaecheAnpassen();
   return QWidget::eventFilter(objekt, ereignis);
 }
 
@@ -255,17 +254,17 @@ QString TfrmDruckVorschau::PdfDateiErfragen() {
   for (;;) {
     // The question about an existing file is asked here, in German, whatever
     // the file dialog would ask.
-    datei = QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF-Datei speichern"), datei,
-                                         QStringLiteral("PDF-Dateien (*.pdf)"), nullptr,
-                                         QFileDialog::DontConfirmOverwrite);
+    datei =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF-Datei speichern"), datei,
+                                     QStringLiteral("PDF-Dateien (*.pdf)"), nullptr, QFileDialog::DontConfirmOverwrite);
     if (datei.isEmpty()) return {};
     if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".pdf");
     FOrdner = QFileInfo(datei).absolutePath();
     if (!QFileInfo::exists(datei)) return datei;
-    QMessageBox frage(QMessageBox::Question, QStringLiteral("Datei ersetzen"),
-                      QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
-                          .arg(QDir::toNativeSeparators(datei)),
-                      QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox frage(
+        QMessageBox::Question, QStringLiteral("Datei ersetzen"),
+        QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QDir::toNativeSeparators(datei)),
+        QMessageBox::Yes | QMessageBox::No, this);
     frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
     frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
     frage.setDefaultButton(QMessageBox::No);
@@ -336,8 +335,8 @@ void TfrmDruckVorschau::BitBtn1Click() {
   if (!gedruckt)
     Information(this, QStringLiteral("Sie haben den Ausdruck abgebrochen!"));
   else if (gewaehlt)
-    Information(this, QStringLiteral("Der Bericht wurde in die Datei „%1“ geschrieben.")
-                          .arg(QDir::toNativeSeparators(datei)));
+    Information(
+        this, QStringLiteral("Der Bericht wurde in die Datei „%1“ geschrieben.").arg(QDir::toNativeSeparators(datei)));
   fertig();
 }
 

@@ -56,9 +56,9 @@ class TfrmDruckVorschau : public QWidget {
   static void Information(QWidget* eltern, const QString& text);
 
   std::unique_ptr<Ui::TfrmDruckVorschau> ui;
-  QString FTitel;            // title of the report on display
-  QString FVorgemerkt;       // PDF file chosen in the printer setup, for the next print
-  QString FOrdner;           // folder of the file the user chose last
-  QPointer<QWidget> FFokus;  // where the keyboard was before the preview showed
+  QString FTitel;                      // title of the report on display
+  QString FVorgemerkt;                 // PDF file chosen in the printer setup, for the next print
+  QString FOrdner;                     // folder of the file the user chose last
+  QPointer<QWidget> FFokus;            // where the keyboard was before the preview showed
   QList<QPointer<QWidget>> FVerdeckt;  // what the preview put out of sight
 };

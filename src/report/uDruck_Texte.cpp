@@ -18,9 +18,7 @@ class TTexte {
   TTexte(const TBerichtSeite& seite, QString praefix) : FSeite(seite), FPraefix(std::move(praefix)) {}
 
   QString Text(const QString& name) const { return OhneTrenner(FSeite.Felder.value(FPraefix + name)); }
-  QString Betrag(const QString& name) const {
-    return Text(name) + QLatin1Char(' ') + OhneTrenner(FSeite.Waehrung);
-  }
+  QString Betrag(const QString& name) const { return Text(name) + QLatin1Char(' ') + OhneTrenner(FSeite.Waehrung); }
   QString Satz(const QString& name) const { return Text(name) + QStringLiteral(" %"); }
   // A fee with one blank before its unit, whether or not its field was
   // formatted (a formatted amount ends in a blank).
@@ -81,18 +79,19 @@ void Aktien(const TBerichtSeite& s, TBerichtTexte& t) {
                            "Und ab welchem Kurs erziele ich einen Gewinn (Gewinnschwelle)?")
                      : QStringLiteral("Welchen Erl\u00f6s erziele ich, wenn ich nachfolgende Aktie verkaufe?");
   const QString waehrung = OhneTrenner(s.Waehrung), prozent = QStringLiteral("%");
-  t.Vorgabentext = Zelle(QStringLiteral("Kurs:\nSt\u00fcck:\nName der Aktie:\nMindestgeb\u00fchr:\n"
-                                        "Grundgeb\u00fchr:\nGeb\u00fchr in %:\nMaklergeb\u00fchr:"),
-                         {w.Betrag(QStringLiteral("Kurs")), w.Text(QStringLiteral("Stueck")),
-                          w.Text(QStringLiteral("Name")), w.Gebuehr(QStringLiteral("MindGeb"), waehrung),
-                          w.Gebuehr(QStringLiteral("GrundGeb"), waehrung), w.Gebuehr(QStringLiteral("Geb"), prozent),
-                          w.Gebuehr(QStringLiteral("MaklerGeb"), prozent) + LF});
+  t.Vorgabentext =
+      Zelle(QStringLiteral("Kurs:\nSt\u00fcck:\nName der Aktie:\nMindestgeb\u00fchr:\n"
+                           "Grundgeb\u00fchr:\nGeb\u00fchr in %:\nMaklergeb\u00fchr:"),
+            {w.Betrag(QStringLiteral("Kurs")), w.Text(QStringLiteral("Stueck")), w.Text(QStringLiteral("Name")),
+             w.Gebuehr(QStringLiteral("MindGeb"), waehrung), w.Gebuehr(QStringLiteral("GrundGeb"), waehrung),
+             w.Gebuehr(QStringLiteral("Geb"), prozent), w.Gebuehr(QStringLiteral("MaklerGeb"), prozent) + LF});
 
   const QString posten = w.Text(QStringLiteral("ErgStueck")) + QStringLiteral(" St\u00fcck zu ") +
                          w.Text(QStringLiteral("ErgKurs")) + QStringLiteral(" = \n");
   QString beschriftung = kauf ? QStringLiteral("Kaufabrechnung\n") + posten +
-                                    QStringLiteral("+ Maklergeb\u00fchren:\n+ Bankgeb\u00fchren:\n\n= Gesamt:\n\n"
-                                                   "Gewinnschwelle:")
+                                    QStringLiteral(
+                                        "+ Maklergeb\u00fchren:\n+ Bankgeb\u00fchren:\n\n= Gesamt:\n\n"
+                                        "Gewinnschwelle:")
                               : QStringLiteral("Verkaufsabrechnung\n") + posten +
                                     QStringLiteral("- Maklergeb\u00fchren:\n- Bankgeb\u00fchren:\n\n= Gesamt:\n\n");
   QString werte = LF + w.Betrag(QStringLiteral("ErgKW")) + LF + w.Betrag(QStringLiteral("ErgMakGeb")) + LF +
@@ -104,8 +103,8 @@ void Aktien(const TBerichtSeite& s, TBerichtTexte& t) {
 void Umrechnung(const TBerichtSeite& s, TBerichtTexte& t) {
   const TTexte w(s, QString());
   t.Gesuchttext = QStringLiteral("Fremdw\u00e4hrungsbetr\u00e4ge");
-  t.Fragetext = QStringLiteral(
-      "Welche Fremdw\u00e4hrungskurse haben denselben Wert, wenn nachfolgende Angaben verwendet werden");
+  t.Fragetext =
+      QStringLiteral("Welche Fremdw\u00e4hrungskurse haben denselben Wert, wenn nachfolgende Angaben verwendet werden");
   QStringList vorgabe{QStringLiteral("amtliche Umrechnungskurse:"), QStringLiteral("1 Euro entspricht:"), QString()};
   QStringList kurse{QString(), QString(), QString()};
   QStringList ergebnis, werte;

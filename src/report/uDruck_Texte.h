@@ -15,12 +15,12 @@ struct TBerichtTexte {
 
 // What the report reads from one page at the moment "Drucken" is pressed.
 struct TBerichtSeite {
-  QString Key;            // "eZi" ... "Euro"; any other key gives empty texts
-  int GesuchtIndex = -1;  // item index of the sought-quantity list
-  QString Gesucht;        // its selected text
-  QString Frage;          // caption of the question label
-  QString Waehrung;       // text of the page's currency unit label
-  QString Zahlungsweise;  // selected payment frequency, where the page has one
+  QString Key;                     // "eZi" ... "Euro"; any other key gives empty texts
+  int GesuchtIndex = -1;           // item index of the sought-quantity list
+  QString Gesucht;                 // its selected text
+  QString Frage;                   // caption of the question label
+  QString Waehrung;                // text of the page's currency unit label
+  QString Zahlungsweise;           // selected payment frequency, where the page has one
   QHash<QString, QString> Felder;  // field texts by the fields' names
 };
 

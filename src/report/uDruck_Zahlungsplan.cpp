@@ -1,8 +1,8 @@
 #include "report/uDruck_Zahlungsplan.h"
 
-#include "print/PagePrnt.h"
 #include "plan/PlanDruck.h"
 #include "plan/Zahlungsplanfenster.h"
+#include "print/PagePrnt.h"
 #include "report/uDruck.h"
 
 void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) {

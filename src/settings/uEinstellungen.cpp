@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "base/Fehlerbehandlung.h"
 #include "base/Aufgeschoben.h"
+#include "base/Fehlerbehandlung.h"
 #include "base/Version.h"
 #include "base/Zahlfeld.h"
 #include "ui_uEinstellungen.h"
@@ -60,12 +60,12 @@ void LesefehlerMelden() {
 
 // What a store file gave.
 struct TGelesen {
-  bool Zerlegt = false;   // a text file the INI reader parsed
-  bool Unlesbar = true;   // nothing in it can be trusted: the defaults apply
-  bool Fehler = false;    // a value failed: the read-failure message is due
-  int Gelesen = 0;        // members read, in table order, before a failure
+  bool Zerlegt = false;  // a text file the INI reader parsed
+  bool Unlesbar = true;  // nothing in it can be trusted: the defaults apply
+  bool Fehler = false;   // a value failed: the read-failure message is due
+  int Gelesen = 0;       // members read, in table order, before a failure
   TEinstellungswerte Werte;
-  QVariantMap Alle;       // every value of a parsed file, by name
+  QVariantMap Alle;  // every value of a parsed file, by name
 };
 
 // Control characters other than line ends and tabs do not occur in text.
@@ -135,8 +135,7 @@ TGelesen SpeicherLesen(const QString& datei) {
 
 // A store that is a symbolic link is written through to the file it names.
 QString Schreibziel(QString pfad) {
-  for (int schritt = 0; schritt < 40 && QFileInfo(pfad).isSymLink(); ++schritt)
-    pfad = QFileInfo(pfad).symLinkTarget();
+  for (int schritt = 0; schritt < 40 && QFileInfo(pfad).isSymLink(); ++schritt) pfad = QFileInfo(pfad).symLinkTarget();
   return pfad;
 }
 
@@ -254,8 +253,7 @@ void WaehrungZeigen(QLabel* label, const QString& zeichen) {
   label->setToolTip(gekuerzt == zeichen ? QString() : zeichen);
 }
 
-TfmEinstellungen::TfmEinstellungen(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfmEinstellungen>()) {
+TfmEinstellungen::TfmEinstellungen(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfmEinstellungen>()) {
   setObjectName(QStringLiteral("fmEinstellungen"));
   ui->setupUi(this);
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);

@@ -78,8 +78,9 @@ class Zahlenformate : public MitEigenemSpeicher {
 };
 
 TEST_F(Zahlenformate, EigeneUndGespeicherteZahltexteLesenUeberallGleich) {
-  const QByteArray deutsch = "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=\"1,00 \"\nGrundgebuehr=1.234,50\n"
-                             "Gebuehr=\"0,450 \"\nMaklergebuehr=0,08\n";
+  const QByteArray deutsch =
+      "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=\"1,00 \"\nGrundgebuehr=1.234,50\n"
+      "Gebuehr=\"0,450 \"\nMaklergebuehr=0,08\n";
   const auto werte = [](const QStringList& texte) {
     std::vector<long double> w;
     for (const QString& t : texte) w.push_back(FeldWert(t));

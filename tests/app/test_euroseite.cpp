@@ -6,8 +6,8 @@
 
 namespace {
 
-const char* const Felder[] = {"Deutschland", "Spanien", "Portugal", "Oesterreich", "Niederlande", "Luxemburg",
-                              "Italien",     "Irland",  "Frankreich", "Finnland",   "Belgien",     "Euro"};
+const char* const Felder[] = {"Deutschland", "Spanien", "Portugal",   "Oesterreich", "Niederlande", "Luxemburg",
+                              "Italien",     "Irland",  "Frankreich", "Finnland",    "Belgien",     "Euro"};
 
 class EuroSeite : public StartfensterTest {
  protected:
@@ -26,10 +26,10 @@ class EuroSeite : public StartfensterTest {
 
 TEST_F(EuroSeite, HundertMarkInAlleWaehrungen) {
   Eintippen(Feld("Deutschland"), "100");
-  QMap<QString, QString> erwartet{
-      {"Deutschland", "100"},     {"Euro", "51,13"},         {"Oesterreich", "703,56"}, {"Belgien", "2.062,58"},
-      {"Luxemburg", "2.062,58"},  {"Spanien", "8.507,32"},   {"Finnland", "304,01"},    {"Portugal", "10.250,64"},
-      {"Frankreich", "335,39"},   {"Irland", "40,27"},       {"Niederlande", "112,68"}, {"Italien", "99.001,49"}};
+  QMap<QString, QString> erwartet{{"Deutschland", "100"},  {"Euro", "51,13"},         {"Oesterreich", "703,56"},
+                                  {"Belgien", "2.062,58"}, {"Luxemburg", "2.062,58"}, {"Spanien", "8.507,32"},
+                                  {"Finnland", "304,01"},  {"Portugal", "10.250,64"}, {"Frankreich", "335,39"},
+                                  {"Irland", "40,27"},     {"Niederlande", "112,68"}, {"Italien", "99.001,49"}};
   EXPECT_EQ(Alle(), erwartet);
   // Enter moves on; the key's release arrives in the next field, now the source.
   QTest::keyPress(Feld("Deutschland"), Qt::Key_Return);

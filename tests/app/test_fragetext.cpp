@@ -39,18 +39,19 @@ TEST(FrageText, SetztDieTexteAnIhreStelle) {
 
 TEST(FrageText, TexteUndWaehrungBleibenWieSieSind) {
   // Empty texts read as "x".
-  EXPECT_EQ(FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
-          u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
-              NotizEZi);
+  EXPECT_EQ(
+      FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
+      u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs + NotizEZi);
   // Blanks stay blanks, a money text keeps its trailing blank, typed braces are not expanded, the symbol is
   // the one of the settings.
   const Texte t = {QStringLiteral("1.000,00 "), QStringLiteral("  "), QStringLiteral("{W}"), QStringLiteral("{1}")};
   EXPECT_EQ(FrageText(QStringLiteral("ZiZiE"), 3, t, QStringLiteral("EUR")),
-          u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
-          u"anlege? "_qs + NotizZiZiE);
+            u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
+            u"anlege? "_qs +
+                NotizZiZiE);
   // An empty symbol is inserted as it is (not as "x").
   EXPECT_EQ(FrageText(QStringLiteral("AnnD"), 1, Slots, QString()),
-          u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
+            u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
 }
 
 TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {

@@ -21,8 +21,10 @@ TEST_F(StartfensterTest, ExitRegelnFormatierenOderMelden) {
     SCOPED_TRACE(std::string(z.Feld) + " <- " + z.Getippt);
     TDialogBeantworter antworten;
     Tippen(z.Feld, QString::fromUtf8(z.Getippt));
-    if (z.Danach < 0) Taste(Qt::Key_Tab);
-    else Seite(z.Danach);
+    if (z.Danach < 0)
+      Taste(Qt::Key_Tab);
+    else
+      Seite(z.Danach);
     if (z.Ergebnis) {
       WartenBis([&] { return Text(z.Feld) == QString::fromUtf8(z.Ergebnis); }, 500);
       EXPECT_TRUE(antworten.Boxen.isEmpty());

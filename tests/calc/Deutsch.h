@@ -18,9 +18,14 @@ template <typename F>
 std::string Fehlerart(F&& f) {
   try {
     f();
-  } catch (const EZeroDivide&) { return "ZeroDivide"; }
-  catch (const EInvalidOp&) { return "InvalidOp"; }
-  catch (const EOverflow&) { return "Overflow"; }
-  catch (const EConvertError&) { return "ConvertError"; }
+  } catch (const EZeroDivide&) {
+    return "ZeroDivide";
+  } catch (const EInvalidOp&) {
+    return "InvalidOp";
+  } catch (const EOverflow&) {
+    return "Overflow";
+  } catch (const EConvertError&) {
+    return "ConvertError";
+  }
   return "";
 }

@@ -1,6 +1,6 @@
 // Share settlement: fee rule, totals and the break-even search.
-#include "calc/Akt.h"
 #include "Deutsch.h"
+#include "calc/Akt.h"
 
 namespace {
 
@@ -40,7 +40,9 @@ TEST_F(AktTest, AbrechnungUndGewinnschwelle) {
     const auto s = Akt::GewinnschwelleSuchen(f.E, gesamt, start);
     ASSERT_EQ(s.Ergebnis, Akt::Gewinnschwelle::Art::Gefunden);
     EXPECT_EQ(QStringList({Text(a.KW), Text(a.M), Text(a.B), Text(gesamt), Text(Akt::VerkaufGesamt(a)), Text(start),
-                           Text(s.Kurs)}).join('|'), f.Zahlen);
+                           Text(s.Kurs)})
+                  .join('|'),
+              f.Zahlen);
     EXPECT_EQ(s.Runden, f.Runden);
     // The found price covers the cost, the one before it does not.
     EXPECT_FALSE(gesamt > Akt::VerkaufGesamt(Akt::Gebuehren(f.E.S * s.Kurs, f.E)));
@@ -54,9 +56,9 @@ TEST_F(AktTest, AbrechnungUndGewinnschwelle) {
 }
 
 TEST_F(AktTest, UnerreichbareGewinnschwelleWirdVorDerSucheAbgelehnt) {
-  for (const auto& e : {Werte(100, -10, 20, 0, 1, 0.08L), Werte(100, 10, 20, 0, -1, 0.08L),
-                        Werte(100, 10, 20, 0, 1, -0.08L), Werte(100, 10, 0, 0, 99.92L, 0.08L),
-                        Werte(100, 10, 0, 0, 150, 0)}) {
+  for (const auto& e :
+       {Werte(100, -10, 20, 0, 1, 0.08L), Werte(100, 10, 20, 0, -1, 0.08L), Werte(100, 10, 20, 0, 1, -0.08L),
+        Werte(100, 10, 0, 0, 99.92L, 0.08L), Werte(100, 10, 0, 0, 150, 0)}) {
     const auto s = Suche(e);
     EXPECT_EQ(s.Ergebnis, Akt::Gewinnschwelle::Art::NieErreicht);
     EXPECT_EQ(s.Runden, 0);

@@ -1,9 +1,9 @@
 // The page formulas with the figures a user sees and their error kinds.
 #include <functional>
 
+#include "Deutsch.h"
 #include "calc/AnnD.h"
 #include "calc/BW.h"
-#include "Deutsch.h"
 #include "calc/MWST.h"
 #include "calc/ZiZiE.h"
 #include "calc/ZiZiR.h"

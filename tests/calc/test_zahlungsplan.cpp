@@ -2,12 +2,12 @@
 // extra repayment and the effective rate.
 #include <cmath>
 
+#include "Deutsch.h"
 #include "calc/AnnD.h"
 #include "calc/BW.h"
-#include "Deutsch.h"
+#include "calc/Zahlungsplan.h"
 #include "calc/ZiZiE.h"
 #include "calc/ZiZiR.h"
-#include "calc/Zahlungsplan.h"
 
 namespace {
 

@@ -63,9 +63,10 @@ TEST(RtfLeser, Zeichen) {
 
 TEST(RtfLeser, Zeichenformate) {
   QTextDocument doc;
-  const QByteArray rumpf = "\\f0\\fs24 normal {\\b fett}{\\i kursiv}{\\ul unter\\ulnone nicht}{\\f1\\fs20 courier}"
-                          "{\\up6\\fs16 hoch}{\\dn4\\fs16 tief}{\\super sup\\nosupersub aus}{\\sub sub}{\\cf1 rot}"
-                          "{\\b\\i\\fs32 \\plain schlicht}\\b0 danach";
+  const QByteArray rumpf =
+      "\\f0\\fs24 normal {\\b fett}{\\i kursiv}{\\ul unter\\ulnone nicht}{\\f1\\fs20 courier}"
+      "{\\up6\\fs16 hoch}{\\dn4\\fs16 tief}{\\super sup\\nosupersub aus}{\\sub sub}{\\cf1 rot}"
+      "{\\b\\i\\fs32 \\plain schlicht}\\b0 danach";
   ASSERT_TRUE(TRtfLeser::Lesen(Rtf(rumpf), &doc).Ok);
 
   const QTextCharFormat normal = FormatVon(doc, "normal");
@@ -97,8 +98,9 @@ TEST(RtfLeser, Zeichenformate) {
 
 TEST(RtfLeser, Absatzformate) {
   QTextDocument doc;
-  const QByteArray rumpf = "\\pard\\tx1440\\tqc\\tx2880\\tqr\\tx4320\\tqdec\\tx5760 a\\tab b\\par zweiter\\par"
-                          "\\pard\\qc mitte\\par\\pard\\li720\\fi-360 einger\\par\\pard ohne";
+  const QByteArray rumpf =
+      "\\pard\\tx1440\\tqc\\tx2880\\tqr\\tx4320\\tqdec\\tx5760 a\\tab b\\par zweiter\\par"
+      "\\pard\\qc mitte\\par\\pard\\li720\\fi-360 einger\\par\\pard ohne";
   ASSERT_TRUE(TRtfLeser::Lesen(Rtf(rumpf), &doc).Ok);
   const QList<QTextOption::Tab> tabs = doc.findBlockByNumber(0).blockFormat().tabPositions();
   ASSERT_EQ(tabs.size(), 4);

@@ -201,7 +201,7 @@ TEST_F(PagePrinterTest, HeadersFootersAndBordersShareTheMargins) {
   pp->setFriendlyHeader(QStringLiteral("&cKopf"));
   pp->setFriendlyFooter(QStringLiteral("&cSeite &p"));
   const int lh = pp->LineHeight(), o = pp->UnitsToPixelsY(5), band = pp->UnitsToPixelsY(30);
-  const int versatz = pp->UnitsToPixelsY(6);  // the printable area's origin on the paper
+  const int versatz = pp->UnitsToPixelsY(6);            // the printable area's origin on the paper
   const int l = pp->LeftPx() - o, t = pp->TopPx() - o;  // the border's corners
   const int r = l + pp->TextAreaWidthPx() + 2 * o, b = t + pp->TextAreaHeightPx() + 2 * o;
   using TLinie = std::tuple<int, int, int, int>;

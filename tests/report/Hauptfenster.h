@@ -34,7 +34,9 @@ class Hauptfenster : public ::testing::Test {
   }
   // A child of the main window, or of `fenster`, by its objectName.
   template <class T = QWidget>
-  static T* Kind(const char* name, QWidget* fenster = fmStart) { return Finde<T>(fenster, name); }
+  static T* Kind(const char* name, QWidget* fenster = fmStart) {
+    return Finde<T>(fenster, name);
+  }
   // Types over a field's text and leaves the field with `taste`.
   static void Tippen(const char* feld, const QString& text, QWidget* fenster = fmStart, Qt::Key taste = Qt::Key_Tab) {
     Eintippen(Kind<QLineEdit>(feld, fenster), text);

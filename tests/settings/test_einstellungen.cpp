@@ -1,4 +1,5 @@
 // Settings: the store, the dialog and what the main window shows of them.
+#include <sys/resource.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -6,10 +7,9 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
-#include "common/Einstellungshelfer.h"
 #include "app/Startfenster.h"
+#include "common/Einstellungshelfer.h"
 
 namespace {
 
