@@ -16,7 +16,7 @@ PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-p
   xvfb xauth xdotool x11-utils imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test coverage bench bench-startup fuzz fuzz-smoke package package-check screenshots clean
+.PHONY: all deps configure build run test format-check coverage bench bench-startup fuzz fuzz-smoke package package-check screenshots clean
 
 all: build
 
@@ -42,6 +42,11 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The code's layout is that of .clang-format; fails on any difference.
+format-check: EXTRA_PACKAGES = clang-format
+format-check: deps
+	git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run --Werror
 
 # Every test on an unoptimised build with gcov counters, then the line
 # coverage of src/ per module and in total; fails below 90 %.
