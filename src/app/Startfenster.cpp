@@ -85,11 +85,14 @@ void TfmStart::SeitenAnlegen() {
       widget = SeiteBauen(seite);
     } else {
       widget = new QWidget();
-      if (seite.Art == TSeitenart::Info) info->setupUi(widget);
       if (seite.Art == TSeitenart::Aktien) akt->setupUi(widget);
       if (seite.Art == TSeitenart::Euro) euro->setupUi(widget);
     }
     ui->PageControl1->addTab(widget, seite.Beschriftung);
+    // The first tab added is shown at once, and a shown page lays itself out
+    // at whatever size it has then. Filled only now, the start page is laid
+    // out once, at the window's final size.
+    if (seite.Art == TSeitenart::Info) info->setupUi(widget);
     TBlatt blatt{&seite, widget};
     if (!seite.Gesuchtliste.isEmpty()) blatt.Gesucht = widget->findChild<QComboBox*>(seite.Gesuchtliste);
     blatt.Frage = widget->findChild<QLabel*>(seite.Key + QStringLiteral("_FrageLabel"));
