@@ -91,7 +91,13 @@ void TfmStart::ErgebnisbreitenSetzen() {
   // significant digits allow, and a minus sign; a split term never has more
   // than twelve months.
   constexpr long double Stellen18 = 999'999'999'999'999'999.0L;
-  const auto muster = [&](int dezimalen) { return ZahlText(dezimalen == 1 ? -12 : -Stellen18, 18, dezimalen); };
+  // Few fields differ in their decimals: each pattern is written once.
+  QHash<int, QString> fertig;
+  const auto muster = [&](int dezimalen) -> const QString& {
+    auto it = fertig.find(dezimalen);
+    if (it == fertig.end()) it = fertig.insert(dezimalen, ZahlText(dezimalen == 1 ? -12 : -Stellen18, 18, dezimalen));
+    return *it;
+  };
   for (const TBlatt& blatt : FBlaetter)
     for (const TGesucht& gesucht : blatt.Seite->Gesucht)
       for (const TAusgabe& aus : gesucht.Fall.Geschrieben) Ergebnisbreite(blatt.Zeile(aus.Feld), muster(aus.Dezimalen));
@@ -101,7 +107,8 @@ void TfmStart::ErgebnisbreitenSetzen() {
                           akt->Akt_ErgGewinn})
     Ergebnisbreite(feld, muster(2));
   Ergebnisbreite(akt->Akt_ErgStueck, GanzzahlText(-9'999'999));
-  for (QLineEdit* feld : euroFelder) Ergebnisbreite(feld, ZahlTextEinfach(-Stellen18, 2));
+  const QString euroMuster = ZahlTextEinfach(-Stellen18, 2);
+  for (QLineEdit* feld : euroFelder) Ergebnisbreite(feld, euroMuster);
 }
 
 void TfmStart::Ergebnisbreite(QLineEdit* feld, const QString& muster) {
