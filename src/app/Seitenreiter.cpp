@@ -15,13 +15,20 @@ TReiterzeilen::TReiterzeilen(QWidget* parent) : QTabBar(parent) {
   connect(this, &QTabBar::currentChanged, this, qOverload<>(&QWidget::update));
 }
 
-int TReiterzeilen::Zeilenhoehe() const {
+QList<QSize> TReiterzeilen::Groessen() const {
+  QList<QSize> groessen;
+  groessen.reserve(count());
+  for (int i = 0; i < count(); ++i) groessen.append(tabSizeHint(i));
+  return groessen;
+}
+
+int TReiterzeilen::Zeilenhoehe(const QList<QSize>& groessen) {
   int h = 0;
-  for (int i = 0; i < count(); ++i) h = std::max(h, tabSizeHint(i).height());
+  for (const QSize& g : groessen) h = std::max(h, g.height());
   return h;
 }
 
-int TReiterzeilen::Bevorzugtebreite() const {
+int TReiterzeilen::Bevorzugtebreite(const QList<QSize>& groessen) const {
   // As wide as the widest page wants to be: the rows adapt to the pages,
   // never the pages to the tabs.
   int breite = 0;
@@ -29,16 +36,16 @@ int TReiterzeilen::Bevorzugtebreite() const {
     for (int i = 0; i < seiten->count(); ++i) breite = std::max(breite, seiten->widget(i)->sizeHint().width());
     breite += 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
   }
-  for (int i = 0; i < count(); ++i) breite = std::max(breite, tabSizeHint(i).width());
+  for (const QSize& g : groessen) breite = std::max(breite, g.width());
   return breite;
 }
 
-QList<QList<int>> TReiterzeilen::Zeilen(int breite) const {
+QList<QList<int>> TReiterzeilen::Zeilen(int breite, const QList<QSize>& groessen) const {
   QList<QList<int>> zeilen;
   int x = 0;
   for (int i = 0; i < count(); ++i) {
     if (!isTabVisible(i)) continue;
-    const int w = tabSizeHint(i).width();
+    const int w = groessen[i].width();
     if (zeilen.isEmpty() || (x > 0 && x + w > breite)) {
       zeilen.append(QList<int>());
       x = 0;
@@ -50,10 +57,11 @@ QList<QList<int>> TReiterzeilen::Zeilen(int breite) const {
 }
 
 QList<QList<TReiterzeilen::TReiter>> TReiterzeilen::Anordnung() const {
-  const int breite = width(), hoehe = Zeilenhoehe();
+  const QList<QSize> groessen = Groessen();
+  const int breite = width(), hoehe = Zeilenhoehe(groessen);
   // The row of the current tab moves next to the pages, as the rows of a
   // wrapping page control do; the others keep their order above it.
-  QList<QList<int>> reihenfolge = Zeilen(breite);
+  QList<QList<int>> reihenfolge = Zeilen(breite, groessen);
   for (qsizetype z = 0; z < reihenfolge.size(); ++z) {
     if (reihenfolge[z].contains(currentIndex())) {
       reihenfolge.append(reihenfolge.takeAt(z));
@@ -64,13 +72,13 @@ QList<QList<TReiterzeilen::TReiter>> TReiterzeilen::Anordnung() const {
   for (qsizetype z = 0; z < reihenfolge.size(); ++z) {
     const QList<int>& zeile = reihenfolge[z];
     int summe = 0;
-    for (int i : zeile) summe += tabSizeHint(i).width();
+    for (int i : zeile) summe += groessen[i].width();
     // Several rows fill the width, so that they stand as one block.
     const int rest = reihenfolge.size() > 1 ? std::max(0, breite - summe) : 0;
     QList<TReiter> reiter;
     int x = 0, verteilt = 0;
     for (qsizetype k = 0; k < zeile.size(); ++k) {
-      const int w = tabSizeHint(zeile[k]).width();
+      const int w = groessen[zeile[k]].width();
       int zugabe = summe > 0 ? static_cast<int>(static_cast<long long>(rest) * w / summe) : 0;
       if (k == zeile.size() - 1) zugabe = rest - verteilt;
       verteilt += zugabe;
@@ -100,8 +108,9 @@ QSize TReiterzeilen::sizeHint() const {
   if (count() == 0) return QTabBar::sizeHint();
   // Never from the bar's present width: the tab widget takes its own size
   // from this one, and the two would push each other wider.
-  const int breite = Bevorzugtebreite();
-  return {breite, static_cast<int>(Zeilen(breite).size()) * Zeilenhoehe()};
+  const QList<QSize> groessen = Groessen();
+  const int breite = Bevorzugtebreite(groessen);
+  return {breite, static_cast<int>(Zeilen(breite, groessen).size()) * Zeilenhoehe(groessen)};
 }
 
 QSize TReiterzeilen::minimumSizeHint() const { return sizeHint(); }

@@ -35,12 +35,14 @@ class TReiterzeilen : public QTabBar {
     int Index;
     QRect Rect;
   };
+  // Every tab's size, asked once per layout: the style measures its text each time.
+  QList<QSize> Groessen() const;
   // Tab indices row by row, in tab order, for rows `breite` pixels wide.
-  QList<QList<int>> Zeilen(int breite) const;
+  QList<QList<int>> Zeilen(int breite, const QList<QSize>& groessen) const;
   // The rows as drawn in the bar's width, top to bottom.
   QList<QList<TReiter>> Anordnung() const;
-  int Bevorzugtebreite() const;
-  int Zeilenhoehe() const;
+  int Bevorzugtebreite(const QList<QSize>& groessen) const;
+  static int Zeilenhoehe(const QList<QSize>& groessen);
   int FSchwebend = -1;
 };
 
