@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QSpacerItem>
 
+#include "app/Zeilenlabel.h"
 #include "pages/Seite.h"
 
 namespace {
@@ -22,7 +23,7 @@ QSpacerItem* Abstand(int breite, int hoehe) {
 }
 
 QLabel* Beschriftung(QWidget* blatt, const QString& name, const QString& text, QWidget* buddy) {
-  auto* label = new QLabel(blatt);
+  auto* label = new TZeilenlabel(blatt);
   label->setObjectName(name);
   label->setText(text);
   // A caption with a mnemonic leads to its field.
@@ -48,7 +49,7 @@ QWidget* SeiteBauen(const TSeite& seite) {
 
   auto* kopf = new QHBoxLayout();
   kopf->setObjectName(key + QStringLiteral("_Kopfzeile"));
-  auto* gesuchtLabel = new QLabel(blatt);
+  auto* gesuchtLabel = new TZeilenlabel(blatt);
   gesuchtLabel->setObjectName(key + QStringLiteral("_GesuchtLabel"));
   kopf->addWidget(gesuchtLabel);
   QStringList gesucht;
@@ -77,7 +78,7 @@ QWidget* SeiteBauen(const TSeite& seite) {
     QLabel* beschriftung = nullptr;
     if (!f.Beschriftung.isEmpty()) {
       zeileSchliessen();
-      beschriftung = new QLabel(blatt);
+      beschriftung = new TZeilenlabel(blatt);
       beschriftung->setObjectName(f.Name + QStringLiteral("Label"));
       raster->addWidget(beschriftung, zeilen, 0, 1, 1);
       zeile = new QHBoxLayout();
