@@ -39,3 +39,27 @@ QSize TZeilenlabel::Groesse() const {
   return (FTextgroesse + QSize(2 * margin() + rand.left() + rand.right(), 2 * margin() + rand.top() + rand.bottom()))
       .expandedTo(minimumSize());
 }
+
+int TZeilenlabel::heightForWidth(int w) const {
+  if (w < 0 || !wordWrap() || text().isEmpty() || !pixmap().isNull()) return QLabel::heightForWidth(w);
+  const TUmbruch jetzt{text(),
+                       font(),
+                       minimumSize(),
+                       contentsMargins(),
+                       margin(),
+                       indent(),
+                       static_cast<int>(alignment()),
+                       wordWrap(),
+                       buddy() != nullptr,
+                       textFormat()};
+  if (!(jetzt == FUmbruch)) {
+    FUmbruch = jetzt;
+    FHoehen.clear();
+  }
+  for (const auto& [breite, hoehe] : FHoehen)
+    if (breite == w) return hoehe;
+  const int hoehe = QLabel::heightForWidth(w);
+  if (FHoehen.size() == 4) FHoehen.removeFirst();
+  FHoehen.append({w, hoehe});
+  return hoehe;
+}

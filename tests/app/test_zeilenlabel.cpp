@@ -48,11 +48,20 @@ TEST(Zeilenlabel, HintsSindDieDesLabels) {
       l->setText(fall.Text);
       fall.Einrichten(*l);
     }
-    EXPECT_EQ(label.sizeHint(), vorbild.sizeHint()) << fall.Name;
-    EXPECT_EQ(label.minimumSizeHint(), vorbild.minimumSizeHint()) << fall.Name;
-    // A later text is measured anew.
+    const auto gleich = [&] {
+      EXPECT_EQ(label.sizeHint(), vorbild.sizeHint()) << fall.Name;
+      EXPECT_EQ(label.minimumSizeHint(), vorbild.minimumSizeHint()) << fall.Name;
+      for (int breite : {0, 60, 200, 60, 1000}) EXPECT_EQ(label.heightForWidth(breite), vorbild.heightForWidth(breite));
+    };
+    gleich();
+    // A later text, margin or minimum is measured anew.
     for (QLabel* l : {&vorbild, static_cast<QLabel*>(&label)}) l->setText(fall.Text + QStringLiteral(" mehr"));
-    EXPECT_EQ(label.sizeHint(), vorbild.sizeHint()) << fall.Name;
+    gleich();
+    for (QLabel* l : {&vorbild, static_cast<QLabel*>(&label)}) {
+      l->setMargin(7);
+      l->setMinimumHeight(90);
+    }
+    gleich();
   }
 }
 
