@@ -49,7 +49,6 @@ int TZeilenlabel::heightForWidth(int w) const {
                        margin(),
                        indent(),
                        static_cast<int>(alignment()),
-                       wordWrap(),
                        buddy() != nullptr,
                        textFormat()};
   if (!(jetzt == FUmbruch)) {

@@ -34,7 +34,7 @@ class TZeilenlabel : public QLabel {
     QSize Mindestgroesse;
     QMargins Rand;
     int Abstand, Einzug, Ausrichtung;
-    bool Umbruch, Kuerzel;
+    bool Kuerzel;
     Qt::TextFormat Format;
     bool operator==(const TUmbruch&) const = default;
   };
