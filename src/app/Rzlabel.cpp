@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
 
 namespace {
 constexpr int Unbegrenzt = 1 << 20;
@@ -11,6 +12,26 @@ constexpr int Unbegrenzt = 1 << 20;
 TRzLabel::TRzLabel(QWidget* parent, Qt::WindowFlags f) : QLabel(parent, f) {}
 
 TRzLabel::TRzLabel(const QString& text, QWidget* parent, Qt::WindowFlags f) : QLabel(text, parent, f) {}
+
+void TRzLabel::setSchriftbild(const QPixmap& maske) {
+  FSchriftbild = maske;
+  FSchriftbildText = text();
+  updateGeometry();
+  update();
+}
+
+bool TRzLabel::MitSchriftbild() const {
+  return !FSchriftbild.isNull() && FSchriftbildText == text() && !wordWrap() &&
+         (alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignHCenter &&
+         FSchriftbild.devicePixelRatio() == devicePixelRatioF();
+}
+
+QSize TRzLabel::Schriftbildgroesse() const { return FSchriftbild.deviceIndependentSize().toSize() - QSize(2, 2); }
+
+void TRzLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) FSchriftbild = QPixmap();
+  QLabel::changeEvent(event);
+}
 
 void TRzLabel::setTextStyle(TTextStyle style) {
   if (style == FTextStyle) return;
@@ -66,25 +87,43 @@ int TRzLabel::heightForWidth(int w) const {
 }
 
 QRect TRzLabel::DoDrawText(QPainter* painter, const QRect& rect, int flags, bool measure) const {
-  if (measure || !painter) return fontMetrics().boundingRect(rect, flags, MesseText());
+  const bool bild = MitSchriftbild();
+  const QRect platz =
+      bild ? QStyle::alignedRect(layoutDirection(), Qt::Alignment(flags & Qt::AlignHorizontal_Mask) | Qt::AlignTop,
+                                 Schriftbildgroesse(), rect)
+           : QRect();
+  if (measure || !painter) return bild ? platz : fontMetrics().boundingRect(rect, flags, MesseText());
 
   const QString t = text();
+  // One pass of the caption in `farbe`, `versatz` pixels down and right.
+  auto zeichnen = [&](const QColor& farbe, int versatz, QRect* gezeichnet = nullptr) {
+    if (!bild) {
+      painter->setPen(farbe);
+      painter->drawText(rect.translated(versatz, versatz), flags, t, gezeichnet);
+      return;
+    }
+    QPixmap getoent = FSchriftbild;
+    QPainter toener(&getoent);
+    toener.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    toener.fillRect(getoent.rect(), farbe);
+    toener.end();
+    painter->drawPixmap(platz.topLeft() + QPoint(versatz - 1, versatz - 1), getoent);
+    if (gezeichnet) *gezeichnet = platz;
+  };
   const QPalette& pal = palette();
   if (FTextStyle != tsNone) {
     const QColor schatten = pal.color(QPalette::Dark);
     const QColor licht = pal.color(QPalette::Light);
     const bool erhaben = FTextStyle == tsRaised;
-    painter->setPen(erhaben ? schatten : licht);
-    painter->drawText(rect.translated(1, 1), flags, t);
-    painter->setPen(erhaben ? licht : schatten);
-    painter->drawText(rect.translated(-1, -1), flags, t);
+    zeichnen(erhaben ? schatten : licht, 1);
+    zeichnen(erhaben ? licht : schatten, -1);
   }
   // A disabled label shows the system's grey text colour, whatever its own
   // font colour is.
-  painter->setPen(isEnabled() ? pal.color(QPalette::Active, foregroundRole())
-                              : QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
   QRect gezeichnet;
-  painter->drawText(rect, flags, t, &gezeichnet);
+  zeichnen(isEnabled() ? pal.color(QPalette::Active, foregroundRole())
+                       : QApplication::palette().color(QPalette::Disabled, QPalette::WindowText),
+           0, &gezeichnet);
   return gezeichnet;
 }
 

@@ -2,6 +2,7 @@
 // A text label that draws its caption raised or recessed, as if embossed
 // into the window.
 #include <QLabel>
+#include <QPixmap>
 
 class TRzLabel : public QLabel {
   Q_OBJECT
@@ -17,12 +18,20 @@ class TRzLabel : public QLabel {
   void setTextStyle(TTextStyle style);
   void resetTextStyle() { setTextStyle(tsRecessed); }
 
+  // The caption's letters drawn beforehand for the present text and font, as
+  // a centred label lays them out: their coverage in the alpha channel, one
+  // pixel of room on every side. The label then measures and draws with them
+  // and never loads its font. Not used once the text, font or alignment
+  // changes, for wrapped text, nor on a screen of another pixel ratio.
+  void setSchriftbild(const QPixmap& maske);
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
   int heightForWidth(int w) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
   // Draws (or, with measure set, only measures) the caption in rect.
   virtual QRect DoDrawText(QPainter* painter, const QRect& rect, int flags, bool measure) const;
 
@@ -31,6 +40,10 @@ class TRzLabel : public QLabel {
   QString MesseText() const;
   QSize Rahmenzugabe() const;
   QSize Messen(int breite) const;
+  bool MitSchriftbild() const;
+  QSize Schriftbildgroesse() const;
 
   TTextStyle FTextStyle = tsRecessed;
+  QPixmap FSchriftbild;
+  QString FSchriftbildText;
 };

@@ -18,6 +18,7 @@
 #include "app/Seitenbau.h"
 #include "base/Version.h"
 #include "bilder/Bilder.h"
+#include "bilder/Schriftzug.h"
 #include "formula/uFormel.h"
 #include "report/uDruck.h"
 #include "settings/uEinstellungen.h"
@@ -31,17 +32,16 @@ namespace {
 const QString Webadresse = QStringLiteral("https://www.merovin.example.org");
 const QString Mailadresse = QStringLiteral("info@merovin.example.org");
 
-// The program name's face where it is installed, else a rounded sans face,
-// and in the end always the sans face the package depends on. Names that are
-// not installed are left out, so that the font matcher never guesses at them.
-// Looked up in the list of installed faces: asking the font database for a
-// missing name would first send it through the font configuration's aliases.
+// The program name's faces that are installed, in their order, and the
+// last one in any case. Names that are not installed are left out, so that
+// the font matcher never guesses at them. Looked up in the list of installed
+// faces: asking the font database for a missing name would first send it
+// through the font configuration's aliases.
 QStringList ProgrammnamenSchriften() {
   const QStringList installiert = QFontDatabase::families();
   QStringList familien;
-  for (const char* name : {"Comic Sans MS", "Comic Neue"})
-    if (installiert.contains(QString::fromLatin1(name), Qt::CaseInsensitive)) familien << QString::fromLatin1(name);
-  familien << QStringLiteral("Liberation Sans");
+  for (const QString& name : Schriftzug::Schriften)
+    if (name == Schriftzug::Schriften.last() || installiert.contains(name, Qt::CaseInsensitive)) familien << name;
   return familien;
 }
 
@@ -144,15 +144,15 @@ const TfmStart::TBlatt& TfmStart::Aktiv() const {
 void TfmStart::FormCreate() {
   setWindowTitle(QString::fromLatin1(ProgrammnameMitVersion));
 
-  QFont name;
-  name.setFamilies(ProgrammnamenSchriften());
-  name.setPixelSize(25);
-  name.setBold(true);
-  info->ProgNameLabel->setFont(name);
+  const QStringList schriften = ProgrammnamenSchriften();
+  info->ProgNameLabel->setFont(Schriftzug::Schrift(schriften));
   QPalette grau = info->ProgNameLabel->palette();
   grau.setColor(QPalette::WindowText, QColor(128, 128, 128));
   info->ProgNameLabel->setPalette(grau);
   info->ProgNameLabel->setText(QString::fromLatin1(Programmname));
+  // In the face the package brings, the letters come drawn at build time:
+  // loading that face for one word would be a noticeable part of a start.
+  if (schriften.size() == 1) info->ProgNameLabel->setSchriftbild(Bild(QStringLiteral("schriftzug")));
   info->VersionsLabel->setText(QStringLiteral("Version ") + QString::fromLatin1(Programmversion));
   info->Label99->setText(QStringLiteral("Ein Programm von Merovin"));
   info->Namenslabel->setText(QStringLiteral("Merovin Software\nLindenallee 12\n12345 Musterstadt\n") + Webadresse +

@@ -7,15 +7,21 @@
 //   BilderZeichnen --kachel <aus.png>             the background tile of the windows
 //   BilderZeichnen --frage <aus.png>              the toolkit's own question glyph,
 //                                                 as its style draws it without an icon theme
+//   BilderZeichnen --schriftzug <F> <text> <aus>  the program name's letters at F times
+//                                                 the pixels, as coverage (Schriftzug.h)
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <cstdio>
+
+#include "bilder/Schriftzug.h"
 
 namespace {
 
@@ -86,6 +92,26 @@ QImage Kachel() {
   return bild;
 }
 
+// The letters of `text` in the program name's last face, white in their
+// coverage, as the Info page's centred label measures and lays them out
+// (the size of a centred text is that of its pixels), with one pixel of room on
+// every side for the relief that TRzLabel draws around them. Null when the
+// face is not installed: the program would draw in another one.
+QImage Namenszug(const QString& text, int faktor) {
+  const QString familie = Schriftzug::Schriften.last();
+  const QFont schrift = Schriftzug::Schrift({familie});
+  if (!QFontDatabase::families().contains(familie) || QFontInfo(schrift).family() != familie) return {};
+  const int flags = Qt::TextExpandTabs | Qt::AlignHCenter | Qt::AlignTop;
+  const QSize text_groesse = QFontMetrics(schrift).boundingRect(QRect(0, 0, 1 << 20, 1 << 20), flags, text).size();
+  QImage bild = Leer((text_groesse + QSize(2, 2)) * faktor);
+  bild.setDevicePixelRatio(faktor);
+  QPainter maler(&bild);
+  maler.setFont(schrift);
+  maler.setPen(Qt::white);
+  maler.drawText(QRect(QPoint(1, 1), text_groesse), flags, text);
+  return bild;
+}
+
 // A head of five 32-bit numbers in the machine's order ("KBLD", width, height,
 // bytes per line, QImage format: RGB32 or premultiplied ARGB32), then the
 // pixels as drawn, line by line.
@@ -111,9 +137,12 @@ int Fehler(const char* programm, const char* was) {
 int main(int argc, char** argv) {
   const bool kachel = argc == 3 && QByteArray(argv[1]) == "--kachel";
   const bool frage = argc == 3 && QByteArray(argv[1]) == "--frage";
-  if (argc != 4 && !kachel && !frage) {
-    std::fprintf(stderr, "usage: %s <picture.svg> <W>x<H>|<N> <out.png> | %s --kachel|--frage <out.png>\n", argv[0],
-                 argv[0]);
+  const bool schriftzug = argc == 5 && QByteArray(argv[1]) == "--schriftzug";
+  if (argc != 4 && !kachel && !frage && !schriftzug) {
+    std::fprintf(stderr,
+                 "usage: %s <picture.svg> <W>x<H>|<N> <out.png> | %s --kachel|--frage <out.png>"
+                 " | %s --schriftzug 1|2 <text> <out.png>\n",
+                 argv[0], argv[0], argv[0]);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -129,6 +158,11 @@ int main(int argc, char** argv) {
     bild = Kachel();
   } else if (frage) {
     bild = QApplication::style()->standardPixmap(QStyle::SP_MessageBoxQuestion).toImage();
+  } else if (schriftzug) {
+    const int faktor = QByteArray(argv[2]).toInt();
+    if (faktor != 1 && faktor != 2) return Fehler(argv[0], "factor is not 1 or 2");
+    bild = Namenszug(QString::fromUtf8(argv[3]), faktor);
+    if (bild.isNull()) return Fehler(argv[0], "the program name's face is not installed (fonts-liberation2)");
   } else {
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
     if (!svg.isValid()) return Fehler(argv[0], "cannot read the SVG");

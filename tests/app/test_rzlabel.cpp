@@ -6,6 +6,9 @@
 #include <QPalette>
 
 #include "app/Rzlabel.h"
+#include "base/Version.h"
+#include "bilder/Bilder.h"
+#include "bilder/Schriftzug.h"
 
 namespace {
 
@@ -91,6 +94,36 @@ TEST(RzLabel, MasseBeiUmbruchLeereUndUndZeichen) {
   EXPECT_NEAR(mit.sizeHint().width(), fm.horizontalAdvance(QStringLiteral("AB")), 1);
   mit.setText(QStringLiteral("&"));
   EXPECT_EQ(mit.sizeHint().height(), fm.height());
+}
+
+// Drawn from its letters made at build time, the program name measures and
+// looks as drawn from its face, in every style (pixel for pixel where the
+// label's spare width is even: otherwise the face may start half a pixel on);
+// a changed text is drawn from the face again.
+TEST(RzLabel, SchriftbildWieSchrift) {
+  auto bild = [](TRzLabel& label) {
+    QImage img(label.size(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    label.render(&img);
+    return img;
+  };
+  const QString name = QString::fromLatin1(Programmname);
+  for (auto stil : {TRzLabel::tsRaised, TRzLabel::tsRecessed, TRzLabel::tsNone}) {
+    SCOPED_TRACE(int(stil));
+    TRzLabel schrift(name), gezeichnet(name);
+    for (TRzLabel* l : {&schrift, &gezeichnet}) {
+      l->setFont(Schriftzug::Schrift({Schriftzug::Schriften.last()}));
+      l->setAlignment(Qt::AlignCenter);
+      l->setTextStyle(stil);
+    }
+    gezeichnet.setSchriftbild(Bild(QStringLiteral("schriftzug")));
+    EXPECT_EQ(gezeichnet.sizeHint(), schrift.sizeHint());
+    for (TRzLabel* l : {&schrift, &gezeichnet}) l->resize(schrift.sizeHint() + QSize(40, 10));
+    EXPECT_EQ(bild(gezeichnet), bild(schrift));
+    gezeichnet.setText(QStringLiteral("K"));
+    schrift.setText(QStringLiteral("K"));
+    EXPECT_EQ(gezeichnet.sizeHint(), schrift.sizeHint());
+  }
 }
 
 }  // namespace
