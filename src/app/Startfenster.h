@@ -160,7 +160,8 @@ class TfmStart : public QMainWindow {
   // Every field that shows a computed value is wide enough for the longest
   // text the program writes there without an exponent.
   void ErgebnisbreitenSetzen();
-  static void Ergebnisbreite(QLineEdit* feld, const QString& muster);
+  // At least wide enough for `textbreite` pixels of text.
+  static void Ergebnisbreite(QLineEdit* feld, int textbreite);
   void FelderEinrichten();
   void FormPaint(QWidget* flaeche);
   // Start of the share page.

@@ -1,8 +1,11 @@
 // Number fields: exit rules, the Enter key, F1 and the three field states.
 #include <QApplication>
+#include <QFont>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 #include "app/Anwendung.h"
 #include "app/Barrierefreiheit.h"
@@ -98,22 +101,30 @@ void TfmStart::ErgebnisbreitenSetzen() {
     if (it == fertig.end()) it = fertig.insert(dezimalen, ZahlText(dezimalen == 1 ? -12 : -Stellen18, 18, dezimalen));
     return *it;
   };
+  // And each is measured once per font: shaping a text is the costly part.
+  QHash<std::pair<QFont, QString>, int> breiten;
+  const auto setzen = [&](QLineEdit* feld, const QString& text) {
+    const std::pair schluessel{feld->font(), text};
+    auto it = breiten.find(schluessel);
+    if (it == breiten.end()) it = breiten.insert(schluessel, feld->fontMetrics().horizontalAdvance(text));
+    Ergebnisbreite(feld, *it);
+  };
   for (const TBlatt& blatt : FBlaetter)
     for (const TGesucht& gesucht : blatt.Seite->Gesucht)
-      for (const TAusgabe& aus : gesucht.Fall.Geschrieben) Ergebnisbreite(blatt.Zeile(aus.Feld), muster(aus.Dezimalen));
+      for (const TAusgabe& aus : gesucht.Fall.Geschrieben) setzen(blatt.Zeile(aus.Feld), muster(aus.Dezimalen));
   // The settlement's amounts stand in one column of one width; the share
   // count as the whole-number rule writes it, up to seven digits.
   for (QLineEdit* feld : {akt->Akt_ErgKurs, akt->Akt_ErgKW, akt->Akt_ErgMakGeb, akt->Akt_ErgBankGeb, akt->Akt_ErgGesamt,
                           akt->Akt_ErgGewinn})
-    Ergebnisbreite(feld, muster(2));
-  Ergebnisbreite(akt->Akt_ErgStueck, GanzzahlText(-9'999'999));
+    setzen(feld, muster(2));
+  setzen(akt->Akt_ErgStueck, GanzzahlText(-9'999'999));
   const QString euroMuster = ZahlTextEinfach(-Stellen18, 2);
-  for (QLineEdit* feld : euroFelder) Ergebnisbreite(feld, euroMuster);
+  for (QLineEdit* feld : euroFelder) setzen(feld, euroMuster);
 }
 
-void TfmStart::Ergebnisbreite(QLineEdit* feld, const QString& muster) {
+void TfmStart::Ergebnisbreite(QLineEdit* feld, int textbreite) {
   // Frame and margins stay what they are at any width.
-  const int noetig = feld->width() - Textbreite(feld) + feld->fontMetrics().horizontalAdvance(muster) + 1;
+  const int noetig = feld->width() - Textbreite(feld) + textbreite + 1;
   const int breite = std::max(feld->minimumWidth(), noetig);
   feld->setMinimumWidth(breite);
   if (feld->maximumWidth() < breite) feld->setMaximumWidth(breite);
