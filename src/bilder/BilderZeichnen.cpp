@@ -162,7 +162,12 @@ int main(int argc, char** argv) {
     const int faktor = QByteArray(argv[2]).toInt();
     if (faktor != 1 && faktor != 2) return Fehler(argv[0], "factor is not 1 or 2");
     bild = Namenszug(QString::fromUtf8(argv[3]), faktor);
-    if (bild.isNull()) return Fehler(argv[0], "the program name's face is not installed (fonts-liberation2)");
+    if (bild.isNull()) {
+      // An empty file: the program then draws the name from whatever face it finds.
+      std::fprintf(stderr, "%s: the program name's face is not installed (fonts-liberation2)\n", argv[0]);
+      QFile leer(QString::fromLocal8Bit(argv[4]));
+      return leer.open(QIODevice::WriteOnly) ? 0 : Fehler(argv[0], "cannot write the picture");
+    }
   } else {
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
     if (!svg.isValid()) return Fehler(argv[0], "cannot read the SVG");
