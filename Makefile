@@ -74,7 +74,7 @@ bench-startup: deps
 	cmake --build build-bench -j $(JOBS) --target kalvora start_erster_druck
 	cmake -S bench/startup -B build-bench/startup -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build build-bench/startup -j $(JOBS)
-	ERSTER_DRUCK=build-bench/bench/start_erster_druck bench/startup/vergleich.sh $(RUNDEN) build-bench/startup build-bench/kalvora
+	ERSTER_DRUCK=build-bench/start_erster_druck bench/startup/vergleich.sh $(RUNDEN) build-bench/startup build-bench/kalvora
 
 fuzz: EXTRA_PACKAGES = clang libclang-rt-14-dev
 fuzz: deps
