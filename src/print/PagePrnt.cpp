@@ -404,7 +404,8 @@ TPagePrinter::TPrinterOrientation TPagePrinter::Orientation() const {
 
 void TPagePrinter::setOrientation(TPrinterOrientation value) {
   CheckNotPrinting("Unable to change orientation while printing");
-  if (Reachable()) PrinterBackend()->SetOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  if (Reachable())
+    PrinterBackend()->SetOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   UpdateScrollBars();
   FPaintBox->update();
 }

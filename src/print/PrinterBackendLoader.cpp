@@ -12,7 +12,8 @@
 TPrinterBackend* MakePrinterBackend(QString& error) {
   const QDir program(QCoreApplication::applicationDirPath());
   const QString name = QStringLiteral(KALVORA_PRINT_MODULE_FILE);
-  const QString folders[] = {program.path(), QDir::cleanPath(program.filePath(QStringLiteral(KALVORA_PRINT_MODULE_DIR)))};
+  const QString folders[] = {program.path(),
+                             QDir::cleanPath(program.filePath(QStringLiteral(KALVORA_PRINT_MODULE_DIR)))};
   for (const QString& folder : folders) {
     const QString file = QDir(folder).filePath(name);
     if (!QFileInfo::exists(file)) continue;

@@ -215,8 +215,7 @@ TPrinterBackend* TfrmDruckVorschau::Druckwerk() {
   TPrinterBackend* drucker = PrinterBackend();
   if (!drucker) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                    QStringLiteral("Drucken ist nicht möglich.\n%1").arg(PrinterBackendError()), QMessageBox::Ok,
-                    this);
+                    QStringLiteral("Drucken ist nicht möglich.\n%1").arg(PrinterBackendError()), QMessageBox::Ok, this);
     box.exec();
   }
   return drucker;

@@ -30,11 +30,7 @@ fi
 fokus "$FENSTER"
 xdotool key Escape
 sleep 0.5
-xdotool key alt+p
-sleep 0.7
-xdotool key b
-warte_ende 20 || fehlschlag "Programm endete nicht nach Programm -> Beenden"
-[ "$STATUS" = 0 ] || fehlschlag "Exit-Status $STATUS statt 0"
+beenden
 if spuren=$(absturzspuren "$LOG"); then fehlschlag "Absturzspuren: $spuren"; fi
 [ -z "$(find "$TMPD" -name '*.pdf')" ] || fehlschlag "PDF-Datei geschrieben"
 [ "$FEHLER" = 0 ] || { cat "$LOG"; exit 1; }
