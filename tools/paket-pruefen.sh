@@ -22,7 +22,11 @@ cet=()
 readelf -n "$(c++ -print-file-name=crti.o)" | grep -q 'x86 feature: IBT, SHSTK' || cet=(--nocfprotection)
 mapfile -t module < <(find "$WURZEL/usr/lib" -name '*.so')
 [ "${#module[@]}" = 1 ] || { echo "FAIL: ein Druckmodul erwartet: ${module[*]}"; exit 1; }
-hardening-check "${cet[@]}" "$WURZEL/usr/bin/kalvora" "${module[@]}"
+hardening-check "${cet[@]}" "$WURZEL/usr/bin/kalvora"
+# The module is built with the program's flags, but the one libc call in it
+# that fortifying knows, a memcpy in Qt's inline code, has no size known when
+# compiling; hardening-check would take that for a missing protection.
+hardening-check "${cet[@]}" --nofortify "${module[@]}"
 
 echo "== appstreamcli validate --pedantic"
 # --pedantic reports notes but passes them; here any note fails.
