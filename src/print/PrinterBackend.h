@@ -3,8 +3,8 @@
 // the list of installed printers and the printer dialog. Qt's print support
 // and the printer plugins it brings cost every start of the program, though
 // few starts print; so the program loads this from a module on first use,
-// while tests and benchmarks have it linked in. Only the implementation sees
-// Qt's print classes; this side knows paint devices, rectangles and texts.
+// while tests have it linked in. Only the implementation sees Qt's print
+// classes; this side knows paint devices, rectangles and texts.
 #include <QPageLayout>
 #include <QRect>
 #include <QString>

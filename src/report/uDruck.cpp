@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
