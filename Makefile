@@ -74,7 +74,7 @@ bench-startup: deps
 	cmake --build build-bench -j $(JOBS) --target kalvora start_erster_druck
 	cmake -S bench/startup -B build-bench/startup -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build build-bench/startup -j $(JOBS)
-	ERSTER_DRUCK=build-bench/bench/start_erster_druck bench/startup/vergleich.sh $(RUNDEN) build-bench/startup build-bench/kalvora
+	ERSTER_DRUCK=build-bench/start_erster_druck bench/startup/vergleich.sh $(RUNDEN) build-bench/startup build-bench/kalvora
 
 fuzz: EXTRA_PACKAGES = clang libclang-rt-14-dev
 fuzz: deps
@@ -93,11 +93,12 @@ fuzz-smoke: fuzz
 	    build-fuzz/corpus/$$n fuzz/corpus/$$n || exit 1; \
 	done
 
-# The Debian package, from a Release build without the tests.
+# The Debian package, from a Release build without the tests. Its prefix is
+# the package's, so that the print module lands in the multiarch folder.
 PACKAGE_TOOLS := dpkg-dev file
 package: EXTRA_PACKAGES = $(PACKAGE_TOOLS)
 package: deps
-	cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVORA_TESTS=OFF
+	cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DKALVORA_TESTS=OFF
 	cmake --build build-deb -j $(JOBS)
 	cd build-deb && cpack -G DEB
 	@ls -1 build-deb/kalvora_*_amd64.deb

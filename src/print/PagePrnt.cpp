@@ -6,8 +6,6 @@
 #include <QPageLayout>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
@@ -16,21 +14,7 @@
 
 #include "print/PagePrnt_Intern.h"
 #include "print/PgPrnPrg.h"
-
-namespace {
-std::unique_ptr<QPrinter>& PrinterSlot() {
-  static std::unique_ptr<QPrinter> printer;
-  return printer;
-}
-}  // namespace
-
-QPrinter& Printer() {
-  std::unique_ptr<QPrinter>& printer = PrinterSlot();
-  if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  return *printer;
-}
-
-bool PrinterMade() { return PrinterSlot() != nullptr; }
+#include "print/PrinterBackend.h"
 
 namespace {
 // Asking the print system for its printers is slow, so the answer is kept
@@ -46,17 +30,19 @@ bool& Installed() {
 }  // namespace
 
 void RefreshPrinterAvailability() {
-  Installed() = !QPrinterInfo::availablePrinters().isEmpty();
+  TPrinterBackend* b = PrinterBackend();
+  Installed() = b && b->AnyInstalled();
   InstalledKnown() = true;
 }
 
 bool PrinterReachable() {
-  QPrinter& p = Printer();
+  TPrinterBackend* b = PrinterBackend();
+  if (!b) return false;
   // Without installed printers Qt falls back to PDF output by itself; only a
   // PDF printer that was given a file is one the program can print on.
-  if (p.outputFormat() == QPrinter::PdfFormat) return !p.outputFileName().isEmpty();
+  if (b->PdfOutput()) return !b->OutputFileName().isEmpty();
   if (!InstalledKnown()) RefreshPrinterAvailability();
-  return Installed() && p.isValid();
+  return Installed() && b->Valid();
 }
 
 namespace PagePrntIntern {
@@ -77,12 +63,12 @@ int SatAdd(int a, long long b) {
 TPrinterMetrics ReadPrinterMetrics() {
   TPrinterMetrics m;
   if (!PrinterReachable()) return m;
-  QPrinter& p = Printer();
+  TPrinterBackend& p = *PrinterBackend();
   m.Reachable = true;
-  m.DpiX = p.logicalDpiX();
-  m.DpiY = p.logicalDpiY();
-  const QRect paper = p.paperRect(QPrinter::DevicePixel).toRect();
-  const QRect page = p.pageRect(QPrinter::DevicePixel).toRect();
+  m.DpiX = p.Device()->logicalDpiX();
+  m.DpiY = p.Device()->logicalDpiY();
+  const QRect paper = p.PaperRect();
+  const QRect page = p.PageRect();
   m.PhysWidth = paper.width();
   m.PhysHeight = paper.height();
   m.OffsetX = page.left() - paper.left();
@@ -260,9 +246,9 @@ TPagePrinter::TPagePrinter(QWidget* parent) : QScrollArea(parent) {
   setFont(QFont(QStringLiteral("Courier New"), 10));
   resize(89, 115);
   // A printer made later starts with an empty title in portrait anyway.
-  if (PrinterMade() && PrinterReachable()) {
-    Printer().setDocName(QString());
-    Printer().setPageOrientation(QPageLayout::Portrait);
+  if (PrinterBackendMade() && PrinterReachable()) {
+    PrinterBackend()->SetDocName(QString());
+    PrinterBackend()->SetOrientation(QPageLayout::Portrait);
   }
   FMarginTop = OffsetTop();
   FMarginBottom = OffsetBottom();
@@ -413,12 +399,13 @@ void TPagePrinter::setMeasureUnit(TMeasureUnit value) {
 
 TPagePrinter::TPrinterOrientation TPagePrinter::Orientation() const {
   if (!Reachable()) return poPortrait;
-  return Printer().pageLayout().orientation() == QPageLayout::Landscape ? poLandscape : poPortrait;
+  return PrinterBackend()->Orientation() == QPageLayout::Landscape ? poLandscape : poPortrait;
 }
 
 void TPagePrinter::setOrientation(TPrinterOrientation value) {
   CheckNotPrinting("Unable to change orientation while printing");
-  if (Reachable()) Printer().setPageOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  if (Reachable())
+    PrinterBackend()->SetOrientation(value == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   UpdateScrollBars();
   FPaintBox->update();
 }
@@ -450,11 +437,11 @@ void TPagePrinter::setShowMargins(bool value) {
 
 QString TPagePrinter::Title() const {
   if (!Reachable()) return QStringLiteral("<Unknown>");
-  return Printer().docName();
+  return PrinterBackend()->DocName();
 }
 
 void TPagePrinter::setTitle(const QString& value) {
-  if (Reachable()) Printer().setDocName(value);
+  if (Reachable()) PrinterBackend()->SetDocName(value);
 }
 
 void TPagePrinter::setZoomPercent(uint value) {

@@ -34,7 +34,9 @@ struct TPrinterMetrics;
 
 // The one program-wide printer, created on first use. Making it starts the
 // print system (plugins, the printer list), so nothing asks for it before a
-// preview, a print or the printer settings need it.
+// preview, a print or the printer settings need it. It exists where the
+// print system is linked in (kalvora_lib); the program reaches its printer
+// through TPrinterBackend alone.
 QPrinter& Printer();
 // True when Printer() can be used for real output: a PDF printer with an
 // output file, or a native printer that is installed. Otherwise every

@@ -3,8 +3,6 @@
 #include <QString>
 
 void RefreshPrinterAvailability();
-// Whether Printer() has been made yet.
-bool PrinterMade();
 
 namespace PagePrntIntern {
 

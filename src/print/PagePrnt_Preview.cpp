@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -14,6 +13,7 @@
 #include "print/PagePrnt.h"
 #include "print/PagePrnt_Intern.h"
 #include "print/PgPrnPrg.h"
+#include "print/PrinterBackend.h"
 
 using namespace PagePrntIntern;
 
@@ -246,20 +246,21 @@ bool TPagePrinter::Print() {
   const int first = FFromPage <= 0 ? 1 : std::min(FFromPage, PageCount());
   const int last = FToPage <= 0 ? PageCount() : std::min(FToPage, PageCount());
 
-  QPrinter& printer = Printer();
-  const int oldCopies = printer.copyCount();
-  printer.setCopyCount(1);
+  TPrinterBackend* printer = PrinterBackend();
+  if (!printer) throw EPrinter(QStringLiteral("No printer is available"));
+  const int oldCopies = printer->CopyCount();
+  printer->SetCopyCount(1);
   FCancelRequested = false;
   QPainter painter;
 
   auto finish = [&] {
     if (painter.isActive()) painter.end();
     UpdateProgress(FinishMark, 0, 0, 0);
-    if (printer.printerState() != QPrinter::Active) printer.setCopyCount(oldCopies);
+    if (!printer->Active()) printer->SetCopyCount(oldCopies);
   };
   try {
     if (!PrinterReachable()) throw EPrinter(QStringLiteral("No printer is available"));
-    if (!painter.begin(&printer)) throw EPrinter(QStringLiteral("Unable to start the print job"));
+    if (!painter.begin(printer->Device())) throw EPrinter(QStringLiteral("Unable to start the print job"));
     bool pageUsed = false;
     if (FCollate) {
       for (uint k = 1; k <= FCopies; ++k)
@@ -272,7 +273,7 @@ bool TPagePrinter::Print() {
   } catch (const ECancelPrinting&) {
     result = false;
     if (painter.isActive()) {
-      if (FAbortOnCancel) printer.abort();
+      if (FAbortOnCancel) printer->Abort();
       painter.end();
     }
   } catch (...) {
@@ -289,7 +290,7 @@ void TPagePrinter::PrintPage(int page, int first, int last, bool& pageUsed, QPai
   UpdateProgress(FProgressMessage, page, last, first);
   // The sheet for this page is started only now, so that a job cancelled
   // between pages does not end with an empty sheet.
-  if (pageUsed && !Printer().newPage()) throw EPrinter(QStringLiteral("Unable to start a new page"));
+  if (pageUsed && !PrinterBackend()->NewPage()) throw EPrinter(QStringLiteral("Unable to start a new page"));
   pageUsed = true;
 
   const TPage* p = Pages(page);

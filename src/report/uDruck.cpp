@@ -3,16 +3,12 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -27,6 +23,7 @@
 #include "base/Version.h"
 #include "bilder/Bilder.h"
 #include "print/PagePrnt.h"
+#include "print/PrinterBackend.h"
 #include "ui_uDruck.h"
 
 namespace {
@@ -200,26 +197,27 @@ void TfrmDruckVorschau::Button2Click() { ui->PgprntrVorschau->ZoomToWidth(); }
 void TfrmDruckVorschau::Button3Click() { ui->PgprntrVorschau->ZoomToFit(); }
 
 void TfrmDruckVorschau::Button4Click() {
-  {
-    QPrintDialog dialog(&Printer(), this);
-    dialog.setWindowTitle(QStringLiteral("Druckeinstellung"));
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    // The dialog only takes the settings over; printing is "Drucken" here.
-    for (auto* knoepfe : dialog.findChildren<QDialogButtonBox*>())
-      if (QPushButton* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("Übernehmen"));
-    if (dialog.exec() == QDialog::Accepted) {
-      const QPrinter& drucker = Printer();
-      FVorgemerkt = drucker.outputFormat() == QPrinter::PdfFormat ? drucker.outputFileName() : QString();
-      if (!FVorgemerkt.isEmpty())
-        Information(this, QStringLiteral("Der nächste Ausdruck wird in die Datei „%1“ geschrieben.")
-                              .arg(QDir::toNativeSeparators(FVorgemerkt)));
-    }
+  TPrinterBackend* drucker = Druckwerk();
+  if (!drucker) return;
+  // The dialog only takes the settings over; printing is "Drucken" here.
+  if (drucker->Setup(this, QStringLiteral("Druckeinstellung"), QStringLiteral("Übernehmen"))) {
+    FVorgemerkt = drucker->PdfOutput() ? drucker->OutputFileName() : QString();
+    if (!FVorgemerkt.isEmpty())
+      Information(this, QStringLiteral("Der nächste Ausdruck wird in die Datei „%1“ geschrieben.")
+                            .arg(QDir::toNativeSeparators(FVorgemerkt)));
   }
   // Confirmed or not, the printer may have been touched.
   ui->PgprntrVorschau->RefreshPrinterMetrics();
+}
+
+TPrinterBackend* TfrmDruckVorschau::Druckwerk() {
+  TPrinterBackend* drucker = PrinterBackend();
+  if (!drucker) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
+                    QStringLiteral("Drucken ist nicht möglich.\n%1").arg(PrinterBackendError()), QMessageBox::Ok, this);
+    box.exec();
+  }
+  return drucker;
 }
 
 QString TfrmDruckVorschau::DateiVorschlag(const QString& ordner, const QString& titel) {
@@ -283,13 +281,14 @@ void TfrmDruckVorschau::BitBtn1Click() {
     Information(this, QStringLiteral("Keine Daten vorhanden!"));
     return;
   }
-  QPrinter& drucker = Printer();
+  TPrinterBackend* const drucker = Druckwerk();
+  if (!drucker) return;
   // A file set on the printer from outside the program is used as it is; a
   // file the user chose serves one print, and the box says where it went.
   QString datei;
   bool gewaehlt = false;
-  if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
-    datei = drucker.outputFileName();
+  if (drucker->PdfOutput() && !drucker->OutputFileName().isEmpty()) {
+    datei = drucker->OutputFileName();
     gewaehlt = datei == FVorgemerkt;
   } else if (!PrinterReachable()) {
     datei = PdfDateiErfragen();
@@ -303,7 +302,7 @@ void TfrmDruckVorschau::BitBtn1Click() {
     if (!gewaehlt) return;
     // The next print asks again instead of overwriting this file.
     FVorgemerkt.clear();
-    drucker.setOutputFileName(QString());
+    drucker->SetOutputFileName(QString());
     p->RefreshPrinterMetrics();
   };
   const auto fehler = [&](const QString& grund) {
@@ -318,12 +317,12 @@ void TfrmDruckVorschau::BitBtn1Click() {
   };
   if (!datei.isEmpty()) {
     if (const QString grund = Schreibhindernis(datei); !grund.isEmpty()) return fehler(grund);
-    drucker.setOutputFormat(QPrinter::PdfFormat);
-    drucker.setOutputFileName(datei);
+    drucker->SetPdfOutput();
+    drucker->SetOutputFileName(datei);
     p->RefreshPrinterMetrics();
   }
-  drucker.setDocName(FTitel);
-  drucker.setCreator(QString::fromLatin1(ProgrammnameMitVersion));
+  drucker->SetDocName(FTitel);
+  drucker->SetCreator(QString::fromLatin1(ProgrammnameMitVersion));
   bool gedruckt = false;
   try {
     gedruckt = p->Print();

@@ -9,6 +9,7 @@
 #include <memory>
 
 class TPagePrinter;
+class TPrinterBackend;
 struct TPlanDokument;
 namespace Ui {
 class TfrmDruckVorschau;
@@ -54,6 +55,8 @@ class TfrmDruckVorschau : public QWidget {
   // page and the day, numbered when such a file exists already.
   static QString DateiVorschlag(const QString& ordner, const QString& titel);
   static void Information(QWidget* eltern, const QString& text);
+  // The print system; null after a box has said why there is none.
+  TPrinterBackend* Druckwerk();
 
   std::unique_ptr<Ui::TfrmDruckVorschau> ui;
   QString FTitel;                      // title of the report on display

@@ -1,7 +1,7 @@
 #!/bin/bash
-# What an installation puts on the disk: exactly the program, its launcher,
-# its AppStream data, its icons and the documentation a Debian package
-# carries, nothing of the build or the tests.
+# What an installation puts on the disk: exactly the program, its print
+# module, its launcher, its AppStream data, its icons and the documentation a
+# Debian package carries, nothing of the build or the tests.
 # usage: e2e_paket.sh <build folder>
 set -u
 BAU=$(readlink -f "$1")
@@ -17,8 +17,10 @@ fi
 rm -f "$ZIEL.log"
 
 ID=org.example.merovin.kalvora
+LIBDIR=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$BAU/CMakeCache.txt")
 erwartet=(
   usr/bin/kalvora
+  "usr/${LIBDIR:-lib}/kalvora/kalvora-druck.so"
   usr/share/applications/$ID.desktop
   usr/share/metainfo/$ID.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/kalvora.svg

@@ -100,12 +100,7 @@ ergebnis=$(pdftotext -layout "$TMPD/Zinsbericht.pdf" - 2>/dev/null | grep -E '^E
 xdotool key Escape
 sleep 0.5
 
-xdotool key alt+p
-sleep 0.7
-xdotool key b
-warte_ende 20 || fehlschlag "Programm endete nicht nach Programm -> Beenden"
-
-[ "$STATUS" = 0 ] || fehlschlag "Exit-Status $STATUS statt 0"
+beenden
 if spuren=$(absturzspuren "$LOG"); then fehlschlag "Absturzspuren in der Ausgabe: $spuren"; fi
 # Nothing is saved at the end; only the settings dialog writes settings. Qt's
 # file dialog keeps its own state beside them.

@@ -84,11 +84,7 @@ for fall in "${FAELLE[@]}"; do
       fehlschlag "$name: $(xprop -id "$FENSTER" WM_CLASS) passt nicht zu StartupWMClass=$KLASSE"
     fi
     fokus "$FENSTER"
-    xdotool key alt+p
-    sleep 0.7
-    xdotool key b
-    warte_ende 20 || fehlschlag "$name: Programm endete nicht nach Programm -> Beenden"
-    [ "$STATUS" = 0 ] || fehlschlag "$name: Exit-Status $STATUS statt 0"
+    beenden "$name"
   else
     fehlschlag "$name: kein Hauptfenster"
     kill "$PID" 2>/dev/null

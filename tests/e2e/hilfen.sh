@@ -119,6 +119,16 @@ warte_ende() {
   return 1
 }
 
+# "Programm" -> "Beenden" from the keyboard; fails unless the program then
+# ends in time with status 0. $1, if given, leads the failure messages.
+beenden() {
+  xdotool key alt+p
+  sleep 0.7
+  xdotool key b
+  warte_ende 20 || fehlschlag "${1:+$1: }Programm endete nicht nach Programm -> Beenden"
+  [ "$STATUS" = 0 ] || fehlschlag "${1:+$1: }Exit-Status $STATUS statt 0"
+}
+
 # Crash traces in the program's output (signals, sanitizers, Qt's fatal exit).
 absturzspuren() {
   grep -E -i 'segmentation|AddressSanitizer|LeakSanitizer|runtime error:|Aborted|core dumped|terminate called|QFATAL|Fatal:' "$1"
