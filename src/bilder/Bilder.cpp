@@ -1,6 +1,5 @@
 #include "bilder/Bilder.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QResource>
@@ -12,7 +11,9 @@ namespace {
 // bytes per line, format), then the pixels. A null image for a resource that
 // is missing or not of this form.
 QImage Lesen(const QString& pfad) {
-  const QByteArray daten = QResource(pfad).uncompressedData();
+  const QResource quelle(pfad);
+  if (!quelle.isValid()) return {};
+  const QByteArray daten = quelle.uncompressedData();
   quint32 kopf[5] = {};
   if (daten.size() < qsizetype(sizeof kopf)) return {};
   std::memcpy(kopf, daten.constData(), sizeof kopf);
@@ -37,10 +38,11 @@ constexpr int Groessen[] = {16, 20, 32, 64, 128};
 
 QPixmap Bild(const QString& name) {
   const QString stamm = QStringLiteral(":/bilder/") + name;
-  if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.argb"))) {
-    QImage doppelt = Lesen(stamm + QStringLiteral("@2x.argb"));
-    doppelt.setDevicePixelRatio(2);
-    return QPixmap::fromImage(std::move(doppelt));
+  if (Doppelt()) {
+    if (QImage doppelt = Lesen(stamm + QStringLiteral("@2x.argb")); !doppelt.isNull()) {
+      doppelt.setDevicePixelRatio(2);
+      return QPixmap::fromImage(std::move(doppelt));
+    }
   }
   return QPixmap::fromImage(Lesen(stamm + QStringLiteral(".argb")));
 }
@@ -49,11 +51,12 @@ QIcon Symbol(const QString& name) {
   QIcon symbol;
   for (const int n : Groessen) {
     const QString stamm = QStringLiteral(":/symbole/%1-%2").arg(name).arg(n);
-    if (!QFile::exists(stamm + QStringLiteral(".argb"))) continue;
-    symbol.addPixmap(QPixmap::fromImage(Lesen(stamm + QStringLiteral(".argb"))));
+    QImage einfach = Lesen(stamm + QStringLiteral(".argb"));
+    if (einfach.isNull()) continue;
+    symbol.addPixmap(QPixmap::fromImage(std::move(einfach)));
     // Twice the pixels, for the icon asked for at this size on such a screen.
-    if (Doppelt() && QFile::exists(stamm + QStringLiteral("@2x.argb")))
-      symbol.addPixmap(QPixmap::fromImage(Lesen(stamm + QStringLiteral("@2x.argb"))));
+    if (QImage doppelt = Doppelt() ? Lesen(stamm + QStringLiteral("@2x.argb")) : QImage(); !doppelt.isNull())
+      symbol.addPixmap(QPixmap::fromImage(std::move(doppelt)));
   }
   return symbol;
 }
