@@ -17,19 +17,23 @@ struct TZeile {
   const char* Key;
   int Gesucht;
   int Zahlungsweise;  // item of the payment frequency list
-  TTexte Eingaben;
-  TTexte Ergebnis;  // the fields written, or {"", message}
+  TTexte Eingaben;    // by field name without the page's prefix and "Feld": "p" for "ZiZiE_pFeld"
+  TTexte Ergebnis;    // the fields written, or {"", message}
 };
 
 TTexte Rechnen(const TZeile& z) {
   const TSeite& seite = *Seiten::Finden(QString::fromLatin1(z.Key));
+  const auto kurz = [](const QString& name) {
+    const QString ohne = name.mid(name.indexOf(u'_') + 1);
+    return ohne.endsWith(u"Feld") ? ohne.chopped(4) : ohne;
+  };
   QStringList texte;
-  for (const TFeld& f : seite.Felder) texte << (z.Eingaben.count(f.Name) ? z.Eingaben.at(f.Name) : QString());
+  for (const TFeld& f : seite.Felder) texte << (z.Eingaben.count(kurz(f.Name)) ? z.Eingaben.at(kurz(f.Name)) : "");
   const int m = seite.Zahlungsweise() < 0 ? 1 : RatenProJahr(z.Zahlungsweise);
   TTexte geschrieben;
   try {
     for (const auto& [feld, text] : ::Rechnen(seite.Gesucht[static_cast<std::size_t>(z.Gesucht)].Fall, texte, m))
-      geschrieben[seite.Felder[static_cast<std::size_t>(feld)].Name] = text;
+      geschrieben[kurz(seite.Felder[static_cast<std::size_t>(feld)].Name)] = text;
   } catch (const EFehler& e) {
     return {{QString(), MitPunkt(e.Text())}};
   }
@@ -44,68 +48,41 @@ class Faelle : public ::testing::Test {
 TEST_F(Faelle, JedeSeiteJedeGesuchteGroesse) {
   // clang-format off
   const TZeile zeilen[] = {
-      {"eZi", 0, 0, {{"pFeld", "5"}, {"njFeld", "2"}, {"nmFeld", "6"}, {"KnFeld", "1125"}}, {{"KFeld", "1.000,00 "}}},
-      {"eZi", 1, 0, {{"KFeld", "1000"}, {"njFeld", "2"}, {"nmFeld", "6"}, {"KnFeld", "1125"}}, {{"pFeld", "5,000 "}}},
-      {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "5"}, {"KnFeld", "1125"}}, {{"njFeld", "2 "}, {"nmFeld", "6,0 "}}},
+      {"eZi", 0, 0, {{"p", "5"}, {"nj", "2"}, {"nm", "6"}, {"Kn", "1125"}}, {{"K", "1.000,00 "}}},
+      {"eZi", 1, 0, {{"K", "1000"}, {"nj", "2"}, {"nm", "6"}, {"Kn", "1125"}}, {{"p", "5,000 "}}},
+      {"eZi", 2, 0, {{"K", "1000"}, {"p", "5"}, {"Kn", "1125"}}, {{"nj", "2 "}, {"nm", "6,0 "}}},
       // A split term carries twelve months into a year only where they round to twelve.
-      {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "10"}, {"KnFeld", "1399,99"}},
-       {{"njFeld", "4 "}, {"nmFeld", "0,0 "}}},
-      {"eZi", 2, 0, {{"KFeld", "1000"}, {"pFeld", "10"}, {"KnFeld", "1399,25"}},
-       {{"njFeld", "3 "}, {"nmFeld", "12,0 "}}},
-      {"eZi", 3, 0, {{"KFeld", "1000"}, {"pFeld", "5"}, {"njFeld", "2"}, {"nmFeld", "6"}}, {{"KnFeld", "1.125,00 "}}},
+      {"eZi", 2, 0, {{"K", "1000"}, {"p", "10"}, {"Kn", "1399,99"}}, {{"nj", "4 "}, {"nm", "0,0 "}}},
+      {"eZi", 2, 0, {{"K", "1000"}, {"p", "10"}, {"Kn", "1399,25"}}, {{"nj", "3 "}, {"nm", "12,0 "}}},
+      {"eZi", 3, 0, {{"K", "1000"}, {"p", "5"}, {"nj", "2"}, {"nm", "6"}}, {{"Kn", "1.125,00 "}}},
       // The starting capital reads the end capital first.
-      {"ZiZiE", 0, 0,
-       {{"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}, {"ZiZiE_KnFeld", "1628,89"}},
-       {{"ZiZiE_KFeld", "1.000,00 "}}},
-      {"ZiZiE", 1, 0,
-       {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}, {"ZiZiE_KnFeld", "2000"}},
-       {{"ZiZiE_pFeld", "7,177 "}}},
-      {"ZiZiE", 2, 0, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "7"}, {"ZiZiE_KnFeld", "2000"}},
-       {{"ZiZiE_njFeld", "10 "}, {"ZiZiE_nmFeld", "3,0 "}}},
-      {"ZiZiE", 3, 0, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}},
-       {{"ZiZiE_KnFeld", "1.628,89 "}}},
-      {"ZiZiR", 0, 3, {{"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_KnFeld", "10000"}},
-       {{"ZiZiR_RFeld", "795,05 "}}},
-      {"ZiZiR", 0, 0, {{"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_KnFeld", "10000"}},
-       {{"ZiZiR_RFeld", "64,77 "}}},
-      {"ZiZiR", 1, 0, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_KnFeld", "20000"}},
-       {{"ZiZiR_njFeld", "12 "}, {"ZiZiR_nmFeld", "2,6 "}}},
-      {"ZiZiR", 2, 0, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}},
-       {{"ZiZiR_KnFeld", "15.439,36 "}}},
-      {"BW", 0, 0, {{"BW_pFeld", "6"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "0"}, {"BW_BWFeld", "100000"}},
-       {{"BW_RFeld", "707,09 "}}},
-      {"BW", 1, 0, {{"BW_RFeld", "500"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}},
-       {{"BW_njFeld", "11 "}, {"BW_nmFeld", "5,4 "}}},
-      {"BW", 2, 0, {{"BW_RFeld", "500"}, {"BW_pFeld", "6"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "0"}},
-       {{"BW_BWFeld", "70.712,06 "}}},
-      {"AnnD", 0, 0, {{"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}, {"AnnD_RFeld", "1110,21"}},
-       {{"AnnD_KFeld", "100.000,45 "}}},
-      {"AnnD", 1, 0, {{"AnnD_KFeld", "100000"}, {"AnnD_pFeld", "6"}, {"AnnD_RFeld", "1110,21"}},
-       {{"AnnD_njFeld", "10 "}, {"AnnD_nmFeld", "0,0 "}}},
-      {"AnnD", 2, 0, {{"AnnD_KFeld", "100000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}},
-       {{"AnnD_RFeld", "1.110,21 "}}},
-      {"AnnD", 3, 0,
-       {{"AnnD_KFeld", "100000"}, {"AnnD_pFeld", "6"}, {"AnnD_RFeld", "1110,21"}, {"AnnD_knjFeld", "5"},
-        {"AnnD_KnmFeld", "0"}},
-       {{"AnnD_KnFeld", "57.425,63 "}}},
-      {"AnnD", 3, 0,
-       {{"AnnD_KFeld", "10000"}, {"AnnD_pFeld", "5"}, {"AnnD_RFeld", "100"}, {"AnnD_knjFeld", "0"},
-        {"AnnD_KnmFeld", "0"}},
-       {{"AnnD_KnFeld", "10.000,00 "}}},
-      {"MWST", 0, 0, {{"MWST_MWSTprozent", "16"}, {"MWST_brutto", "116"}},
-       {{"MWST_Netto", "100,00 "}, {"MWST_MWSTDM", "16,00 "}}},
-      {"MWST", 1, 0, {{"MWST_Netto", "100"}, {"MWST_brutto", "116"}},
-       {{"MWST_MWSTprozent", "16,000 "}, {"MWST_MWSTDM", "16,00 "}}},
-      {"MWST", 2, 0, {{"MWST_Netto", "100"}, {"MWST_MWSTprozent", "7"}}, {{"MWST_MWSTDM", "7,00 "}}},
-      {"MWST", 3, 0, {{"MWST_Netto", "100"}, {"MWST_MWSTprozent", "16"}},
-       {{"MWST_brutto", "116,00 "}, {"MWST_MWSTDM", "16,00 "}}},
+      {"ZiZiE", 0, 0, {{"p", "5"}, {"nj", "10"}, {"nm", "0"}, {"Kn", "1628,89"}}, {{"K", "1.000,00 "}}},
+      {"ZiZiE", 1, 0, {{"K", "1000"}, {"nj", "10"}, {"nm", "0"}, {"Kn", "2000"}}, {{"p", "7,177 "}}},
+      {"ZiZiE", 2, 0, {{"K", "1000"}, {"p", "7"}, {"Kn", "2000"}}, {{"nj", "10 "}, {"nm", "3,0 "}}},
+      {"ZiZiE", 3, 0, {{"K", "1000"}, {"p", "5"}, {"nj", "10"}, {"nm", "0"}}, {{"Kn", "1.628,89 "}}},
+      {"ZiZiR", 0, 3, {{"p", "5"}, {"nj", "10"}, {"nm", "0"}, {"Kn", "10000"}}, {{"R", "795,05 "}}},
+      {"ZiZiR", 0, 0, {{"p", "5"}, {"nj", "10"}, {"nm", "0"}, {"Kn", "10000"}}, {{"R", "64,77 "}}},
+      {"ZiZiR", 1, 0, {{"R", "100"}, {"p", "5"}, {"Kn", "20000"}}, {{"nj", "12 "}, {"nm", "2,6 "}}},
+      {"ZiZiR", 2, 0, {{"R", "100"}, {"p", "5"}, {"nj", "10"}, {"nm", "0"}}, {{"Kn", "15.439,36 "}}},
+      {"BW", 0, 0, {{"p", "6"}, {"nj", "20"}, {"nm", "0"}, {"BW", "100000"}}, {{"R", "707,09 "}}},
+      {"BW", 1, 0, {{"R", "500"}, {"p", "6"}, {"BW", "50000"}}, {{"nj", "11 "}, {"nm", "5,4 "}}},
+      {"BW", 2, 0, {{"R", "500"}, {"p", "6"}, {"nj", "20"}, {"nm", "0"}}, {{"BW", "70.712,06 "}}},
+      {"AnnD", 0, 0, {{"p", "6"}, {"nj", "10"}, {"nm", "0"}, {"R", "1110,21"}}, {{"K", "100.000,45 "}}},
+      {"AnnD", 1, 0, {{"K", "100000"}, {"p", "6"}, {"R", "1110,21"}}, {{"nj", "10 "}, {"nm", "0,0 "}}},
+      {"AnnD", 2, 0, {{"K", "100000"}, {"p", "6"}, {"nj", "10"}, {"nm", "0"}}, {{"R", "1.110,21 "}}},
+      {"AnnD", 3, 0, {{"K", "100000"}, {"p", "6"}, {"R", "1110,21"}, {"knj", "5"}, {"Knm", "0"}},
+       {{"Kn", "57.425,63 "}}},
+      {"AnnD", 3, 0, {{"K", "10000"}, {"p", "5"}, {"R", "100"}, {"knj", "0"}, {"Knm", "0"}}, {{"Kn", "10.000,00 "}}},
+      {"MWST", 0, 0, {{"MWSTprozent", "16"}, {"brutto", "116"}}, {{"Netto", "100,00 "}, {"MWSTDM", "16,00 "}}},
+      {"MWST", 1, 0, {{"Netto", "100"}, {"brutto", "116"}}, {{"MWSTprozent", "16,000 "}, {"MWSTDM", "16,00 "}}},
+      {"MWST", 2, 0, {{"Netto", "100"}, {"MWSTprozent", "7"}}, {{"MWSTDM", "7,00 "}}},
+      {"MWST", 3, 0, {{"Netto", "100"}, {"MWSTprozent", "16"}}, {{"brutto", "116,00 "}, {"MWSTDM", "16,00 "}}},
       // Errors of reading and computing leave the case for the general handler.
-      {"eZi", 1, 0, {{"KFeld", "1000"}, {"njFeld", "0"}, {"nmFeld", "0"}, {"KnFeld", "1125"}},
+      {"eZi", 1, 0, {{"K", "1000"}, {"nj", "0"}, {"nm", "0"}, {"Kn", "1125"}},
        {{"", "Gleitkommadivision durch Null."}}},
-      {"eZi", 3, 0, {{"KFeld", "1000"}, {"pFeld", "5"}, {"njFeld", "2"}, {"nmFeld", "x1"}},
+      {"eZi", 3, 0, {{"K", "1000"}, {"p", "5"}, {"nj", "2"}, {"nm", "x1"}},
        {{"", "'x1' ist kein gültiger Gleitkommawert."}}},
-      {"BW", 1, 0, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}},
-       {{"", "Ungültige Gleitkommaoperation."}}},
+      {"BW", 1, 0, {{"R", "200"}, {"p", "6"}, {"BW", "50000"}}, {{"", "Ungültige Gleitkommaoperation."}}},
   };
   // clang-format on
   std::set<std::pair<QString, int>> gesehen;
