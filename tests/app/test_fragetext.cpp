@@ -4,15 +4,14 @@
 #include <array>
 
 #include "app/FrageText.h"
+#include "pages/Seiten.h"
 
 namespace {
 
 using Texte = std::array<QString, 8>;
 
-const QString NotizEZi =
-    QStringLiteral("\nDabei erfolgt die Zinsgutschrift am Ende der Gesamtlaufzeit, also ohne Zinseszinseffekt.");
-const QString NotizZiZiE = QStringLiteral(
-    "\nDabei erfolgt die Zinsgutschrift jeweils am Jahresende, also unter Berücksichtigung des Zinseszinseffektes.");
+// The note that closes every question of a page.
+QString Hinweis(const char* seite) { return Seiten::Finden(QString::fromLatin1(seite))->Hinweis; }
 
 // Distinct texts per slot, so a slot mixed up shows in the sentence.
 const Texte Slots = {u"T1"_qs, u"T2"_qs, u"T3"_qs, u"T4"_qs, u"T5"_qs, u"T6"_qs, u"T7"_qs, u"T8"_qs};
@@ -21,9 +20,6 @@ const Texte Slots = {u"T1"_qs, u"T2"_qs, u"T3"_qs, u"T4"_qs, u"T5"_qs, u"T6"_qs,
 TEST(FrageText, SetztDieTexteAnIhreStelle) {
   // clang-format off
   const struct { const char* Seite; int Index; QString Erwartet; } faelle[] = {
-      {"eZi", 0,
-       u"Wieviel muß ich anlegen, um bei einem Zinssatz von T2 % nach T3 Jahren, T4 Monaten ein "
-       u"Gesamtguthaben von T5 DM zu erhalten?"_qs + NotizEZi},
       // No currency symbol after the last amount here.
       {"ZiZiR", 1,
        u"Wie lange muß ich T2 einen Betrag von T1 DM einzahlen, um bei einem Zinssatz von T3 % ein Guthaben "
@@ -39,16 +35,16 @@ TEST(FrageText, SetztDieTexteAnIhreStelle) {
 
 TEST(FrageText, TexteUndWaehrungBleibenWieSieSind) {
   // Empty texts read as "x".
-  EXPECT_EQ(
-      FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
-      u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs + NotizEZi);
+  EXPECT_EQ(FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
+            u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
+                Hinweis("eZi"));
   // Blanks stay blanks, a money text keeps its trailing blank, typed braces are not expanded, the symbol is
   // the one of the settings.
   const Texte t = {QStringLiteral("1.000,00 "), QStringLiteral("  "), QStringLiteral("{W}"), QStringLiteral("{1}")};
   EXPECT_EQ(FrageText(QStringLiteral("ZiZiE"), 3, t, QStringLiteral("EUR")),
             u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
             u"anlege? "_qs +
-                NotizZiZiE);
+                Hinweis("ZiZiE"));
   // An empty symbol is inserted as it is (not as "x").
   EXPECT_EQ(FrageText(QStringLiteral("AnnD"), 1, Slots, QString()),
             u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
