@@ -28,13 +28,6 @@ TEST(Zeilenlabel, HintsSindDieDesLabels) {
          l.setContentsMargins(1, 2, 3, 4);
          l.setMinimumWidth(80);
        }},
-      {"fette Schrift", QStringLiteral("Kalvora"),
-       [](QLabel& l) {
-         QFont f = l.font();
-         f.setBold(true);
-         f.setPixelSize(25);
-         l.setFont(f);
-       }},
       {"umbrochen", QStringLiteral("ein langer Satz, der umbrochen werden darf, wo er zu lang wird"),
        [](QLabel& l) { l.setWordWrap(true); }},
       {"Rich Text", QStringLiteral("<b>fett</b> und nicht"), [](QLabel&) {}},
