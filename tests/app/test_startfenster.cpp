@@ -1,14 +1,17 @@
 // Page states, menu, help and the end of the main window.
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextEdit>
 #include <QTimer>
+#include <cmath>
 
 #include "app/Anwendung.h"
 #include "app/Hilfe.h"
 #include "app/Seitenreiter.h"
 #include "formula/uFormel.h"
+#include "pages/Seiten.h"
 #include "settings/uEinstellungen.h"
 #include "test_startfenster.h"
 
@@ -132,31 +135,25 @@ TEST_F(StartfensterTest, SeitenPerTaste) {
 // is whole in hint and description; F6, the label's mnemonic or a click reach
 // the result.
 TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
-  const QString achtzehn = QStringLiteral("-999.999.999.999.999.999");
-  // clang-format off
-  const struct { std::vector<const char*> Felder; QString Text; } tabelle[] = {
-      {{"KFeld", "KnFeld", "ZiZiE_KFeld", "ZiZiE_KnFeld", "ZiZiR_RFeld", "ZiZiR_KnFeld", "BW_RFeld", "BW_BWFeld",
-        "AnnD_KFeld", "AnnD_RFeld", "AnnD_KnFeld", "MWST_Netto", "MWST_MWSTDM", "MWST_brutto", "Akt_ErgKurs",
-        "Akt_ErgKW", "Akt_ErgMakGeb", "Akt_ErgBankGeb", "Akt_ErgGesamt", "Akt_ErgGewinn"},
-       achtzehn + QStringLiteral(",00 ")},
-      {{"pFeld", "ZiZiE_pFeld", "MWST_MWSTprozent"}, achtzehn + QStringLiteral(",000 ")},
-      {{"njFeld", "ZiZiE_njFeld", "ZiZiR_njFeld", "BW_njFeld", "AnnD_njFeld"}, achtzehn + QLatin1Char(' ')},
-      {{"nmFeld", "ZiZiE_nmFeld", "ZiZiR_nmFeld", "BW_nmFeld", "AnnD_nmFeld"}, QStringLiteral("-12,0 ")},
-      {{"Akt_ErgStueck"}, QStringLiteral("-9999999")},
-      {{"Deutschland", "Spanien", "Portugal", "Oesterreich", "Niederlande", "Luxemburg", "Italien", "Irland",
-        "Frankreich", "Finnland", "Belgien", "Euro"},
-       achtzehn + QStringLiteral(",00")},
+  const auto passt = [](QLineEdit* f, const QString& text) {
+    QStyleOptionFrame opt;
+    opt.initFrom(f);
+    opt.lineWidth = f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, f);
+    const int frei = f->style()->subElementRect(QStyle::SE_LineEditContents, &opt, f).width() - 2 * 2;
+    EXPECT_LE(f->fontMetrics().horizontalAdvance(text) + 1, frei) << f->objectName().toStdString();
   };
-  // clang-format on
-  for (const auto& z : tabelle)
-    for (const char* name : z.Felder) {
-      QLineEdit* f = W(QString::fromLatin1(name));
-      QStyleOptionFrame opt;
-      opt.initFrom(f);
-      opt.lineWidth = f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, f);
-      const int frei = f->style()->subElementRect(QStyle::SE_LineEditContents, &opt, f).width() - 2 * 2;
-      EXPECT_LE(f->fontMetrics().horizontalAdvance(z.Text) + 1, frei) << name;
-    }
+  // What the pages' records write, with as many digits as written; months never go beyond twelve.
+  for (const TSeite& seite : ::Seiten::Alle())
+    for (const TGesucht& g : seite.Gesucht)
+      for (const TAusgabe& a : g.Fall.Geschrieben)
+        passt(W(seite.Felder[static_cast<std::size_t>(a.Feld)].Name),
+              a.Dezimalen == 1 ? QStringLiteral("-12,0 ")
+                               : ZahlText(1 - std::pow(10.0L, a.Stellen), a.Stellen, a.Dezimalen));
+  const QString achtzehn = QStringLiteral("-999.999.999.999.999.999");
+  for (QLineEdit* f : Seiten()->widget(::Seiten::Akt)->findChildren<QLineEdit*>(QRegularExpression(u"^Akt_Erg"_qs)))
+    passt(f, f == W(QStringLiteral("Akt_ErgStueck")) ? QStringLiteral("-9999999") : achtzehn + QStringLiteral(",00 "));
+  for (QLineEdit* f : Seiten()->widget(::Seiten::Euro)->findChildren<QLineEdit*>())
+    passt(f, achtzehn + QStringLiteral(",00"));
 
   // A share count typed with separators and computed before the field is
   // left is copied as it stands, wider than the field.
