@@ -6,22 +6,24 @@
 #include <QTableView>
 
 #include "app/Hilfe.h"
+#include "pages/Seiten.h"
 #include "test_startfenster.h"
 
 namespace {
 
 class RechnenTest : public StartfensterTest {
  protected:
-  void Eingeben(int seite, const char* liste, int index, std::vector<std::pair<const char*, const char*>> eingaben) {
+  // Chooses the sought quantity of the page and types the inputs.
+  void Eingeben(int seite, int index, std::vector<std::pair<const char*, const char*>> eingaben) {
     Seite(seite);
-    Waehlen(QString::fromLatin1(liste), index);
-    for (const auto& [feld, text] : eingaben) Tippen(QString::fromLatin1(feld), QString::fromUtf8(text));
+    Waehlen(::Seiten::Alle()[static_cast<std::size_t>(seite)].Gesuchtliste, index);
+    for (const auto& [feld, text] : eingaben) Tippen(feld, QString::fromUtf8(text));
   }
   void Rechnen() { Knopf("RechnenSchalter")->click(); }
-  QWidget* Planfenster() const { return fm->findChild<QWidget*>(QStringLiteral("fmZahlungsplan")); }
+  QWidget* Planfenster() const { return fm->findChild<QWidget*>("fmZahlungsplan"); }
   // The balance column of a plan row; negative rows count from the totals at the foot.
   QString Stand(int zeile) const {
-    const QAbstractItemModel* t = Planfenster()->findChild<QTableView*>(QStringLiteral("PlanTabelle"))->model();
+    const QAbstractItemModel* t = Planfenster()->findChild<QTableView*>("PlanTabelle")->model();
     return t->index(zeile < 0 ? t->rowCount() + zeile : zeile, 4).data().toString();
   }
 };
@@ -30,13 +32,12 @@ class RechnenTest : public StartfensterTest {
 
 TEST_F(RechnenTest, ErgebnisMitDerZahlungsweiseDerSeite) {
   TDialogBeantworter antworten;
-  Eingeben(3, "ZiZiR_Gesucht", 0,
-           {{"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_KnFeld", "10000"}});
+  Eingeben(3, 0, {{"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_KnFeld", "10000"}});
   QStringList raten;
   for (int zahlungsweise : {0, 3}) {
-    Waehlen(QStringLiteral("ZiZiR_Zahlungsweise"), zahlungsweise);
+    Waehlen("ZiZiR_Zahlungsweise", zahlungsweise);
     Rechnen();
-    raten << Text(QStringLiteral("ZiZiR_RFeld"));
+    raten << Text("ZiZiR_RFeld");
   }
   EXPECT_FALSE(raten[0].isEmpty());
   EXPECT_NE(raten[0], raten[1]);
@@ -45,42 +46,42 @@ TEST_F(RechnenTest, ErgebnisMitDerZahlungsweiseDerSeite) {
 
 // The tax amount is written along with the gross amount but stays grey.
 TEST_F(RechnenTest, MitgeschriebenerSteuerbetragBleibtGrau) {
-  Eingeben(6, "MWST_Gesucht", 3, {{"MWST_Netto", "100"}, {"MWST_MWSTprozent", "16"}});
+  Eingeben(6, 3, {{"MWST_Netto", "100"}, {"MWST_MWSTprozent", "16"}});
   Rechnen();
-  EXPECT_FALSE(Text(QStringLiteral("MWST_MWSTDM")).isEmpty());
-  EXPECT_EQ(Farbe(QStringLiteral("MWST_MWSTDM")), QApplication::palette().color(QPalette::Button));
+  EXPECT_FALSE(Text("MWST_MWSTDM").isEmpty());
+  EXPECT_EQ(Farbe("MWST_MWSTDM"), QApplication::palette().color(QPalette::Button));
 }
 
 TEST_F(RechnenTest, FehlendesFeldMeldetUndAendertNichts) {
   TDialogBeantworter antworten;
-  Eingeben(1, "Gesucht1", 2, {{"KFeld", ""}, {"pFeld", "5"}, {"KnFeld", "1125"}});
+  Eingeben(1, 2, {{"KFeld", ""}, {"pFeld", "5"}, {"KnFeld", "1125"}});
   Rechnen();
   ASSERT_EQ(antworten.Boxen.size(), 1);
-  EXPECT_EQ(antworten.Boxen[0].Titel, QStringLiteral("Fehler"));
-  EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
-  EXPECT_EQ(Farbe(QStringLiteral("njFeld")), Aqua);
-  EXPECT_TRUE(Text(QStringLiteral("njFeld")).isEmpty());
+  EXPECT_EQ(antworten.Boxen[0].Titel, "Fehler");
+  EXPECT_EQ(antworten.Boxen[0].Text, "Zur Berechnung müssen alle Felder eingegeben werden!");
+  EXPECT_EQ(Farbe("njFeld"), Aqua);
+  EXPECT_TRUE(Text("njFeld").isEmpty());
   // No sought quantity chosen: nothing is computed, nothing reported.
   antworten.Boxen.clear();
-  Waehlen(QStringLiteral("Gesucht1"), -1);
+  Waehlen("Gesucht1", -1);
   Rechnen();
   EXPECT_TRUE(antworten.Boxen.isEmpty());
 }
 
 TEST_F(RechnenTest, RechenfehlerErreichenDieFehlerbehandlung) {
-  Eingeben(4, "BW_Gesucht", 1, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}});
+  Eingeben(4, 1, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}});
   TDialogBeantworter antworten;
   Rechnen();
   ASSERT_EQ(antworten.Boxen.size(), 1);
-  EXPECT_EQ(antworten.Boxen[0].Titel, QStringLiteral("Kalvora"));
-  EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("Ungültige Gleitkommaoperation."));
-  for (const char* feld : {"BW_njFeld", "BW_nmFeld"}) EXPECT_EQ(Farbe(QString::fromLatin1(feld)), Rot) << feld;
-  EXPECT_TRUE(Text(QStringLiteral("BW_njFeld")).isEmpty());
+  EXPECT_EQ(antworten.Boxen[0].Titel, "Kalvora");
+  EXPECT_EQ(antworten.Boxen[0].Text, "Ungültige Gleitkommaoperation.");
+  for (const char* feld : {"BW_njFeld", "BW_nmFeld"}) EXPECT_EQ(Farbe(feld), Rot) << feld;
+  EXPECT_TRUE(Text("BW_njFeld").isEmpty());
   // The next successful run turns the fields aqua again.
-  Tippen(QStringLiteral("BW_RFeld"), QStringLiteral("500"));
+  Tippen("BW_RFeld", "500");
   Rechnen();
-  EXPECT_FALSE(Text(QStringLiteral("BW_njFeld")).isEmpty());
-  EXPECT_EQ(Farbe(QStringLiteral("BW_nmFeld")), Aqua);
+  EXPECT_FALSE(Text("BW_njFeld").isEmpty());
+  EXPECT_EQ(Farbe("BW_nmFeld"), Aqua);
 }
 
 // Savings end at the page's result, a loan starts from it. The result field
@@ -89,31 +90,30 @@ TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
   TDialogBeantworter antworten;
   // clang-format off
   const struct {
-    int seite; const char* liste; int gesucht; std::vector<std::pair<const char*, const char*>> eingaben;
+    int seite; int gesucht; std::vector<std::pair<const char*, const char*>> eingaben;
     const char* ergebnis; bool amEnde;
   } faelle[] = {
-      {3, "ZiZiR_Gesucht", 2,
-       {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}},
+      {3, 2, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_pFeld", "5"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}},
        "ZiZiR_KnFeld", true},
-      {5, "AnnD_Gesucht", 0, {{"AnnD_RFeld", "1000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}},
-       "AnnD_KFeld", false},
+      {5, 0, {{"AnnD_RFeld", "1000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}}, "AnnD_KFeld",
+       false},
   };
   // clang-format on
-  Waehlen(QStringLiteral("ZiZiR_Zahlungsweise"), 1);
+  Waehlen("ZiZiR_Zahlungsweise", 1);
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.ergebnis);
-    Eingeben(f.seite, f.liste, f.gesucht, f.eingaben);
+    Eingeben(f.seite, f.gesucht, f.eingaben);
     Knopf("ZahlungsplanSchalter")->click();
-    const QString ergebnis = Text(QString::fromLatin1(f.ergebnis)).trimmed();
+    const QString ergebnis = Text(f.ergebnis).trimmed();
     EXPECT_FALSE(ergebnis.isEmpty());
     ASSERT_NE(Planfenster(), nullptr);
     EXPECT_TRUE(Planfenster()->isVisible());
     EXPECT_EQ(Stand(f.amEnde ? -2 : 0), ergebnis);
   }
   EXPECT_TRUE(antworten.Boxen.isEmpty());
-  EXPECT_EQ(fm->findChildren<QWidget*>(QStringLiteral("fmZahlungsplan")).size(), 1);
+  EXPECT_EQ(fm->findChildren<QWidget*>("fmZahlungsplan").size(), 1);
 
-  QTest::keyClick(Planfenster()->findChild<QTableView*>(QStringLiteral("PlanTabelle")), Qt::Key_F1);
+  QTest::keyClick(Planfenster()->findChild<QTableView*>("PlanTabelle"), Qt::Key_F1);
   ASSERT_NE(Hilfefenster(), nullptr);
   EXPECT_EQ(Hilfefenster()->Kontext(), HilfeZahlungsplan);
 }
@@ -124,8 +124,7 @@ TEST_F(RechnenTest, ZahlungsplanMeldetWieRechnen) {
   for (const auto& [kapital, meldung] : {std::pair{"", "Zur Berechnung müssen alle Felder eingegeben werden!"},
                                          {" ", "' ' ist kein gültiger Gleitkommawert."}}) {
     TDialogBeantworter antworten;
-    Eingeben(5, "AnnD_Gesucht", 2,
-             {{"AnnD_KFeld", kapital}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}});
+    Eingeben(5, 2, {{"AnnD_KFeld", kapital}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}});
     Knopf("ZahlungsplanSchalter")->click();
     ASSERT_EQ(antworten.Boxen.size(), 1);
     EXPECT_EQ(antworten.Boxen[0].Text, QString::fromUtf8(meldung));
