@@ -1,50 +1,49 @@
 // Field states by sought quantity, as colours and as a screen reader hears
 // them, and the question that follows the typing.
 #include <QLabel>
+#include <algorithm>
 
+#include "pages/Seiten.h"
 #include "test_startfenster.h"
 
 namespace {
 
-enum Zustand { E, R, G };  // input, result, greyed
+// The pages built from their records, with their place in the tab order.
+std::vector<std::pair<int, const TSeite*>> Rechenseiten() {
+  std::vector<std::pair<int, const TSeite*>> seiten;
+  for (std::size_t i = 0; i < Seiten::Alle().size(); ++i)
+    if (Seiten::Alle()[i].Art == TSeitenart::Rechnung) seiten.push_back({static_cast<int>(i), &Seiten::Alle()[i]});
+  return seiten;
+}
 
-struct TZustandsFall {
-  const char* Liste;
-  int Seite;
-  int Index;
-  std::vector<std::pair<const char*, Zustand>> Felder;
-};
+bool Enthaelt(const std::vector<int>& felder, std::size_t feld) {
+  return std::find(felder.begin(), felder.end(), static_cast<int>(feld)) != felder.end();
+}
 
 }  // namespace
 
+// Every sought quantity of every page, in turn: result fields aqua, greyed
+// fields grey (and inputs again for the next quantity), the rest white.
 TEST_F(StartfensterTest, FeldzustaendeNachGesuchterGroesse) {
   const QColor grau = QApplication::palette().color(QPalette::Button);
-  // The kinds of rows of the pages' state tables: two result fields, greyed
-  // fields, and greyed fields that are inputs again for the next quantity.
-  // clang-format off
-  const std::vector<TZustandsFall> tabelle{
-      {"Gesucht1", 1, 2, {{"KFeld", E}, {"pFeld", E}, {"njFeld", R}, {"nmFeld", R}, {"KnFeld", E}}},
-      {"AnnD_Gesucht", 5, 3,
-       {{"AnnD_KFeld", E}, {"AnnD_njFeld", G}, {"AnnD_nmFeld", G}, {"AnnD_KnFeld", R}, {"AnnD_knjFeld", E},
-        {"AnnD_KnmFeld", E}}},
-      {"AnnD_Gesucht", 5, 2,
-       {{"AnnD_njFeld", E}, {"AnnD_nmFeld", E}, {"AnnD_RFeld", R}, {"AnnD_KnFeld", E}, {"AnnD_knjFeld", E}}},
-      {"MWST_Gesucht", 6, 2, {{"MWST_Netto", E}, {"MWST_MWSTprozent", E}, {"MWST_MWSTDM", R}, {"MWST_brutto", G}}},
-      {"MWST_Gesucht", 6, 3, {{"MWST_Netto", E}, {"MWST_MWSTDM", G}, {"MWST_brutto", R}}},
-  };
-  // clang-format on
-  for (const auto& fall : tabelle) {
-    Seite(fall.Seite);
-    Waehlen(QString::fromLatin1(fall.Liste), fall.Index);
-    for (const auto& [name, zustand] : fall.Felder) {
-      SCOPED_TRACE(std::string(fall.Liste) + " " + std::to_string(fall.Index) + " " + name);
-      QLineEdit* f = W(QString::fromLatin1(name));
-      EXPECT_EQ(Farbe(name), zustand == E ? Weiss : zustand == R ? Aqua : grau);
-      EXPECT_EQ(f->accessibleDescription(), zustand == E   ? QStringLiteral("Eingabefeld")
-                                            : zustand == R ? QStringLiteral("Ergebnisfeld")
-                                                           : QStringLiteral("Für diese Berechnung nicht benötigt"));
-      EXPECT_EQ(f->palette().color(QPalette::Disabled, QPalette::Base), Farbe(name));
-      EXPECT_EQ(!f->isReadOnly() && f->isEnabled() && f->focusPolicy() != Qt::NoFocus, zustand == E);
+  for (const auto& [index, seite] : Rechenseiten()) {
+    Seite(index);
+    for (std::size_t g = 0; g < seite->Gesucht.size(); ++g) {
+      Waehlen(seite->Gesuchtliste, static_cast<int>(g));
+      for (std::size_t i = 0; i < seite->Felder.size(); ++i) {
+        const QString& name = seite->Felder[i].Name;
+        if (seite->Felder[i].Art == TFeldart::Liste) continue;
+        SCOPED_TRACE(name.toStdString() + " " + std::to_string(g));
+        const bool ergebnis = Enthaelt(seite->Gesucht[g].Ergebnis, i),
+                   gesperrt = Enthaelt(seite->Gesucht[g].Gesperrt, i);
+        QLineEdit* f = W(name);
+        EXPECT_EQ(Farbe(name), ergebnis ? Aqua : gesperrt ? grau : Weiss);
+        EXPECT_EQ(f->accessibleDescription(), ergebnis   ? QStringLiteral("Ergebnisfeld")
+                                              : gesperrt ? QStringLiteral("Für diese Berechnung nicht benötigt")
+                                                         : QStringLiteral("Eingabefeld"));
+        EXPECT_EQ(f->palette().color(QPalette::Disabled, QPalette::Base), Farbe(name));
+        EXPECT_EQ(!f->isReadOnly() && f->isEnabled() && f->focusPolicy() != Qt::NoFocus, !ergebnis && !gesperrt);
+      }
     }
   }
 }
@@ -64,24 +63,19 @@ TEST_F(StartfensterTest, FrageFolgtJedemTastendruck) {
   EXPECT_TRUE(W<QLabel>(QStringLiteral("eZi_FrageLabel"))->text().contains(QStringLiteral("zu 5 % anlege?")));
 
   // Every page's question takes up each of its input fields at once.
-  // clang-format off
-  const struct { int Seite; const char* Label; std::vector<const char*> Eingaben; } tabelle[] = {
-      {2, "ZiZiE_FrageLabel", {"ZiZiE_KFeld", "ZiZiE_pFeld", "ZiZiE_nmFeld"}},
-      {3, "ZiZiR_FrageLabel", {"ZiZiR_RFeld", "ZiZiR_pFeld", "ZiZiR_njFeld"}},
-      {4, "BW_FrageLabel", {"BW_RFeld", "BW_pFeld", "BW_nmFeld"}},
-      {5, "AnnD_FrageLabel", {"AnnD_KFeld", "AnnD_pFeld", "AnnD_RFeld", "AnnD_knjFeld"}},
-      {6, "MWST_FrageLabel", {"MWST_Netto", "MWST_brutto"}},
-  };
-  // clang-format on
-  for (const auto& fall : tabelle) {
-    Seite(fall.Seite);
-    auto* label = W<QLabel>(QString::fromLatin1(fall.Label));
-    int ziffer = 1;
-    for (const char* feld : fall.Eingaben) {
-      const QString text = QString::number(ziffer++);
-      W(QString::fromLatin1(feld))->setFocus();
-      QTest::keyClicks(W(QString::fromLatin1(feld)), text);
-      EXPECT_TRUE(label->text().contains(text)) << feld;
+  for (const auto& [index, seite] : Rechenseiten()) {
+    Seite(index);
+    const TGesucht& gesucht = seite->Gesucht[static_cast<std::size_t>(seite->Start)];
+    auto* label = W<QLabel>(seite->Key + QStringLiteral("_FrageLabel"));
+    for (std::size_t i = 0; i < seite->Felder.size(); ++i) {
+      const TFeld& feld = seite->Felder[i];
+      if (feld.Art == TFeldart::Liste || Enthaelt(gesucht.Ergebnis, i) || Enthaelt(gesucht.Gesperrt, i) ||
+          !gesucht.Frage.contains(u'{' + QString::number(feld.Frageplatz) + u'}'))
+        continue;
+      const QString text = QString::number(100 + i);
+      W(feld.Name)->setFocus();
+      QTest::keyClicks(W(feld.Name), text);
+      EXPECT_TRUE(label->text().contains(text)) << feld.Name.toStdString();
     }
   }
   // A payment frequency enters the sentence at once.
