@@ -16,38 +16,33 @@ QString Hinweis(const char* seite) { return Seiten::Finden(QString::fromLatin1(s
 // Distinct texts per slot, so a slot mixed up shows in the sentence.
 const Texte Slots = {u"T1"_qs, u"T2"_qs, u"T3"_qs, u"T4"_qs, u"T5"_qs, u"T6"_qs, u"T7"_qs, u"T8"_qs};
 
-// Templates with the slots of their page; the others share slots and pieces.
+// Templates with the slots of their page (the others share slots and
+// pieces); empty texts read as "x"; blanks stay blanks, a money text keeps
+// its trailing blank, typed braces are not expanded; the symbol is the one of
+// the settings, an empty one inserted as it is.
 TEST(FrageText, SetztDieTexteAnIhreStelle) {
+  const Texte t = {u"1.000,00 "_qs, u"  "_qs, u"{W}"_qs, u"{1}"_qs};
   // clang-format off
-  const struct { const char* Seite; int Index; QString Erwartet; } faelle[] = {
+  const struct { const char* Seite; int Index; Texte Werte; QString Waehrung, Erwartet; } faelle[] = {
       // No currency symbol after the last amount here.
-      {"ZiZiR", 1,
+      {"ZiZiR", 1, Slots, u"DM"_qs,
        u"Wie lange muß ich T2 einen Betrag von T1 DM einzahlen, um bei einem Zinssatz von T3 % ein Guthaben "
        u"von T6 zu erhalten?"_qs},
-      {"AnnD", 3,
+      {"AnnD", 3, Slots, u"DM"_qs,
        u"Wie hoch beläuft sich meine Schuld nach T7 Jahren, T8 Monaten, wenn ich ein Darlehen über T1 DM zu "
        u"T2 % Zins aufnehmen und T6 T5 DM zurückbezahle?"_qs},
+      {"eZi", 3, Texte{}, u"DM"_qs,
+       u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
+           Hinweis("eZi")},
+      {"ZiZiE", 3, t, u"EUR"_qs,
+       u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
+       u"anlege? "_qs + Hinweis("ZiZiE")},
+      {"AnnD", 1, Slots, QString(),
+       u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs},
   };
   // clang-format on
   for (const auto& f : faelle)
-    EXPECT_EQ(FrageText(QString::fromLatin1(f.Seite), f.Index, Slots, QStringLiteral("DM")), f.Erwartet) << f.Seite;
-}
-
-TEST(FrageText, TexteUndWaehrungBleibenWieSieSind) {
-  // Empty texts read as "x".
-  EXPECT_EQ(FrageText(QStringLiteral("eZi"), 3, Texte{}, QStringLiteral("DM")),
-            u"Wie hoch beläuft sich mein Guthaben nach x Jahren, x Monaten, wenn ich x DM zu x % anlege? "_qs +
-                Hinweis("eZi"));
-  // Blanks stay blanks, a money text keeps its trailing blank, typed braces are not expanded, the symbol is
-  // the one of the settings.
-  const Texte t = {QStringLiteral("1.000,00 "), QStringLiteral("  "), QStringLiteral("{W}"), QStringLiteral("{1}")};
-  EXPECT_EQ(FrageText(QStringLiteral("ZiZiE"), 3, t, QStringLiteral("EUR")),
-            u"Wie hoch beläuft sich mein Guthaben nach {W} Jahren, {1} Monaten, wenn ich 1.000,00  EUR zu    % "
-            u"anlege? "_qs +
-                Hinweis("ZiZiE"));
-  // An empty symbol is inserted as it is (not as "x").
-  EXPECT_EQ(FrageText(QStringLiteral("AnnD"), 1, Slots, QString()),
-            u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs);
+    EXPECT_EQ(FrageText(QString::fromLatin1(f.Seite), f.Index, f.Werte, f.Waehrung), f.Erwartet) << f.Seite;
 }
 
 TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {

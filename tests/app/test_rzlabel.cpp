@@ -14,6 +14,13 @@ namespace {
 
 const QColor Schatten(0, 0, 255), Licht(0, 200, 0), Schrift(255, 0, 0), Grund(255, 255, 255);
 
+QImage Gerendert(QWidget& label) {
+  QImage img(label.size(), QImage::Format_RGB32);
+  img.fill(Grund);
+  label.render(&img);
+  return img;
+}
+
 // The label drawn with exact colours and no antialiasing, so every text pixel is one of the drawing colours.
 QImage Bild(TRzLabel& label, TRzLabel::TTextStyle stil, QSize groesse = {200, 60}) {
   label.setTextStyle(stil);
@@ -30,10 +37,7 @@ QImage Bild(TRzLabel& label, TRzLabel::TTextStyle stil, QSize groesse = {200, 60
   f.setStyleStrategy(QFont::NoAntialias);
   label.setFont(f);
   label.resize(groesse);
-  QImage img(groesse, QImage::Format_RGB32);
-  img.fill(Grund);
-  label.render(&img);
-  return img;
+  return Gerendert(label);
 }
 
 // The bounding box of the pixels of one colour, empty if there are none.
@@ -101,12 +105,6 @@ TEST(RzLabel, MasseBeiUmbruchLeereUndUndZeichen) {
 // label's spare width is even: otherwise the face may start half a pixel on);
 // a changed text is drawn from the face again.
 TEST(RzLabel, SchriftbildWieSchrift) {
-  auto bild = [](TRzLabel& label) {
-    QImage img(label.size(), QImage::Format_RGB32);
-    img.fill(Qt::white);
-    label.render(&img);
-    return img;
-  };
   const QString name = QString::fromLatin1(Programmname);
   for (auto stil : {TRzLabel::tsRaised, TRzLabel::tsRecessed, TRzLabel::tsNone}) {
     SCOPED_TRACE(int(stil));
@@ -119,7 +117,7 @@ TEST(RzLabel, SchriftbildWieSchrift) {
     gezeichnet.setSchriftbild(Bild(QStringLiteral("schriftzug")));
     EXPECT_EQ(gezeichnet.sizeHint(), schrift.sizeHint());
     for (TRzLabel* l : {&schrift, &gezeichnet}) l->resize(schrift.sizeHint() + QSize(40, 10));
-    EXPECT_EQ(bild(gezeichnet), bild(schrift));
+    EXPECT_EQ(Gerendert(gezeichnet), Gerendert(schrift));
     gezeichnet.setText(QStringLiteral("K"));
     schrift.setText(QStringLiteral("K"));
     EXPECT_EQ(gezeichnet.sizeHint(), schrift.sizeHint());

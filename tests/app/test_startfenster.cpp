@@ -4,7 +4,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextEdit>
-#include <QTimer>
 #include <cmath>
 
 #include "app/Anwendung.h"
@@ -46,16 +45,12 @@ TEST_F(StartfensterTest, FormelZeigtDasDokumentDerGesuchtenGroesse) {
       {6, {"Nettobetrag", "Mehrwertsteuer in Prozent", "Mehrwertsteuer in DM", "Bruttobetrag"}},
       {7, {"Verkaufsabrechung", "Verkaufsabrechung"}}, {8, {"Umrechungskursen"}}};
   // clang-format on
-  TDialogBeantworter boxen;
-  boxen.AndereDialogeSchliessen = false;
   QString gezeigt;
-  QTimer leser;
-  QObject::connect(&leser, &QTimer::timeout, [&] {
-    if (QApplication::activeModalWidget() != fmFormel) return;
-    gezeigt = fmFormel->RichEdit1()->toPlainText();
-    fmFormel->accept();
-  });
-  leser.start(5);
+  TDialogBeantworter boxen;
+  boxen.Andere = [&](QDialog* dialog) {
+    if (dialog == fmFormel) gezeigt = fmFormel->RichEdit1()->toPlainText();
+    dialog->accept();
+  };
   for (const auto& [seite, woerter] : seiten) {
     Seite(seite);
     const auto listen =

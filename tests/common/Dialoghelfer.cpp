@@ -20,7 +20,9 @@ void TDialogBeantworter::Pruefen() {
     QAbstractButton* knopf = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
     if (knopf) return knopf->click();
     box->close();
-  } else if (auto* dlg = qobject_cast<QDialog*>(w); dlg && AndereDialogeSchliessen) {
+  } else if (auto* dlg = qobject_cast<QDialog*>(w); dlg && Andere) {
+    Andere(dlg);
+  } else if (dlg && AndereDialogeSchliessen) {
     ++AndereDialoge;
     dlg->reject();
   }

@@ -1,10 +1,12 @@
 #pragma once
 // Answers the modal boxes a test provokes and remembers what they said.
+#include <QDialog>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 struct TGezeigteBox {
   QString Titel;
@@ -18,7 +20,9 @@ class TDialogBeantworter : public QObject {
   // closed with its default (or only) button.
   TDialogBeantworter();
   QList<TGezeigteBox> Boxen;
-  // Any other modal dialog is closed with reject() unless this is false.
+  // Any other modal dialog is handed to this answer when there is one, else
+  // closed with reject() unless AndereDialogeSchliessen is false.
+  std::function<void(QDialog*)> Andere;
   bool AndereDialogeSchliessen = true;
   int AndereDialoge = 0;
 

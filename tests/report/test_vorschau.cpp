@@ -7,7 +7,6 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -167,19 +166,14 @@ TEST_F(Vorschau, DruckeinstellungMerktDieDateiVor) {
   const QString datei = Ordner.filePath(u"einstellung.pdf"_qs);
   Seite("AnnD_TabSheet");
   Klick("btbtnDruck");
-  TDialogBeantworter antworten;
-  antworten.AndereDialogeSchliessen = false;
   QString knopf;
-  QTimer einsteller;
-  QObject::connect(&einsteller, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
+  TDialogBeantworter antworten;
+  antworten.Andere = [&](QDialog* dialog) {
     knopf = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
     Printer().setOutputFormat(QPrinter::PdfFormat);
     if (auto* name = dialog->findChild<QLineEdit*>(u"filename"_qs)) name->setText(datei);
     dialog->accept();
-  });
-  einsteller.start(5);
+  };
   Klick("Button4");
   EXPECT_EQ(knopf, u"Übernehmen"_qs);
   Klick("BitBtn1");
