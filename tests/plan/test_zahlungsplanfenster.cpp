@@ -147,8 +147,8 @@ TEST_F(Planfenster, CsvHinUndZurueck) {
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("alt");
   f.close();
-  TDateiwaehler waehler({datei});
   TDialogBeantworter antworten;
+  antworten.Andere = Dateiwahl({datei});
   Kind<QPushButton>("PlanExportieren", fenster)->click();
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_TRUE(antworten.Boxen[0].Text.startsWith(QStringLiteral("Die Datei „")));

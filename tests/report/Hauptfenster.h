@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
@@ -61,21 +60,15 @@ inline QString Pdf(const QString& datei, const char* programm = "pdftotext") {
   return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
-// Answers each file dialog that opens with the next entry of `antworten`
-// (empty: declined) and remembers the file it proposed.
-struct TDateiwaehler {
-  explicit TDateiwaehler(QStringList antworten) : Antworten(std::move(antworten)) {
-    QObject::connect(&Zeit, &QTimer::timeout, [this] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      Vorschlaege << dialog->selectedFiles().value(0);
-      const QString antwort = Antworten.isEmpty() ? QString() : Antworten.takeFirst();
-      if (antwort.isEmpty()) return dialog->reject();
-      dialog->selectFile(antwort);
-      static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides accept()
-    });
-    Zeit.start(5);
-  }
-  QStringList Antworten, Vorschlaege;
-  QTimer Zeit;
-};
+// An answer for TDialogBeantworter::Andere: each file dialog gets the next
+// entry of `antworten` (empty: declined) and notes the file it proposed.
+inline std::function<void(QDialog*)> Dateiwahl(QStringList antworten, QStringList* vorschlaege = nullptr) {
+  return [antworten, vorschlaege](QDialog* dialog) mutable {
+    auto* waehler = qobject_cast<QFileDialog*>(dialog);
+    if (waehler && vorschlaege) *vorschlaege << waehler->selectedFiles().value(0);
+    const QString antwort = antworten.isEmpty() ? QString() : antworten.takeFirst();
+    if (!waehler || antwort.isEmpty()) return dialog->reject();
+    waehler->selectFile(antwort);
+    dialog->accept();
+  };
+}

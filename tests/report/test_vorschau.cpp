@@ -141,11 +141,11 @@ TEST_F(Vorschau, OhneDruckerFragtJedesMalNachDerDatei) {
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Antworten.join(u'|').toStdString());
     TDialogBeantworter antworten;
-    antworten.AndereDialogeSchliessen = false;
-    TDateiwaehler waehler(f.Antworten);
+    QStringList vorschlaege;
+    antworten.Andere = Dateiwahl(f.Antworten, &vorschlaege);
     if (!f.Aussen.isEmpty()) Printer().setOutputFileName(f.Aussen);
     Klick("BitBtn1");
-    EXPECT_EQ(waehler.Vorschlaege.value(0), f.Vorschlag);
+    EXPECT_EQ(vorschlaege.value(0), f.Vorschlag);
     EXPECT_EQ(antworten.Boxen.size(), f.Boxen.size());
     for (qsizetype i = 0; i < std::min(f.Boxen.size(), antworten.Boxen.size()); ++i) {
       EXPECT_EQ(antworten.Boxen[i].Symbol, f.Boxen[i].first);
