@@ -38,7 +38,7 @@ void WaehrungUeberall(const QString& zeichen) {
 TEST_F(Speicher, OhneSpeicherGeltenDieVorgabenUndNichtsEntsteht) {
   TDialogBeantworter boxen;
   Starten();
-  EXPECT_EQ(Texte(Einstellungswerte), (QStringList{"DM", "0,00", "20,00", "0,450", "0,08"}));
+  EXPECT_EQ(Texte(Einstellungswerte), Texte(Vorgabewerte()));
   WaehrungUeberall("DM");
   EXPECT_TRUE(boxen.Boxen.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(Ordner.path() + "/Merovin"));
