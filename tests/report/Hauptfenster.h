@@ -65,9 +65,10 @@ inline QString Pdf(const QString& datei, const char* programm = "pdftotext") {
 inline std::function<void(QDialog*)> Dateiwahl(QStringList antworten, QStringList* vorschlaege = nullptr) {
   return [antworten, vorschlaege](QDialog* dialog) mutable {
     auto* waehler = qobject_cast<QFileDialog*>(dialog);
-    if (waehler && vorschlaege) *vorschlaege << waehler->selectedFiles().value(0);
+    if (!waehler) return dialog->reject();
+    if (vorschlaege) *vorschlaege << waehler->selectedFiles().value(0);
     const QString antwort = antworten.isEmpty() ? QString() : antworten.takeFirst();
-    if (!waehler || antwort.isEmpty()) return dialog->reject();
+    if (antwort.isEmpty()) return dialog->reject();
     waehler->selectFile(antwort);
     dialog->accept();
   };

@@ -140,8 +140,8 @@ TEST_F(Vorschau, OhneDruckerFragtJedesMalNachDerDatei) {
   Klick("btbtnDruck");
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Antworten.join(u'|').toStdString());
-    TDialogBeantworter antworten;
     QStringList vorschlaege;
+    TDialogBeantworter antworten;
     antworten.Andere = Dateiwahl(f.Antworten, &vorschlaege);
     if (!f.Aussen.isEmpty()) Printer().setOutputFileName(f.Aussen);
     Klick("BitBtn1");
