@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -23,9 +25,16 @@ bool TZahlfelder::eventFilter(QObject* objekt, QEvent* ereignis) {
   const auto regel = FRegeln.find(objekt);
   // A result field can be visited to copy its text; it is not an entry.
   if (!feld || regel == FRegeln.end() || feld->isReadOnly()) return false;
-  // Switching to another window or opening a menu does not leave the field.
+  // Only a move to another control of the window leaves the field: a menu,
+  // a popup or another window is a visit, after which the focus comes back.
+  // Checking on the way into the menu bar would bring the box back on every
+  // reach for "Beenden".
   const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-  if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) return false;
+  if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason || grund == Qt::MenuBarFocusReason)
+    return false;
+  if (const QWidget* neu = QApplication::focusWidget();
+      neu && (neu->window() != feld->window() || qobject_cast<const QMenuBar*>(neu) || qobject_cast<const QMenu*>(neu)))
+    return false;
   if (FZeitpunkt == Zeitpunkt::Danach) {
     QTimer::singleShot(0, feld, [this, feld, r = *regel] { Fehlerbehandelt([&] { Formatieren(feld, r); }); });
   } else {

@@ -1,5 +1,8 @@
 // Exit rules of the number fields and the Enter key.
 #include <QAbstractItemView>
+#include <QMenu>
+#include <QMenuBar>
+#include <functional>
 
 #include "test_startfenster.h"
 
@@ -60,4 +63,33 @@ TEST_F(StartfensterTest, EnterGehtWeiterWieTab) {
   }
   EXPECT_FALSE(W<QComboBox>(QStringLiteral("ZiZiR_Zahlungsweise"))->view()->isVisible());
   EXPECT_EQ(W<QComboBox>(QStringLiteral("ZiZiR_Zahlungsweise"))->currentIndex(), 0);
+}
+
+// A menu is a visit, not a move to another control: reaching "Programm" by
+// key or mouse with an unreadable text in the field brings no box; leaving
+// the field for another control after the menu closes does.
+TEST_F(StartfensterTest, MenueLaesstDieExitregelAus) {
+  Seite(1);
+  Waehlen(QStringLiteral("Gesucht1"), 0);
+  auto* menue = W<QMenu>(QStringLiteral("Programm1"));
+  auto* leiste = fm->menuBar();
+  const std::function<void()> wege[] = {
+      [&] { QTest::keyClick(W(QStringLiteral("KnFeld")), Qt::Key_P, Qt::AltModifier); },
+      [&] { QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->actionGeometry(menue->menuAction()).center()); }};
+  for (const auto& weg : wege) {
+    TDialogBeantworter antworten;
+    Tippen(QStringLiteral("KnFeld"), QStringLiteral("abc"));
+    weg();
+    ASSERT_TRUE(WartenBis([&] { return menue->isVisible(); }));
+    Warten(50);
+    EXPECT_TRUE(antworten.Boxen.isEmpty());
+    QTest::keyClick(menue, Qt::Key_Escape);
+    if (leiste->hasFocus()) QTest::keyClick(leiste, Qt::Key_Escape);
+    ASSERT_TRUE(WartenBis([&] { return QApplication::focusWidget() == W(QStringLiteral("KnFeld")); }));
+    EXPECT_TRUE(antworten.Boxen.isEmpty());
+    Taste(Qt::Key_Tab);
+    EXPECT_TRUE(WartenBis(
+        [&] { return !antworten.Boxen.isEmpty() && QApplication::focusWidget() == W(QStringLiteral("KnFeld")); }));
+    Tippen(QStringLiteral("KnFeld"), QString());
+  }
 }
