@@ -137,6 +137,27 @@ int TfmStart::TBlatt::ZahlungsweiseIndex() const {
   return liste < 0 ? -1 : static_cast<const QComboBox*>(Felder[static_cast<std::size_t>(liste)])->currentIndex();
 }
 
+QStringList TfmStart::TBlatt::Stand() const {
+  QStringList stand{QString::number(Gesucht ? Gesucht->currentIndex() : -1)};
+  for (std::size_t i = 0; i < Felder.size(); ++i) stand << Text(static_cast<int>(i));
+  return stand;
+}
+
+bool TfmStart::TBlatt::Veraltet() const {
+  const int index = Gesucht ? Gesucht->currentIndex() : -1;
+  const bool gesucht = index >= 0 && index < static_cast<int>(Seite->Gesucht.size());
+  // An empty result belongs to no inputs; the report shows the page as it is.
+  bool ergebnis = false;
+  for (std::size_t i = 0; i < Felder.size() && !ergebnis; ++i) {
+    const int feld = static_cast<int>(i);
+    const bool istErgebnis =
+        Seite->Felder[i].Art == TFeldart::Ergebnis ||
+        (gesucht && std::ranges::count(Seite->Gesucht[static_cast<std::size_t>(index)].Ergebnis, feld) > 0);
+    ergebnis = istErgebnis && !Text(feld).isEmpty();
+  }
+  return ergebnis && Stand() != Gerechnet;
+}
+
 const TfmStart::TBlatt& TfmStart::Aktiv() const {
   return FBlaetter[static_cast<std::size_t>(ui->PageControl1->currentIndex())];
 }
@@ -378,9 +399,10 @@ void TfmStart::RechnenSchalterClick() {
       case TSeitenart::Aktien: Berechne_Akt(); break;
       // The euro page converts while the user types; its button is disabled,
       // and a stray click there must not end the program.
-      case TSeitenart::Euro: break;
-      case TSeitenart::Info: close(); break;
+      case TSeitenart::Euro: return;
+      case TSeitenart::Info: close(); return;
     }
+    PlanNachfuehren();
   });
 }
 

@@ -15,7 +15,7 @@
 //                      quantity, run on the field texts by Rechnen (pages/Seite.h);
 //                      the window checks the mandatory fields, marks red, writes,
 //                      pauses, marks aqua (_Rechnen.cpp)
-//   "Drucken"       -> btbtnDruckClick: the page's texts -> BerichtTexte with the
+//   "Drucken"       -> btbtnDruckClick: computes a stale result first, then the page's texts -> BerichtTexte with the
 //                      record's report layout -> preview window (_Druck.cpp)
 //   "Zahlungsplan"  -> ZahlungsplanSchalterClick: computes first when the result
 //                      is empty, then the page's texts -> the plan window (_Druck.cpp)
@@ -32,6 +32,7 @@ class QColor;
 class QLabel;
 class QLineEdit;
 class TZahlfelder;
+struct TPlanSeite;
 
 namespace Ui {
 class TfmStart;
@@ -143,6 +144,12 @@ class TfmStart : public QMainWindow {
     QHash<QString, QString> Feldtexte() const;
     // The item chosen in the payment frequency list; -1 when the page has none.
     int ZahlungsweiseIndex() const;
+    // The sought index and every field's text: what a result belongs to.
+    QStringList Stand() const;
+    // A result is shown that the page's present inputs did not give.
+    bool Veraltet() const;
+
+    QStringList Gerechnet{};  // the state its result was last computed from
   };
 
   void SeitenAnlegen();
@@ -153,6 +160,13 @@ class TfmStart : public QMainWindow {
   void GesuchtChange(int seite);
   // Runs the case of the page's sought quantity.
   void Berechne(int seite);
+  // Computes the active page as "Rechnen" does when its result no longer
+  // belongs to its inputs; false when it still does not (the user was told).
+  bool Nachgerechnet();
+  // An open plan of the page shows its present result.
+  void PlanNachfuehren();
+  // The active page's texts as the plan reads them.
+  TPlanSeite PlanSeite() const;
   // Page keys: the next (1) or previous (-1) page, round the end.
   void SeiteWechseln(int schritt);
   // F6: the focus to the page's next result field.

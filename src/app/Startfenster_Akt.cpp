@@ -97,4 +97,5 @@ void TfmStart::Berechne_Akt() {
     case 1: akt->Akt_ErgGesamt->setText(ZahlText(Akt::VerkaufGesamt(a).Wert(), 18, 2)); break;
     default: break;
   }
+  FBlaetter[Seiten::Akt].Gerechnet = FBlaetter[Seiten::Akt].Stand();
 }

@@ -17,7 +17,7 @@
 #include "ui_Startfenster.h"
 
 void TfmStart::btbtnDruckClick() {
-  if (!frmDruckVorschau) return;
+  if (!frmDruckVorschau || !Nachgerechnet()) return;
   const TBlatt& blatt = Aktiv();
   TBerichtSeite s;
   s.Key = blatt.Seite->Key;
@@ -38,29 +38,47 @@ void TfmStart::btbtnDruckClick() {
   frmDruckVorschau->PgprntrVorschau()->ZoomToWidth();
 }
 
+TPlanSeite TfmStart::PlanSeite() const {
+  const TBlatt& blatt = Aktiv();
+  TPlanSeite s;
+  s.Key = blatt.Seite->Key;
+  s.GesuchtIndex = blatt.Gesucht ? blatt.Gesucht->currentIndex() : -1;
+  s.Felder = blatt.Feldtexte();
+  s.ZahlungsweiseIndex = std::max(0, blatt.ZahlungsweiseIndex());
+  if (blatt.Frage) s.Frage = blatt.Frage->text();
+  s.Waehrung = Einstellungswerte.Waehrungszeichen;
+  return s;
+}
+
 void TfmStart::ZahlungsplanSchalterClick() {
-  const int seite = ui->PageControl1->currentIndex();
   const TBlatt& blatt = Aktiv();
   const int index = blatt.Gesucht ? blatt.Gesucht->currentIndex() : -1;
   if (!blatt.Seite->Zahlungsplan || index < 0 || index >= static_cast<int>(blatt.Seite->Gesucht.size())) return;
   const std::vector<int>& ergebnis = blatt.Seite->Gesucht[static_cast<std::size_t>(index)].Ergebnis;
   const auto offen = [&] {
-    return std::any_of(ergebnis.begin(), ergebnis.end(), [&](int feld) { return blatt.Text(feld).isEmpty(); });
+    return blatt.Veraltet() ||
+           std::any_of(ergebnis.begin(), ergebnis.end(), [&](int feld) { return blatt.Text(feld).isEmpty(); });
   };
-  // A plan of a result not yet computed: "Rechnen" first, with its messages.
-  // A missing input leaves the result empty, an error ends in the handler;
-  // either way no plan opens.
+  // A plan of a result not yet computed, or of one its inputs no longer give:
+  // "Rechnen" first, with its messages. A missing input leaves the result
+  // empty, an error ends in the handler; either way no plan opens.
   if (offen()) {
-    Berechne(seite);
+    Berechne(ui->PageControl1->currentIndex());
     if (offen()) return;
   }
+  HilfeKontextSetzen(ZahlungsplanZeigen(this, frmDruckVorschau, PlanSeite()), HilfeZahlungsplan);
+}
 
-  TPlanSeite s;
-  s.Key = blatt.Seite->Key;
-  s.GesuchtIndex = index;
-  s.Felder = blatt.Feldtexte();
-  s.ZahlungsweiseIndex = std::max(0, blatt.ZahlungsweiseIndex());
-  if (blatt.Frage) s.Frage = blatt.Frage->text();
-  s.Waehrung = Einstellungswerte.Waehrungszeichen;
-  HilfeKontextSetzen(ZahlungsplanZeigen(this, frmDruckVorschau, s), HilfeZahlungsplan);
+bool TfmStart::Nachgerechnet() {
+  if (!Aktiv().Veraltet()) return true;
+  RechnenSchalterClick();
+  return !Aktiv().Veraltet();
+}
+
+void TfmStart::PlanNachfuehren() {
+  auto* plan = findChild<TfmZahlungsplan*>(QStringLiteral("fmZahlungsplan"), Qt::FindDirectChildrenOnly);
+  const TBlatt& blatt = Aktiv();
+  if (!plan || !plan->isVisible() || plan->SeitenKey() != blatt.Seite->Key || blatt.Stand() != blatt.Gerechnet) return;
+  // A plan that no longer belongs to the page is not left standing.
+  if (!plan->Zeigen(PlanSeite(), false)) plan->hide();
 }

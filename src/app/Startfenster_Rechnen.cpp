@@ -54,4 +54,5 @@ void TfmStart::Berechne(int seite) {
   uhr.start();
   while (uhr.elapsed() < ErgebnisPauseMs) QThread::msleep(static_cast<unsigned long>(ErgebnisPauseMs - uhr.elapsed()));
   Faerben(markiert, QColor(0, 255, 255));
+  FBlaetter[static_cast<std::size_t>(seite)].Gerechnet = blatt.Stand();
 }

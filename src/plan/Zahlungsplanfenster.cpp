@@ -90,7 +90,7 @@ void TfmZahlungsplan::Melden(QMessageBox::Icon symbol, const QString& titel, con
   box.exec();
 }
 
-bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite) {
+bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   TPlanEingabe eingabe;
   TZahlungsplan plan;
   bool gemacht = false;
@@ -130,6 +130,7 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite) {
   }
   Behandelt([this] { Neuberechnen(); });
 
+  if (!nachVorn) return true;
   const bool neu = !isVisible();
   show();
   raise();

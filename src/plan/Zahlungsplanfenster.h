@@ -24,9 +24,12 @@ class TfmZahlungsplan : public QWidget {
   explicit TfmZahlungsplan(QWidget* parent = nullptr);
   ~TfmZahlungsplan() override;
 
-  // Makes the plan of the page's state and shows the window. When the plan
-  // cannot be made: the message, false, and the window stays as it was.
-  bool Zeigen(const TPlanSeite& seite);
+  // Makes the plan of the page's state and shows the window (or, for an open
+  // window following its page, leaves it where it is). When the plan cannot
+  // be made: the message, false, and the window stays as it was.
+  bool Zeigen(const TPlanSeite& seite, bool nachVorn = true);
+  // The page whose plan is shown.
+  const QString& SeitenKey() const { return FSeite.Key; }
 
   const TZahlungsplan& Plan() const { return FPlan; }
   TPlanModell* Modell() const { return FModell; }

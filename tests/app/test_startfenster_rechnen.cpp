@@ -131,3 +131,29 @@ TEST_F(RechnenTest, ZahlungsplanMeldetWieRechnen) {
     EXPECT_EQ(Planfenster(), nullptr);
   }
 }
+
+// The plan belongs to the page's present inputs: "Zahlungsplan" computes a
+// stale result first, and an open plan follows every new result of its page.
+TEST_F(RechnenTest, ZahlungsplanFolgtDerSeite) {
+  TDialogBeantworter antworten;
+  Eingeben(5, 0, {{"AnnD_RFeld", "1000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}});
+  QStringList ergebnisse;
+  for (const auto& weiter : std::vector<std::function<void()>>{[&] { Knopf("ZahlungsplanSchalter")->click(); },
+                                                               [&] {
+                                                                 Tippen("AnnD_RFeld", "1200");
+                                                                 Knopf("ZahlungsplanSchalter")->click();
+                                                               },
+                                                               [&] {
+                                                                 Tippen("AnnD_pFeld", "5");
+                                                                 fm->activateWindow();
+                                                                 Rechnen();
+                                                               }}) {
+    weiter();
+    ergebnisse << Text("AnnD_KFeld").trimmed();
+    ASSERT_NE(Planfenster(), nullptr);
+    EXPECT_TRUE(Planfenster()->isVisible());
+    EXPECT_EQ(Stand(0), ergebnisse.back());
+  }
+  EXPECT_EQ(QSet<QString>(ergebnisse.begin(), ergebnisse.end()).size(), 3);
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+}

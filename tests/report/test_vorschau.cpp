@@ -212,3 +212,35 @@ TEST_F(Vorschau, NichtsUnterDerVorschauNimmtTasten) {
 }
 
 }  // namespace
+
+// A report never shows a result beside inputs it was not computed from: a
+// stale result is computed first, as "Rechnen" does; a calculation that is
+// refused prints nothing.
+TEST_F(Vorschau, DruckenRechnetVeraltetesErgebnisNeu) {
+  TDialogBeantworter antworten;
+  Seite("eZi_TabSheet");
+  Kind<QComboBox>("Gesucht1")->setCurrentIndex(1);
+  for (const auto& [feld, text] : {std::pair{"KFeld", "1000"}, {"njFeld", "2"}, {"nmFeld", "6"}, {"KnFeld", "1100"}})
+    Tippen(feld, QString::fromLatin1(text));
+  Klick("RechnenSchalter");
+  ASSERT_EQ(Kind<QLineEdit>("pFeld")->text(), QStringLiteral("4,000 "));
+  const auto bericht = [this] {
+    QString text;
+    for (const TPageCommand& c : P->Pages(1)->Commands()) text += c.Text + QLatin1Char('\n');
+    return text;
+  };
+
+  Tippen("KFeld", QStringLiteral("800"));
+  Klick("btbtnDruck");
+  EXPECT_EQ(Kind<QLineEdit>("pFeld")->text(), QStringLiteral("15,000 "));
+  EXPECT_TRUE(bericht().contains(QStringLiteral("15,000"))) << bericht().toStdString();
+  EXPECT_FALSE(bericht().contains(QStringLiteral("4,000")));
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+  Klick("bitbtnAbbruch");
+
+  Tippen("KFeld", QString());
+  Klick("btbtnDruck");
+  EXPECT_FALSE(frmDruckVorschau->isVisible());
+  ASSERT_EQ(antworten.Boxen.size(), 1);
+  EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
+}
