@@ -411,8 +411,11 @@ class TPagePrinter : public QScrollArea {
   void ZoomToWidth();
   void ZoomToHeight();
   void ZoomToFit();
-  // False when the user cancelled, true otherwise.
+  // False when the user cancelled, true otherwise. Not while a job runs: the
+  // pages it plays must stay as they are until it ends.
   bool Print();
+  // Print() is sending pages; it lets events through between them.
+  bool PrintJobActive() const { return FPrintJob; }
   double PrinterToScreenRatio(TDirection direction) const;
   int PreviewPageWidth() const;
   int PreviewPageHeight() const;
@@ -572,6 +575,7 @@ class TPagePrinter : public QScrollArea {
   bool FFileOpen = false;
   bool FInHeaderFooter = false;
   bool FCancelRequested = false;
+  bool FPrintJob = false;
   bool FConstructing = false;
   mutable bool FPending = true;
   mutable int FDeferring = 0;

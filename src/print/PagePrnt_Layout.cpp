@@ -36,6 +36,7 @@ QString Blanks(int n) { return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
 // ---- documents ---------------------------------------------------------------
 
 void TPagePrinter::BeginDoc() {
+  if (FPrintJob) throw EPagePrinter(QStringLiteral("Can't begin a document while a print job runs"));
   RefreshPrinterMetrics();
   FPrinting = true;
   FInHeaderFooter = false;

@@ -239,6 +239,7 @@ void TPagePrinter::setPageNumber(int value) {
 // ---- printing --------------------------------------------------------------------------------
 
 bool TPagePrinter::Print() {
+  if (FPrintJob) throw EPagePrinter(QStringLiteral("A print job is already running"));
   bool result = true;
   if (IsPrinting()) EndDoc();
   if (PageCount() == 0) return true;
@@ -252,8 +253,10 @@ bool TPagePrinter::Print() {
   printer->SetCopyCount(1);
   FCancelRequested = false;
   QPainter painter;
+  FPrintJob = true;
 
   auto finish = [&] {
+    FPrintJob = false;
     if (painter.isActive()) painter.end();
     UpdateProgress(FinishMark, 0, 0, 0);
     if (!printer->Active()) printer->SetCopyCount(oldCopies);
@@ -316,6 +319,8 @@ void TPagePrinter::UpdateProgress(const QString& message, int page, int last, in
   }
   if (!FProgress) {
     FProgress = std::make_unique<TPPPrnPrgDlg>(this);
+    // The program waits for the job; only its cancel button is live.
+    FProgress->setWindowModality(Qt::ApplicationModal);
     connect(FProgress.get(), &TPPPrnPrgDlg::CancelClicked, this, &TPagePrinter::CancelPrinting);
     if (!FShowCancel) FProgress->WithoutCancel();
     FProgress->ProgBar()->setValue(0);

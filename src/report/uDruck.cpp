@@ -197,6 +197,7 @@ void TfrmDruckVorschau::Button2Click() { ui->PgprntrVorschau->ZoomToWidth(); }
 void TfrmDruckVorschau::Button3Click() { ui->PgprntrVorschau->ZoomToFit(); }
 
 void TfrmDruckVorschau::Button4Click() {
+  if (ui->PgprntrVorschau->PrintJobActive()) return;
   TPrinterBackend* drucker = Druckwerk();
   if (!drucker) return;
   // The dialog only takes the settings over; printing is "Drucken" here.
@@ -277,6 +278,8 @@ void TfrmDruckVorschau::Information(QWidget* eltern, const QString& text) {
 
 void TfrmDruckVorschau::BitBtn1Click() {
   TPagePrinter* p = ui->PgprntrVorschau;
+  // The job lets events through between its pages; a second click waits for it.
+  if (p->PrintJobActive()) return;
   if (p->PageCount() <= 0) {
     Information(this, QStringLiteral("Keine Daten vorhanden!"));
     return;
@@ -345,6 +348,8 @@ void TfrmDruckVorschau::DruckeErgebnis(const QString& Titeltext, const QString& 
                                        const QString& Vorgabentext, const QString& Fragetext,
                                        const QString& Ergebnistext) {
   TPagePrinter* p = ui->PgprntrVorschau;
+  // The pages being printed stay until the job ends.
+  if (p->PrintJobActive()) return;
   FTitel = Titeltext;
   p->BeginDoc();
 

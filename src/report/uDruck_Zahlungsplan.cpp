@@ -6,6 +6,7 @@
 #include "report/uDruck.h"
 
 void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) {
+  if (PgprntrVorschau()->PrintJobActive()) return;
   FTitel = plan.Titel;
   ZahlungsplanSchreiben(*PgprntrVorschau(), plan);
 }

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 
 #include "Hauptfenster.h"
@@ -243,4 +244,29 @@ TEST_F(Vorschau, DruckenRechnetVeraltetesErgebnisNeu) {
   EXPECT_FALSE(frmDruckVorschau->isVisible());
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
+}
+
+// A print job lets events through between its pages, so that its cancel
+// button works: a second "Drucken", a new report or the printer setup in
+// that time must wait for the job instead of printing twice or replacing
+// the pages being printed.
+TEST_F(Vorschau, WaehrendDesDrucksWartetAlles) {
+  const QString datei = Ordner.filePath(u"einmal.pdf"_qs);
+  PdfDrucker(datei);
+  Seite("MWST_TabSheet");
+  Klick("btbtnDruck");
+  P->setShowProgress(true);
+  P->setShowCancel(true);
+  TDialogBeantworter antworten;
+  int nebenher = 0;
+  QTimer::singleShot(0, [&] {
+    nebenher = P->PrintJobActive();
+    for (const char* knopf : {"BitBtn1", "Button4", "btbtnDruck"}) Klick(knopf);
+  });
+  Klick("BitBtn1");
+  EXPECT_EQ(nebenher, 1);
+  EXPECT_FALSE(P->PrintJobActive());
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+  EXPECT_EQ(antworten.AndereDialoge, 0);
+  EXPECT_TRUE(Pdf(datei).contains(u"Mehrwertsteuer"_qs));
 }
