@@ -20,9 +20,12 @@ namespace {
 // Layouts use ordinary blanks only; locales publish non-breaking ones.
 bool IstLeerraum(QChar c) { return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F); }
 
+// Separators are what a keyboard types: a blank for the non-breaking ones,
+// the straight apostrophe for the typographic one of Swiss settings.
 QChar EinZeichen(const QString& text, QChar ersatz) {
   if (text.size() != 1) return ersatz;
   const QChar c = text.front();
+  if (c == QChar(0x2019)) return u'\'';
   return IstLeerraum(c) ? QChar(u' ') : c;
 }
 
@@ -403,19 +406,19 @@ QString ZahlTextEinfach(long double wert, int dezimalen) {
   return d.negativ ? u'-' + zahl : zahl;
 }
 
-QString AusDeutschemZahltext(const QString& deutsch) {
-  const Zahlenformat& f = AktuellesZahlenformat();
-  QString text = deutsch;
-  for (QChar& c : text) {
-    if (c == u'.')
-      c = f.Tausendertrenner;
-    else if (c == u',')
-      c = f.Dezimaltrenner;
-  }
-  return text;
-}
-
 namespace {
+
+// The text with the separators of one format swapped for those of another.
+QString Umgeschrieben(const QString& text, const Zahlenformat& von, const Zahlenformat& nach) {
+  QString ergebnis = text;
+  for (QChar& c : ergebnis) {
+    if (c == von.Tausendertrenner)
+      c = nach.Tausendertrenner;
+    else if (c == von.Dezimaltrenner)
+      c = nach.Dezimaltrenner;
+  }
+  return ergebnis;
+}
 
 bool Lesbar(const QString& text, long double& wert) {
   try {
@@ -426,19 +429,32 @@ bool Lesbar(const QString& text, long double& wert) {
   }
 }
 
+bool LesbarIn(const Zahlenformat& format, const QString& text, long double& wert) {
+  const Zahlenformat aktuell = AktuellesZahlenformat();
+  SetzeZahlenformat(format);
+  const bool gut = Lesbar(text, wert);
+  SetzeZahlenformat(aktuell);
+  return gut;
+}
+
 }  // namespace
+
+QString AusDeutschemZahltext(const QString& deutsch) {
+  return Umgeschrieben(deutsch, Zahlenformat::Deutsch(), AktuellesZahlenformat());
+}
 
 QString GespeicherterZahltext(const QString& text) {
   long double wert = 0;
   if (Lesbar(text, wert)) return text;
-  const Zahlenformat aktuell = AktuellesZahlenformat();
-  SetzeZahlenformat(Zahlenformat::Deutsch());
-  const bool deutsch = Lesbar(text, wert);
-  SetzeZahlenformat(aktuell);
-  if (!deutsch) return text;
-  const QString umgeschrieben = AusDeutschemZahltext(text);
-  long double wieder = 0;
-  return Lesbar(umgeschrieben, wieder) && wieder == wert ? umgeschrieben : text;
+  // Written under the other format the program knows: its German default or
+  // the system's, whichever the user had chosen then.
+  for (const Zahlenformat& frueher : {Zahlenformat::Deutsch(), Zahlenformat::AusLocale(QLocale())}) {
+    if (!LesbarIn(frueher, text, wert)) continue;
+    const QString umgeschrieben = Umgeschrieben(text, frueher, AktuellesZahlenformat());
+    long double wieder = 0;
+    if (Lesbar(umgeschrieben, wieder) && wieder == wert) return umgeschrieben;
+  }
+  return text;
 }
 
 // ---------------------------------------------------------------------------

@@ -8,7 +8,8 @@
 
 #include "calc/Fehler.h"
 
-// The regional number settings, read once at start.
+// The number settings, fixed once at start: German, or the system's when
+// the user chose them.
 struct Zahlenformat {
   QChar Dezimaltrenner = u',';
   QChar Tausendertrenner = u'.';
@@ -39,8 +40,9 @@ QString ZahlTextEinfach(long double wert, int dezimalen);
 // reads back as the same value under any settings.
 QString AusDeutschemZahltext(const QString& deutsch);
 // A stored number text, which may have been written under other settings:
-// kept when it reads in the current format, else taken as German and given
-// the current separators; a text that reads neither way stays as it is.
+// kept when it reads in the current format, else taken as German or as
+// written in the system's format and given the current separators; a text
+// that reads in none of them stays as it is.
 QString GespeicherterZahltext(const QString& text);
 
 // Whole numbers as the integer exit rule reads and writes them.

@@ -108,6 +108,7 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
   const struct { QLocale locale; char16_t dezimal, tausender; int positiv, negativ; } faelle[] = {
       {QLocale::c(), u',', u'.', 3, 8},
       {QLocale(QLocale::German, QLocale::Germany), u',', u'.', 3, 8},
+      {QLocale(QLocale::German, QLocale::Switzerland), u'.', u'\'', 3, 8},  // typographic apostrophe -> straight
       {QLocale(QLocale::English, QLocale::UnitedStates), u'.', u',', 0, 0},
       {QLocale(QLocale::Dutch, QLocale::Netherlands), u',', u'.', 2, 14},
       {QLocale(QLocale::French, QLocale::France), u',', u' ', 3, 15},  // narrow no-break space -> blank
@@ -133,6 +134,11 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
                                              {"1,000", "1,000"}, {"1,234.5", "1,234.5"}, {"abc", "abc"}})
     EXPECT_EQ(GespeicherterZahltext(QString::fromUtf8(gespeichert)), QString::fromUtf8(gelesen)) << gespeichert;
   // clang-format on
+  // Fees saved while the system's format was chosen, read after it was given up.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  SetzeZahlenformat(Zahlenformat::Deutsch());
+  EXPECT_EQ(GespeicherterZahltext(QStringLiteral("1,234.50 ")), QStringLiteral("1.234,50 "));
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   // A blank as thousands separator is padding too: only one between digits groups them.
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale(QLocale::French, QLocale::France)));
   EXPECT_EQ(ZahlText(-1234.5L, 18, 2), QStringLiteral("(1 234,50 )"));
