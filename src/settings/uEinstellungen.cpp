@@ -302,6 +302,9 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent) : QDialog(parent), ui(std::m
   }
   for (std::size_t i = 0; i < Schalter.size(); ++i)
     FSchalter[i] = findChild<QCheckBox*>(QLatin1String(Schalter[i].Feld));
+  // The note stands under the check box's text, not under its box.
+  ui->ZahlenformatHinweis->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
   // What the choice means, in numbers: the system's layout beside the program's own.
   const Zahlenformat aktuell = AktuellesZahlenformat();
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale()));
