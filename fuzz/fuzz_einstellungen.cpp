@@ -1,7 +1,7 @@
 // Random bytes as the settings store, then the start-up read and a save as
 // the dialog makes it: the read may report a failure, but never crashes or
-// hangs, and the save always leaves a store that reads back the same texts
-// without a message, the unreadable one kept beside it.
+// hangs, and the save always leaves a store that reads back the same texts and
+// switches without a message, the unreadable one kept beside it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -59,5 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   LoadSettings();
   Pruefen(!u.gemeldet);
   for (const auto& e : Einstellungen) Pruefen(Einstellungswerte.*e.Wert == gelesen.*e.Wert);
+  for (const auto& s : Schalter) Pruefen(Einstellungswerte.*s.Wert == gelesen.*s.Wert);
   return 0;
 }

@@ -41,7 +41,9 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
 TAnwendung::~TAnwendung() { FensterZerstoeren(); }
 
 void TAnwendung::FensterErzeugen() {
-  SetzeZahlenformat(Zahlenformat::AusLocale(QLocale()));
+  // The program speaks German and its help, defaults and rates are written
+  // that way: the system's separators only when the user asked for them.
+  SetzeZahlenformat(SystemzahlenformatGewaehlt() ? Zahlenformat::AusLocale(QLocale()) : Zahlenformat::Deutsch());
   FStart = std::make_unique<TfmStart>();
   fmStart = FStart.get();
   FEinstellungen = std::make_unique<TfmEinstellungen>();

@@ -20,9 +20,12 @@ namespace {
 // Layouts use ordinary blanks only; locales publish non-breaking ones.
 bool IstLeerraum(QChar c) { return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F); }
 
+// Separators are what a keyboard types: a blank for the non-breaking ones,
+// the straight apostrophe for the typographic one of Swiss settings.
 QChar EinZeichen(const QString& text, QChar ersatz) {
   if (text.size() != 1) return ersatz;
   const QChar c = text.front();
+  if (c == QChar(0x2019)) return u'\'';
   return IstLeerraum(c) ? QChar(u' ') : c;
 }
 
@@ -204,13 +207,59 @@ bool LesenImNegativLayout(const QString& s, long double& wert) {
   return true;
 }
 
+// A thousands separator stands only between groups of three digits before
+// the decimal separator: a first group of one to three digits that does not
+// start with 0, then groups of exactly three. Anywhere else it is a slip
+// ("3.5" for 3,5) that dropping it would turn into a value ten or a thousand
+// times as large, unseen. A blank separator is also the layouts' padding, so
+// there only a blank between two digits counts as one.
+bool TausenderAmPlatz(const QString& text) {
+  const Zahlenformat& f = AktuellesZahlenformat();
+  const QChar trenner = f.Tausendertrenner;
+  const qsizetype n = text.size();
+  const auto zwischenZiffern = [&](qsizetype i) {
+    return i > 0 && i + 1 < n && IstZiffer(text.at(i - 1)) && IstZiffer(text.at(i + 1));
+  };
+  if (trenner != u' ')
+    for (qsizetype i = 0; i < n; ++i)
+      if (text.at(i) == trenner && !zwischenZiffern(i)) return false;
+  bool mantisseGanzzahlig = true;  // no decimal separator or exponent seen yet
+  for (qsizetype i = 0; i < n;) {
+    const QChar c = text.at(i);
+    if (!IstZiffer(c)) {
+      if (c == f.Dezimaltrenner || c == u'E' || c == u'e') mantisseGanzzahlig = false;
+      ++i;
+      continue;
+    }
+    // A run of digits and the separators between them.
+    QList<qsizetype> gruppen{0};
+    const QChar erste = c;
+    for (; i < n; ++i) {
+      if (IstZiffer(text.at(i)))
+        ++gruppen.back();
+      else if (text.at(i) == trenner && zwischenZiffern(i))
+        gruppen << 0;
+      else
+        break;
+    }
+    if (gruppen.size() == 1) continue;
+    if (!mantisseGanzzahlig || gruppen.front() > 3 || erste == u'0') return false;
+    for (qsizetype g = 1; g < gruppen.size(); ++g)
+      if (gruppen.at(g) != 3) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 long double FeldWert(const QString& text) {
   const QString s = TausenderFilter(text);
   long double wert = 0;
-  if (Lesen(s, wert) || LesenImNegativLayout(s, wert)) return wert;
-  throw EConvertError(s);
+  const bool gelesen = Lesen(s, wert) || LesenImNegativLayout(s, wert);
+  if (gelesen && TausenderAmPlatz(text)) return wert;
+  // Spoilt only by its separators, the text is named as typed: without them
+  // it would read, and the message would name a valid number.
+  throw EConvertError(gelesen ? text : s);
 }
 
 // ---------------------------------------------------------------------------
@@ -357,38 +406,18 @@ QString ZahlTextEinfach(long double wert, int dezimalen) {
   return d.negativ ? u'-' + zahl : zahl;
 }
 
-QString AusDeutschemZahltext(const QString& deutsch) {
-  const Zahlenformat& f = AktuellesZahlenformat();
-  QString text = deutsch;
-  for (QChar& c : text) {
-    if (c == u'.')
-      c = f.Tausendertrenner;
-    else if (c == u',')
-      c = f.Dezimaltrenner;
-  }
-  return text;
-}
-
 namespace {
 
-// Every thousands separator stands in one run of digits, after a first group
-// of one to three digits that does not start with 0 and before groups of
-// exactly three. Under English settings "0,450" and "20,00" are no thousands,
-// while "1,000" is.
-bool GruppenAmPlatz(const QString& text) {
-  const QChar trenner = AktuellesZahlenformat().Tausendertrenner;
-  const QString t = OhneBlanks(text);
-  const qsizetype erster = t.indexOf(trenner);
-  if (erster < 0) return true;
-  qsizetype anfang = erster, ende = erster;
-  while (anfang > 0 && IstZiffer(t.at(anfang - 1))) --anfang;
-  while (ende < t.size() && (IstZiffer(t.at(ende)) || t.at(ende) == trenner)) ++ende;
-  if (t.indexOf(trenner, ende) >= 0) return false;
-  const QStringList gruppen = t.mid(anfang, ende - anfang).split(trenner);
-  if (gruppen.front().isEmpty() || gruppen.front().size() > 3 || gruppen.front().front() == u'0') return false;
-  for (qsizetype i = 1; i < gruppen.size(); ++i)
-    if (gruppen.at(i).size() != 3) return false;
-  return true;
+// The text with the separators of one format swapped for those of another.
+QString Umgeschrieben(const QString& text, const Zahlenformat& von, const Zahlenformat& nach) {
+  QString ergebnis = text;
+  for (QChar& c : ergebnis) {
+    if (c == von.Tausendertrenner)
+      c = nach.Tausendertrenner;
+    else if (c == von.Dezimaltrenner)
+      c = nach.Dezimaltrenner;
+  }
+  return ergebnis;
 }
 
 bool Lesbar(const QString& text, long double& wert) {
@@ -400,19 +429,32 @@ bool Lesbar(const QString& text, long double& wert) {
   }
 }
 
+bool LesbarIn(const Zahlenformat& format, const QString& text, long double& wert) {
+  const Zahlenformat aktuell = AktuellesZahlenformat();
+  SetzeZahlenformat(format);
+  const bool gut = Lesbar(text, wert);
+  SetzeZahlenformat(aktuell);
+  return gut;
+}
+
 }  // namespace
+
+QString AusDeutschemZahltext(const QString& deutsch) {
+  return Umgeschrieben(deutsch, Zahlenformat::Deutsch(), AktuellesZahlenformat());
+}
 
 QString GespeicherterZahltext(const QString& text) {
   long double wert = 0;
-  if (GruppenAmPlatz(text) && Lesbar(text, wert)) return text;
-  const Zahlenformat aktuell = AktuellesZahlenformat();
-  SetzeZahlenformat(Zahlenformat::Deutsch());
-  const bool deutsch = Lesbar(text, wert);
-  SetzeZahlenformat(aktuell);
-  if (!deutsch) return text;
-  const QString umgeschrieben = AusDeutschemZahltext(text);
-  long double wieder = 0;
-  return Lesbar(umgeschrieben, wieder) && wieder == wert ? umgeschrieben : text;
+  if (Lesbar(text, wert)) return text;
+  // Written under the other format the program knows: its German default or
+  // the system's, whichever the user had chosen then.
+  for (const Zahlenformat& frueher : {Zahlenformat::Deutsch(), Zahlenformat::AusLocale(QLocale())}) {
+    if (!LesbarIn(frueher, text, wert)) continue;
+    const QString umgeschrieben = Umgeschrieben(text, frueher, AktuellesZahlenformat());
+    long double wieder = 0;
+    if (Lesbar(umgeschrieben, wieder) && wieder == wert) return umgeschrieben;
+  }
+  return text;
 }
 
 // ---------------------------------------------------------------------------

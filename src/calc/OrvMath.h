@@ -8,7 +8,8 @@
 
 #include "calc/Fehler.h"
 
-// The regional number settings, read once at start.
+// The number settings, fixed once at start: German, or the system's when
+// the user chose them.
 struct Zahlenformat {
   QChar Dezimaltrenner = u',';
   QChar Tausendertrenner = u'.';
@@ -26,7 +27,8 @@ const Zahlenformat& AktuellesZahlenformat();
 void SetzeZahlenformat(const Zahlenformat& format);
 
 QString TausenderFilter(const QString& text);
-// Throws EConvertError.
+// Throws EConvertError, also when a thousands separator stands anywhere but
+// between groups of three digits before the decimal separator ("3.5").
 long double FeldWert(const QString& text);
 // Currency layout with an empty symbol; significant digits bound the rounding.
 QString ZahlText(long double wert, int stellen, int dezimalen);
@@ -38,9 +40,9 @@ QString ZahlTextEinfach(long double wert, int dezimalen);
 // reads back as the same value under any settings.
 QString AusDeutschemZahltext(const QString& deutsch);
 // A stored number text, which may have been written under other settings:
-// kept when it reads in the current format with its thousands separators
-// where they belong, else taken as German and given the current separators;
-// a text that reads neither way stays as it is.
+// kept when it reads in the current format, else taken as German or as
+// written in the system's format and given the current separators; a text
+// that reads in none of them stays as it is.
 QString GespeicherterZahltext(const QString& text);
 
 // Whole numbers as the integer exit rule reads and writes them.

@@ -1,5 +1,6 @@
 #include "settings/uEinstellungen.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -133,6 +134,18 @@ TGelesen SpeicherLesen(const QString& datei) {
   return g;
 }
 
+QString SchalterText(bool an) { return an ? QStringLiteral("true") : QStringLiteral("false"); }
+
+bool SchalterWert(const TGelesen& g, const TSchalter& s) {
+  if (g.Unlesbar) return s.Vorgabe;
+  const QVariant wert = g.Alle.value(QString::fromLatin1(s.Name));
+  if (wert.typeId() != QMetaType::QString) return s.Vorgabe;
+  const QString text = wert.toString().trimmed().toLower();
+  if (text == SchalterText(true)) return true;
+  if (text == SchalterText(false)) return false;
+  return s.Vorgabe;
+}
+
 // A store that is a symbolic link is written through to the file it names.
 QString Schreibziel(QString pfad) {
   for (int schritt = 0; schritt < 40 && QFileInfo(pfad).isSymLink(); ++schritt) pfad = QFileInfo(pfad).symLinkTarget();
@@ -159,7 +172,14 @@ TEinstellungswerte Vorgabewerte() {
     const QString vorgabe = QString::fromLatin1(e.Vorgabe);
     werte.*e.Wert = e.Zahl() ? AusDeutschemZahltext(vorgabe) : vorgabe;
   }
+  for (const auto& s : Schalter) werte.*s.Wert = s.Vorgabe;
   return werte;
+}
+
+bool SystemzahlenformatGewaehlt() {
+  const QString datei = SpeicherDatei();
+  const TSchalter& s = Schalter[0];
+  return QFileInfo::exists(datei) ? SchalterWert(SpeicherLesen(datei), s) : s.Vorgabe;
 }
 
 QString LesefehlerText() {
@@ -184,6 +204,7 @@ void LoadSettings() {
   }
   // What was read before a failing value stays, the rest keeps its contents.
   for (int i = 0; i < g.Gelesen; ++i) Einstellungswerte.*Einstellungen[i].Wert = g.Werte.*Einstellungen[i].Wert;
+  for (const auto& s : Schalter) Einstellungswerte.*s.Wert = SchalterWert(g, s);
   if (g.Fehler) LesefehlerMelden();
 }
 
@@ -200,6 +221,8 @@ bool SaveSettings() {
     QSettings speicher(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovin"),
                        QStringLiteral("Tesselo"));
     for (const auto& e : Einstellungen) speicher.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
+    for (const auto& s : Schalter)
+      speicher.setValue(QString::fromLatin1(s.Name), SchalterText(Einstellungswerte.*s.Wert));
     speicher.sync();
     return speicher.status() == QSettings::NoError;
   }
@@ -223,6 +246,7 @@ bool SaveSettings() {
     QSettings neu(entwurf, QSettings::IniFormat);
     for (auto wert = alt.Alle.cbegin(); wert != alt.Alle.cend(); ++wert) neu.setValue(wert.key(), wert.value());
     for (const auto& e : Einstellungen) neu.setValue(QString::fromLatin1(e.Name), Einstellungswerte.*e.Wert);
+    for (const auto& s : Schalter) neu.setValue(QString::fromLatin1(s.Name), SchalterText(Einstellungswerte.*s.Wert));
     neu.sync();
     if (neu.status() != QSettings::NoError) return false;
   }
@@ -237,6 +261,8 @@ bool SaveSettings() {
       const QVariant wert = roh.value(QString::fromLatin1(e.Name));
       if (wert.typeId() != QMetaType::QString || wert.toString() != Einstellungswerte.*e.Wert) return false;
     }
+    for (const auto& s : Schalter)
+      if (roh.value(QString::fromLatin1(s.Name)) != SchalterText(Einstellungswerte.*s.Wert)) return false;
   }
   if (vorhanden && !QFile::setPermissions(geprueft, QFile::permissions(ziel))) return false;
   if (sichern) {
@@ -274,6 +300,21 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent) : QDialog(parent), ui(std::m
     FFelder[i] = findChild<QLineEdit*>(QLatin1String(Einstellungen[i].Feld));
     if (Einstellungen[i].Regel) FZahlfelder->Einrichten(FFelder[i], *Einstellungen[i].Regel);
   }
+  for (std::size_t i = 0; i < Schalter.size(); ++i)
+    FSchalter[i] = findChild<QCheckBox*>(QLatin1String(Schalter[i].Feld));
+  // The note stands under the check box's text, not under its box.
+  ui->ZahlenformatHinweis->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+  // What the choice means, in numbers: the system's layout beside the program's own.
+  const Zahlenformat aktuell = AktuellesZahlenformat();
+  SetzeZahlenformat(Zahlenformat::AusLocale(QLocale()));
+  const QString system = ZahlTextEinfach(1234.5L, 2);
+  SetzeZahlenformat(Zahlenformat::Deutsch());
+  const QString deutsch = ZahlTextEinfach(1234.5L, 2);
+  SetzeZahlenformat(aktuell);
+  ui->SystemzahlenformatBox->setToolTip(
+      system == deutsch ? QStringLiteral("Das System schreibt Zahlen wie das Programm: %1").arg(deutsch)
+                        : QStringLiteral("Zahlen wie %1 statt wie %2 schreiben und lesen").arg(system, deutsch));
 }
 
 TfmEinstellungen::~TfmEinstellungen() = default;
@@ -287,12 +328,14 @@ void TfmEinstellungen::FormShow() {
   for (std::size_t i = 0; i < Einstellungen.size(); ++i)
     zeigen(FFelder[i], Einstellungswerte.*Einstellungen[i].Wert,
            Einstellungen[i].Zahl() ? MaxGebuehrtext : MaxWaehrungszeichen);
+  for (std::size_t i = 0; i < Schalter.size(); ++i) FSchalter[i]->setChecked(Einstellungswerte.*Schalter[i].Wert);
   WaehrungZeigen(ui->Label83, Einstellungswerte.Waehrungszeichen);
   WaehrungZeigen(ui->Label84, Einstellungswerte.Waehrungszeichen);
 }
 
 void TfmEinstellungen::BitBtn1Click() {
   for (std::size_t i = 0; i < Einstellungen.size(); ++i) Einstellungswerte.*Einstellungen[i].Wert = FFelder[i]->text();
+  for (std::size_t i = 0; i < Schalter.size(); ++i) Einstellungswerte.*Schalter[i].Wert = FSchalter[i]->isChecked();
   SaveSettings();
   emit Uebernommen();
   accept();

@@ -1,6 +1,6 @@
 #pragma once
-// The five user settings: the record kept for the whole run, the per-user
-// store it is read from once at start and written to when the dialog is
+// The user settings: the record kept for the whole run, the per-user store
+// it is read from once at start and written to when the dialog is
 // confirmed, and the dialog itself.
 #include <QDialog>
 #include <QString>
@@ -11,17 +11,21 @@
 
 #include "calc/OrvMath.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class TZahlfelder;
 
-// All members are texts, stored exactly as typed or as the exit rules format them.
+// The texts are stored exactly as typed or as the exit rules format them.
 struct TEinstellungswerte {
   QString Waehrungszeichen;
   QString Mindestgebuehr;
   QString Grundgebuehr;
   QString Gebuehr;
   QString Maklergebuehr;
+  // Read and write numbers with the system's separators instead of the
+  // German ones; takes effect at the next start.
+  bool Systemzahlenformat = false;
 };
 extern TEinstellungswerte Einstellungswerte;
 
@@ -44,13 +48,30 @@ inline constexpr std::array<TEinstellung, 5> Einstellungen{{
     {"Gebuehr", &TEinstellungswerte::Gebuehr, "0,450", "Edit3", TZahlregel::Zins},
     {"Maklergebuehr", &TEinstellungswerte::Maklergebuehr, "0,08", "Edit4", TZahlregel::Zins},
 }};
+// The switches: stored as the texts "true" and "false" beside the texts
+// above. A store need not hold them; one that does not, or holds anything
+// else, reads as the default, and they play no part in judging whether a
+// store could be read at all.
+struct TSchalter {
+  const char* Name;
+  bool TEinstellungswerte::*Wert;
+  bool Vorgabe;
+  const char* Feld;  // the check box in the dialog
+};
+inline constexpr std::array<TSchalter, 1> Schalter{{
+    {"Systemzahlenformat", &TEinstellungswerte::Systemzahlenformat, false, "SystemzahlenformatBox"},
+}};
 // The defaults, number texts in the current regional format.
 TEinstellungswerte Vorgabewerte();
+
+// Whether the store asks for the system's number format. The number format
+// is fixed before any window is built, ahead of LoadSettings.
+bool SystemzahlenformatGewaehlt();
 
 // Reads the record from the store; a missing store gives the defaults and
 // creates nothing.
 void LoadSettings();
-// Writes the five texts; false when the store could not be written, which
+// Writes the settings; false when the store could not be written, which
 // then stays as it was (nothing is reported). A store that failed to read
 // is kept beside the new one as Tesselo.conf.defekt.
 bool SaveSettings();
@@ -93,6 +114,7 @@ class TfmEinstellungen : public QDialog {
   std::unique_ptr<Ui::TfmEinstellungen> ui;
   // The field of each setting, in the table's order.
   std::array<QLineEdit*, Einstellungen.size()> FFelder{};
+  std::array<QCheckBox*, Schalter.size()> FSchalter{};
   TZahlfelder* FZahlfelder;
   bool SchonGezeigt = false;
 };

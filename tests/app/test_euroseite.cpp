@@ -42,10 +42,11 @@ TEST_F(EuroSeite, HundertMarkInAlleWaehrungen) {
 }
 
 TEST_F(EuroSeite, UnlesbaresZaehltAlsNullOhneMeldung) {
-  for (const char* quelle : {"Deutschland", "Euro"}) {
-    Eintippen(Feld(quelle), "-");
-    EXPECT_EQ(Feld(quelle)->text(), "-");
-    EXPECT_EQ(Alle().keys("0,00").size(), 11) << quelle;  // every other field
+  // A point out of place is no thousands separator: "10.5" is not 105.
+  for (const auto& [quelle, text] : {std::pair{"Deutschland", "-"}, {"Euro", "-"}, {"Deutschland", "10.5"}}) {
+    Eintippen(Feld(quelle), text);
+    EXPECT_EQ(Feld(quelle)->text(), text);
+    EXPECT_EQ(Alle().keys("0,00").size(), 11) << quelle << text;  // every other field
   }
   Eintippen(Feld("Italien"), "abc");
   EXPECT_EQ(Feld("Euro")->text(), "0,00");

@@ -14,8 +14,11 @@ TEST_F(Zahltexte, FeldWertLiestDieGrammatik) {
   // clang-format off
   const struct { const char* text; long double wert; } faelle[] = {
       {"1234,5", 1234.5L}, {"1.234,5", 1234.5L}, {"1,5E3", 1500}, {"1,5e+3", 1500}, {"15E-1", 1.5L}, {"  -50", -50},
-      {"+7  ", 7}, {"5,", 5}, {",5", 0.5L}, {"-,25", -0.25L}, {"1.2.3.4", 1234}, {"007", 7}, {"1E-5000", 0},
+      {"+7  ", 7}, {"5,", 5}, {",5", 0.5L}, {"-,25", -0.25L}, {"007", 7}, {"1E-5000", 0},
       {"-0", 0}, {"12.345.678.901.234,56", 12345678901234.56L},
+      // Thousands separators between groups of three before the decimal separator.
+      {"1.000", 1000}, {"12.345.678", 12345678}, {"1.000,5", 1000.5L}, {"-1.000,00 ", -1000}, {" +999.999 ", 999999},
+      {"1.000E3", 1e6L},
       // Straight into extended: through double the last eleven bits would be lost.
       {"0,1", 1.0L / 10.0L}, {"1,18973149535723176502E4932", std::numeric_limits<long double>::max()},
       {"3,6451995318824746025E-4951", std::numeric_limits<long double>::denorm_min()},
@@ -28,14 +31,21 @@ TEST_F(Zahltexte, FeldWertWeistAllesAndereZurueck) {
   // clang-format off
   for (const char* t : {"", " ", ",", "+", "-", "abc", "1,2,3", "1E", "1E+", "E5", "1 2", "1-", "--1", "+-1", "0x10",
                         "$10", "inf", "nan", "1,5 %", "1\t", "\t1", "1e5x", "1,5E3,0", "١٢", "1E99999", "-1,2E4933",
-                        "1\u00a0"})
+                        "1\u00a0",
+                        // A thousands separator anywhere else: a slip, not a thousand.
+                        "3.5", "10.5", ".5", "1.", "-.5", "1..000", "1.0000", "1.00", "1.2.3.4", "0.500", "00.500",
+                        "1234.567", "1.234.56", "1,000.5", "1,5E1.000", "1.000."})
     EXPECT_EQ(Fehlerart([&] { FeldWert(U(t)); }), "ConvertError") << t;
   // clang-format on
-  try {
-    FeldWert(QStringLiteral("1.2x"));
-    FAIL();
-  } catch (const EConvertError& e) {  // the message shows the text without thousands separators
-    EXPECT_EQ(e.Text(), QStringLiteral("'12x' ist kein gültiger Gleitkommawert"));
+  // The message shows the text without thousands separators, unless those
+  // alone spoil it: then the text as typed.
+  for (const auto& [text, gezeigt] : {std::pair{"1.2x", "12x"}, {"3.5", "3.5"}, {"-1.00,5 ", "-1.00,5 "}}) {
+    try {
+      FeldWert(QString::fromUtf8(text));
+      ADD_FAILURE() << text;
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(e.Text(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromUtf8(gezeigt)));
+    }
   }
 }
 
@@ -98,6 +108,7 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
   const struct { QLocale locale; char16_t dezimal, tausender; int positiv, negativ; } faelle[] = {
       {QLocale::c(), u',', u'.', 3, 8},
       {QLocale(QLocale::German, QLocale::Germany), u',', u'.', 3, 8},
+      {QLocale(QLocale::German, QLocale::Switzerland), u'.', u'\'', 3, 8},  // typographic apostrophe -> straight
       {QLocale(QLocale::English, QLocale::UnitedStates), u'.', u',', 0, 0},
       {QLocale(QLocale::Dutch, QLocale::Netherlands), u',', u'.', 2, 14},
       {QLocale(QLocale::French, QLocale::France), u',', u' ', 3, 15},  // narrow no-break space -> blank
@@ -111,7 +122,8 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
   }
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
   EXPECT_EQ(FeldWert(QStringLiteral("1,234.5")), 1234.5L);
-  EXPECT_EQ(Fehlerart([] { FeldWert(QStringLiteral("1.234.5")); }), "ConvertError");
+  for (const char* t : {"1.234.5", "3,25", "1,234,5", "0,450"})
+    EXPECT_EQ(Fehlerart([&] { FeldWert(U(t)); }), "ConvertError") << t;
   EXPECT_EQ(ZahlText(-1234.5L, 18, 2), QStringLiteral("(1,234.50)"));
   EXPECT_EQ(ZahlText(1234567890123456789.0L, 15, 2), QStringLiteral("1.23456789012346E18"));
   EXPECT_EQ(GanzzahlText(12345678), QStringLiteral("1.234568E7"));
@@ -122,9 +134,19 @@ TEST_F(Zahltexte, FormatAusDemLocale) {
                                              {"1,000", "1,000"}, {"1,234.5", "1,234.5"}, {"abc", "abc"}})
     EXPECT_EQ(GespeicherterZahltext(QString::fromUtf8(gespeichert)), QString::fromUtf8(gelesen)) << gespeichert;
   // clang-format on
+  // Fees saved while the system's format was chosen, read after it was given up.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  SetzeZahlenformat(Zahlenformat::Deutsch());
+  EXPECT_EQ(GespeicherterZahltext(QStringLiteral("1,234.50 ")), QStringLiteral("1.234,50 "));
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  // A blank as thousands separator is padding too: only one between digits groups them.
   SetzeZahlenformat(Zahlenformat::AusLocale(QLocale(QLocale::French, QLocale::France)));
-  EXPECT_EQ(FeldWert(QStringLiteral("1 234,5")), 1234.5L);
   EXPECT_EQ(ZahlText(-1234.5L, 18, 2), QStringLiteral("(1 234,50 )"));
+  for (const auto& [text, wert] :
+       {std::pair{"1 234,5", 1234.5L}, {" 1 234 567,50 ", 1234567.5L}, {"(1 234,50 )", -1234.5L}, {"- 12", -12.0L}})
+    EXPECT_EQ(FeldWert(U(text)), wert) << text;
+  for (const char* t : {"1 2", "12 34,5", "1 234 5", "1,234 5", "0 500"})
+    EXPECT_EQ(Fehlerart([&] { FeldWert(U(t)); }), "ConvertError") << t;
 }
 
 TEST_F(Zahltexte, GanzzahlWertUndText) {

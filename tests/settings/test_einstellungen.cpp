@@ -1,8 +1,10 @@
 // Settings: the store, the dialog and what the main window shows of them.
 #include <sys/resource.h>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <chrono>
 #include <csignal>
@@ -141,6 +143,34 @@ TEST_F(Speicher, JederSpeicherWirdGelesenUndErsetzt) {
   EXPECT_TRUE(QFileInfo(ordner.path() + "/Merovin/Tesselo.conf").isDir());
 }
 
+// The number format switch is optional: whatever else a store holds for it
+// reads as off, and it never decides whether the five texts could be read.
+TEST_F(Speicher, ZahlenformatSchalterIstFreiwillig) {
+  const QByteArray fuenf =
+      "[General]\nWaehrungszeichen=EUR\nMindestgebuehr=1\nGrundgebuehr=2\nGebuehr=3\nMaklergebuehr=4\n";
+  // clang-format off
+  const struct { QByteArray Inhalt; bool An, Meldung; } faelle[] = {
+      {fuenf, false, false}, {fuenf + "Systemzahlenformat=true\n", true, false},
+      {fuenf + "Systemzahlenformat=false\n", false, false}, {fuenf + "Systemzahlenformat=ja\n", false, false},
+      {fuenf + "Systemzahlenformat=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n", false, false},
+      {"[General]\nSystemzahlenformat=true\n", false, true},  // none of the five: nothing is trusted
+      {"[General]\nWaehrungszeichen=EUR\nMindestgebuehr=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"
+       "Systemzahlenformat=true\n", true, true},
+  };
+  // clang-format on
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.Inhalt.toStdString());
+    QTemporaryDir ordner;
+    SpeicherIn(ordner.path(), &f.Inhalt);
+    TDialogBeantworter boxen;
+    Einstellungswerte = {};
+    LoadSettings();
+    EXPECT_EQ(boxen.Boxen.size(), f.Meldung ? 1 : 0);
+    EXPECT_EQ(Einstellungswerte.Systemzahlenformat, f.An);
+    EXPECT_EQ(SystemzahlenformatGewaehlt(), f.An);
+  }
+}
+
 TEST_F(Speicher, SpeichernIstAtomarUndWartetNichtAufFremdeSperren) {
   const QByteArray alt = "[General]\nWaehrungszeichen=ATS\n";
   SpeicherIn(Ordner.path(), &alt);
@@ -224,8 +254,9 @@ TEST_F(Dialog, OkSpeichertZeigtDasWaehrungszeichenUndGebuehrenNachNeustart) {
   EXPECT_TRUE(frage->text().contains("EUR"));
   EXPECT_FALSE(frage->text().contains("DM"));
   const auto roh = Gespeichert(Datei());
-  EXPECT_EQ(roh.size(), 5);
+  EXPECT_EQ(roh.size(), 6);
   EXPECT_EQ(roh.value("Waehrungszeichen"), "EUR");
+  EXPECT_EQ(roh.value("Systemzahlenformat"), "false");
   EXPECT_TRUE(boxen.Boxen.isEmpty());
   // The share page takes new fees only at the next start.
   EXPECT_EQ(Finde<QLineEdit>(fmStart, "Akt_GrundGeb")->text(), "20,00");
@@ -250,6 +281,45 @@ TEST_F(Dialog, TabFormatiertEnterBestaetigtUnlesbaresMeldet) {
   // Enter confirms at once, keeping the texts as they stand.
   QTest::keyClick(Feld("Edit1"), Qt::Key_Return);
   EXPECT_EQ(Gespeichert(Datei()).value("Mindestgebuehr"), "abc");
+}
+
+// The system's number format is chosen in the dialog and applies from the
+// next start: a text typed meanwhile is read as before.
+TEST_F(Dialog, SystemzahlenformatGiltNachNeustart) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const auto zurueck = qScopeGuard([] {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    SetzeZahlenformat(Zahlenformat::Deutsch());
+  });
+  Oeffnen();
+  auto* schalter = Finde<QCheckBox>(dlg, "SystemzahlenformatBox");
+  EXPECT_EQ(schalter->text(), "&Zahlenformat des Systems verwenden");
+  EXPECT_FALSE(schalter->isChecked());
+  schalter->click();
+  Knopf("BitBtn2")->click();
+  EXPECT_FALSE(Einstellungswerte.Systemzahlenformat);
+  Oeffnen(true);
+  EXPECT_FALSE(schalter->isChecked());
+  schalter->click();
+  Eintippen(Feld("Edit2"), "2,5");
+  QTest::keyClick(Feld("Edit2"), Qt::Key_Tab);
+  EXPECT_EQ(Feld("Edit2")->text(), "2,50 ");
+  Knopf("BitBtn1")->click();
+  EXPECT_TRUE(Einstellungswerte.Systemzahlenformat);
+  EXPECT_EQ(Gespeichert(Datei()).value("Systemzahlenformat"), "true");
+  EXPECT_EQ(AktuellesZahlenformat().Dezimaltrenner, u',');
+
+  qobject_cast<TAnwendung*>(qApp)->FensterZerstoeren();
+  Einstellungswerte = {};
+  Starten();
+  EXPECT_EQ(AktuellesZahlenformat().Dezimaltrenner, u'.');
+  EXPECT_EQ(Finde<QLineEdit>(fmStart, "Akt_GrundGeb")->text(), "2.50 ");
+  dlg = fmEinstellungen;
+  Oeffnen();
+  schalter = Finde<QCheckBox>(dlg, "SystemzahlenformatBox");
+  EXPECT_TRUE(schalter->isChecked());
+  EXPECT_EQ(schalter->toolTip(), "Zahlen wie 1,234.50 statt wie 1.234,50 schreiben und lesen");
+  Knopf("BitBtn2")->click();
 }
 
 // However long a stored symbol is, the window keeps its size and the
