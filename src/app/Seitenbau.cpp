@@ -76,11 +76,15 @@ QWidget* SeiteBauen(const TSeite& seite) {
   for (const char* z : Zahlungsweisen) zahlungsweisen << QString::fromUtf8(z);
   for (const TFeld& f : seite.Felder) {
     QLabel* beschriftung = nullptr;
-    if (!f.Beschriftung.isEmpty()) {
+    // A first field without a caption still opens a row (a record that does
+    // this is refused by the record check; the page must not fall over).
+    if (!f.Beschriftung.isEmpty() || !zeile) {
       zeileSchliessen();
-      beschriftung = new TZeilenlabel(blatt);
-      beschriftung->setObjectName(f.Name + QStringLiteral("Label"));
-      raster->addWidget(beschriftung, zeilen, 0, 1, 1);
+      if (!f.Beschriftung.isEmpty()) {
+        beschriftung = new TZeilenlabel(blatt);
+        beschriftung->setObjectName(f.Name + QStringLiteral("Label"));
+        raster->addWidget(beschriftung, zeilen, 0, 1, 1);
+      }
       zeile = new QHBoxLayout();
       zeile->setObjectName(f.Name + QStringLiteral("Zeile"));
     } else {

@@ -82,3 +82,31 @@ std::vector<std::pair<int, QString>> Rechnen(const TFall& fall, const QStringLis
   }
   return texteNeu;
 }
+
+QStringList Satzmaengel(const TSeite& seite) {
+  QStringList maengel;
+  const int felder = static_cast<int>(seite.Felder.size());
+  QStringList namen;
+  for (const TFeld& f : seite.Felder) {
+    if (f.Name.isEmpty() || namen.contains(f.Name))
+      maengel << QStringLiteral("field name '%1' empty or twice").arg(f.Name);
+    namen << f.Name;
+  }
+  if (seite.Art == TSeitenart::Rechnung && felder > 0 && seite.Felder.front().Beschriftung.isEmpty())
+    maengel << QStringLiteral("the first field has no caption to start its row");
+  if (!seite.Gesucht.empty() && (seite.Start < 0 || seite.Start >= static_cast<int>(seite.Gesucht.size())))
+    maengel << QStringLiteral("start index %1 beyond the sought list").arg(seite.Start);
+  for (const TGesucht& g : seite.Gesucht) {
+    std::vector<int> indizes = g.Ergebnis;
+    indizes.insert(indizes.end(), g.Gesperrt.begin(), g.Gesperrt.end());
+    indizes.insert(indizes.end(), g.Fall.Geprueft.begin(), g.Fall.Geprueft.end());
+    indizes.insert(indizes.end(), g.Fall.Gelesen.begin(), g.Fall.Gelesen.end());
+    for (const TAusgabe& a : g.Fall.Geschrieben) indizes.push_back(a.Feld);
+    for (const std::vector<TStueck>* stuecke : {&g.Bericht.Werte, &g.Bericht.Ergebnis})
+      for (const TStueck& s : *stuecke) indizes.insert(indizes.end(), {s.Feld, s.Monate});
+    for (int i : indizes)
+      if (i < -1 || i >= felder) maengel << QStringLiteral("'%1': field index %2 out of range").arg(g.Name).arg(i);
+    if (!g.Fall.Formel && seite.Art == TSeitenart::Rechnung) maengel << QStringLiteral("'%1': no formula").arg(g.Name);
+  }
+  return maengel;
+}

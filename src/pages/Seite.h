@@ -142,6 +142,12 @@ struct TSeite {
   QString Berichtstitel() const { return Titel.isEmpty() ? Beschriftung : Titel; }
 };
 
+// What is wrong with a record, one line each; empty for a sound one. Field
+// indices out of range, a calculation page whose first field has no caption
+// to start its first row, and names given twice are caught before any window
+// is built from the record.
+QStringList Satzmaengel(const TSeite& seite);
+
 // Reads the case's fields, computes, and gives the texts to write by field
 // index. Raises the errors of reading (EConvertError) and computing.
 std::vector<std::pair<int, QString>> Rechnen(const TFall& fall, const QStringList& texte, int m);

@@ -3,9 +3,13 @@
 // the error it raises) out.
 #include <gtest/gtest.h>
 
+#include <QWidget>
+#include <functional>
 #include <map>
+#include <memory>
 #include <set>
 
+#include "app/Seitenbau.h"
 #include "base/Fehlerbehandlung.h"
 #include "pages/Seiten.h"
 
@@ -112,3 +116,31 @@ TEST_F(Faelle, LesenWasGeprueftIstUndSchreibenDasErgebnis) {
 }
 
 }  // namespace
+
+// Every record is sound, and the record check names what a spoiled copy
+// gets wrong; a page built from such a copy still stands.
+TEST_F(Faelle, SatzpruefungFindetMaengel) {
+  for (const TSeite& seite : Seiten::Alle()) EXPECT_EQ(Satzmaengel(seite), QStringList()) << seite.Key.toStdString();
+  // clang-format off
+  const struct { const char* name; std::function<void(TSeite&)> verderben; const char* mangel; } faelle[] = {
+      {"first field without caption", [](TSeite& s) { s.Felder[0].Beschriftung.clear(); }, "no caption"},
+      {"name twice", [](TSeite& s) { s.Felder[1].Name = s.Felder[0].Name; }, "twice"},
+      {"result beyond the fields", [](TSeite& s) { s.Gesucht[0].Ergebnis.push_back(99); }, "index 99"},
+      {"report beyond the fields", [](TSeite& s) { s.Gesucht[1].Bericht.Werte.push_back(Stueck::Betrag(42)); },
+       "index 42"},
+      {"start beyond the list", [](TSeite& s) { s.Start = 9; }, "start index 9"},
+      {"no formula", [](TSeite& s) { s.Gesucht[2].Fall.Formel = nullptr; }, "no formula"},
+  };
+  // clang-format on
+  for (const auto& f : faelle) {
+    TSeite seite = Seiten::Alle()[Seiten::ZiZiR];
+    f.verderben(seite);
+    const QStringList maengel = Satzmaengel(seite);
+    ASSERT_EQ(maengel.size(), 1) << f.name;
+    EXPECT_TRUE(maengel[0].contains(QLatin1String(f.mangel))) << maengel[0].toStdString();
+    if (seite.Felder[0].Beschriftung.isEmpty()) {
+      const std::unique_ptr<QWidget> blatt(SeiteBauen(seite));
+      EXPECT_NE(blatt->findChild<QWidget*>(seite.Felder[0].Name), nullptr);
+    }
+  }
+}
