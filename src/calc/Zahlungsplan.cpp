@@ -30,6 +30,14 @@ void LaufzeitPruefen(Ext n) {
                           .arg(PlanHoechstJahre));
 }
 
+// A rate found that is written as 0,000 % is one the pages' formulas cannot
+// compute with (they divide by the rate); a plan from it would end anywhere.
+Ext GefundenerZinssatz(Ext p) {
+  if (std::fabs(p.Wert()) < 0.0005L)
+    throw EPlanFehler(QStringLiteral("Für einen Zinssatz von 0 % gibt es keinen Zahlungsplan."));
+  return p;
+}
+
 void DarlehenPruefen(Ext K, Ext R) {
   if (!Positiv(K) || !Positiv(R))
     throw EPlanFehler(QStringLiteral("Ein Tilgungsplan braucht eine Darlehenshöhe und eine Rate über 0."));
@@ -80,9 +88,19 @@ const TFall Faelle[] = {
      TPlanArt::Sparplan,
      {"R", "p", "nj", "nm"},
      [](TWerte& w) { ZiZiR::Endkapital(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"ZiZiR",
+     3,
+     TPlanArt::Sparplan,
+     {"R", "nj", "nm", "Kn"},
+     [](TWerte& w) { w.p = GefundenerZinssatz(ZiZiR::Zinssatz(w.R, w.nj, w.nm, w.Kn, w.m)); }},
     {"BW", 0, TPlanArt::Rente, {"K", "p", "nj", "nm"}, [](TWerte& w) { w.R = BW::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
     {"BW", 1, TPlanArt::Rente, {"R", "p", "K"}, [](TWerte& w) { w.n = BW::Laufzeit(w.R, w.p, w.K, w.m); }},
     {"BW", 2, TPlanArt::Rente, {"R", "p", "nj", "nm"}, [](TWerte& w) { w.K = BW::Barwert(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"BW",
+     3,
+     TPlanArt::Rente,
+     {"R", "nj", "nm", "K"},
+     [](TWerte& w) { w.p = GefundenerZinssatz(BW::Zinssatz(w.R, w.nj, w.nm, w.K, w.m)); }},
     {"AnnD",
      0,
      TPlanArt::Darlehen,
@@ -108,6 +126,11 @@ const TFall Faelle[] = {
                             "so wird das Darlehen nie getilgt."));
        w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m);
      }},
+    {"AnnD",
+     4,
+     TPlanArt::Darlehen,
+     {"K", "nj", "nm", "R"},
+     [](TWerte& w) { w.p = GefundenerZinssatz(AnnD::Zinssatz(w.K, w.nj, w.nm, w.R, w.m)); }},
 };
 
 QString Feldname(const QString& key, const QString& symbol) {
