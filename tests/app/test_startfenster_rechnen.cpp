@@ -49,37 +49,31 @@ TEST_F(RechnenTest, ErgebnisMitDerZahlungsweiseDerSeite) {
 // with that rate gives the figure again to the cent.
 TEST_F(RechnenTest, ZinssatzFuehrtZurEingegebenenZahlZurueck) {
   TDialogBeantworter antworten;
-  // clang-format off
-  const struct {
-    int seite; int gesucht; int zinssatz; std::vector<std::pair<const char*, const char*>> eingaben;
-    const char* ergebnis; const char* satz;
-  } faelle[] = {
-      {3, 2, 3, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_pFeld", "4,25"}},
-       "ZiZiR_KnFeld", "ZiZiR_pFeld"},
-      {4, 2, 3, {{"BW_RFeld", "500"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "3"}, {"BW_pFeld", "4,25"}}, "BW_BWFeld",
-       "BW_pFeld"},
-      {5, 2, 4, {{"AnnD_KFeld", "100000"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}, {"AnnD_pFeld", "4,25"}},
-       "AnnD_RFeld", "AnnD_pFeld"},
+  // The third question of each page computes the figure.
+  const std::pair<int, std::vector<std::pair<const char*, const char*>>> faelle[] = {
+      {3, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_pFeld", "4,25"}}},
+      {4, {{"BW_RFeld", "500"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "3"}, {"BW_pFeld", "4,25"}}},
+      {5, {{"AnnD_KFeld", "100000"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}, {"AnnD_pFeld", "4,25"}}},
   };
-  // clang-format on
-  for (const auto& f : faelle) {
-    SCOPED_TRACE(f.ergebnis);
-    const TSeite& seite = ::Seiten::Alle()[static_cast<std::size_t>(f.seite)];
-    const QString& liste = seite.Gesuchtliste;
-    Eingeben(f.seite, f.gesucht, f.eingaben);
+  for (const auto& [index, eingaben] : faelle) {
+    const TSeite& seite = ::Seiten::Alle()[static_cast<std::size_t>(index)];
+    SCOPED_TRACE(seite.Key.toStdString());
+    const auto feld = [&](const TGesucht& g) { return seite.Felder[static_cast<std::size_t>(g.Ergebnis[0])].Name; };
+    const QString ergebnis = feld(seite.Gesucht[2]), satz = feld(seite.Gesucht.back());
+    Eingeben(index, 2, eingaben);
     Waehlen(seite.Key + QStringLiteral("_Zahlungsweise"), 1);
     Rechnen();
-    const QString zahl = Text(f.ergebnis);
+    const QString zahl = Text(ergebnis);
     ASSERT_FALSE(zahl.isEmpty());
-    Waehlen(liste, f.zinssatz);
-    W(f.satz)->setText(QString());
+    Waehlen(seite.Gesuchtliste, static_cast<int>(seite.Gesucht.size()) - 1);
+    W(satz)->clear();
     Rechnen();
-    EXPECT_EQ(Text(f.satz), QStringLiteral("4,250 "));
-    EXPECT_EQ(Farbe(f.satz), Aqua);
-    Waehlen(liste, f.gesucht);
-    W(f.ergebnis)->setText(QString());
+    EXPECT_EQ(Text(satz), QStringLiteral("4,250 "));
+    EXPECT_EQ(Farbe(satz), Aqua);
+    Waehlen(seite.Gesuchtliste, 2);
+    W(ergebnis)->clear();
     Rechnen();
-    EXPECT_EQ(Text(f.ergebnis), zahl);
+    EXPECT_EQ(Text(ergebnis), zahl);
   }
   EXPECT_TRUE(antworten.Boxen.isEmpty());
 }
