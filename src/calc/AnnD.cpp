@@ -58,7 +58,10 @@ Ext Zinssatz(Ext K0, Ext nj, Ext nm, Ext R, int m) {
   if (K0 == Ext(0)) Zinssuche::Kein("Ein Darlehen von 0 braucht bei keinem Zinssatz eine Rate.");
   if ((R > Ext(0)) != (K0 > Ext(0))) Zinssuche::Kein("Darlehen und Rate haben verschiedene Vorzeichen.");
   // K0 = R · (1 − q^−N) / (q − 1) with the period's factor q = 1 + p / m / 100.
-  const auto lnDarlehen = [&](long double y) { return Zinssuche::LnRentenfaktor(-N, std::log1p(std::expm1(y) / m)); };
+  const auto lnDarlehen = [&](long double y) {
+    const long double i = std::expm1(y) / m;
+    return Zinssuche::LnRentenfaktor(-N, std::log1p(i), i);
+  };
   return Zinssuche::Zinssatz(Zinssuche::Suchen(lnDarlehen, Zinssuche::LnVerhaeltnis(K0, R)),
                              "Die Raten tilgen das Darlehen bei keinem Zinssatz.",
                              "Die Raten zahlen bei jedem Zinssatz mehr zurück als das Darlehen.");

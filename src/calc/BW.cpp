@@ -40,7 +40,8 @@ Ext Zinssatz(Ext R, Ext nj, Ext nm, Ext BW, int m) {
   if ((R > Ext(0)) != (BW > Ext(0))) Zinssuche::Kein("Rate und Barwert haben verschiedene Vorzeichen.");
   // Barwert = Rne · (1 − q^−n) / (q − 1).
   const auto lnBarwert = [&](long double y) {
-    return Zinssuche::LnJahresfaktor(std::expm1(y), m) + Zinssuche::LnRentenfaktor(-n, y);
+    const long double x = std::expm1(y);
+    return Zinssuche::LnRentenfaktor(-n, y, x, Zinssuche::Jahresfaktor(x, m));
   };
   return Zinssuche::Zinssatz(Zinssuche::Suchen(lnBarwert, Zinssuche::LnVerhaeltnis(BW, R)),
                              "Die Entnahmen brauchen bei keinem Zinssatz einen so hohen Barwert.",

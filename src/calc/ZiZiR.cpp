@@ -36,7 +36,8 @@ Ext Zinssatz(Ext R, Ext nj, Ext nm, Ext Kn, int m) {
   if (m <= 1 && n == 1)
     Zinssuche::Kein("Bei jährlicher Zahlung über ein Jahr ist das Endkapital bei jedem Zinssatz gleich der Rate.");
   const auto lnEndkapital = [&](long double y) {
-    return Zinssuche::LnJahresfaktor(std::expm1(y), m) + Zinssuche::LnRentenfaktor(n, y);
+    const long double x = std::expm1(y);
+    return Zinssuche::LnRentenfaktor(n, y, x, Zinssuche::Jahresfaktor(x, m));
   };
   return Zinssuche::Zinssatz(Zinssuche::Suchen(lnEndkapital, Zinssuche::LnVerhaeltnis(Kn, R)),
                              "Die Raten ergeben bei keinem Zinssatz ein so hohes Endkapital.",

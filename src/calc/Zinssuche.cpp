@@ -161,10 +161,10 @@ TErgebnis Suchen(const Funktion& lnWert, long double lnZiel) {
   if (fc <= 0 || fd <= 0) {
     // One rate on either side of the crossing point; the one nearer to 0.
     const long double y = fd <= 0 ? d : c;
-    const long double fy = s * (fd <= 0 ? fd : fc);
-    if (fy == 0) return gefunden(y);
-    const long double links = *Brent(f, unten, hu, y, fy, tol).x;
-    const long double rechts = *Brent(f, y, fy, oben, ho, tol).x;
+    const long double hy = s * (fd <= 0 ? fd : fc);  // with its own sign again
+    if (hy == 0) return gefunden(y);
+    const long double links = *Brent(f, unten, hu, y, hy, tol).x;
+    const long double rechts = *Brent(f, y, hy, oben, ho, tol).x;
     return gefunden(std::fabs(links) < std::fabs(rechts) ? links : rechts);
   }
   e.Lage = s > 0 ? TLage::ZielZuNiedrig : TLage::ZielZuHoch;
@@ -174,18 +174,22 @@ TErgebnis Suchen(const Funktion& lnWert, long double lnZiel) {
 
 int LetzteAuswertungen() { return letzteAuswertungen; }
 
-long double LnRentenfaktor(long double n, long double y) {
-  if (y == 0) return std::log(std::fabs(n));
+long double LnRentenfaktor(long double n, long double y, long double x, long double faktor) {
+  if (y == 0) return std::log(faktor * std::fabs(n));
   const long double z = n * y;  // may overflow to ±inf for terms of ages
-  const long double lnY = std::log(std::fabs(y)) + LnE(y);
-  if (z > 32) return z + std::log1p(-std::exp(-z)) - lnY;
-  if (z < -32) return std::log1p(-std::exp(z)) - lnY;
-  return std::log(std::fabs(n)) + LnE(z) - LnE(y);
+  if (std::fabs(z) <= 32 && std::fabs(z) >= 1e-6L && std::fabs(y) >= 1e-6L)
+    return std::log(faktor * std::fabs(std::expm1(z) / x));
+  // Near q = 1 without the quotient of two small differences, and far from
+  // it without the power.
+  const long double lnX = std::log(std::fabs(y)) + LnE(y) - std::log(faktor);
+  if (z > 32) return z + std::log1p(-std::exp(-z)) - lnX;
+  if (z < -32) return std::log1p(-std::exp(z)) - lnX;
+  return std::log(faktor * std::fabs(n)) + LnE(z) - LnE(y);
 }
 
-long double LnJahresfaktor(long double x, int m) {
-  if (m <= 1) return 0;
-  return std::log(m + x * (m - 1) / 2);
+long double Jahresfaktor(long double x, int m) {
+  if (m <= 1) return 1;
+  return m + x * (m - 1) / 2;
 }
 
 long double LnVerhaeltnis(Ext a, Ext b) { return std::log(std::fabs(a.Wert())) - std::log(std::fabs(b.Wert())); }

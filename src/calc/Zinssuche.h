@@ -47,11 +47,12 @@ TErgebnis Suchen(const std::function<long double(long double)>& lnWert, long dou
 // Evaluations of the last search on this thread.
 int LetzteAuswertungen();
 
-// ln |(e^(n·y) − 1) / (e^y − 1)| for n ≠ 0: with y = ln q the factor
-// (q^n − 1) / (q − 1) of n periods' payments, its limit n at q = 1 included.
-long double LnRentenfaktor(long double n, long double y);
-// ln of the yearly factor of instalments within the year (Rne / R).
-long double LnJahresfaktor(long double x, int m);
+// ln(faktor · |(q^n − 1) / (q − 1)|) for n ≠ 0 and faktor > 0, with
+// y = ln q and x = q − 1 given both: the factor of n periods' payments, its
+// limit n at q = 1 included.
+long double LnRentenfaktor(long double n, long double y, long double x, long double faktor = 1);
+// Rne / R of instalments within the year at x = p / 100.
+long double Jahresfaktor(long double x, int m);
 // ln |a / b| for finite a, b ≠ 0, without forming the quotient.
 long double LnVerhaeltnis(Ext a, Ext b);
 
