@@ -92,7 +92,7 @@ bool TfmStart::EnterCheck(QWidget* feld, int taste) {
 void TfmStart::ErgebnisbreitenSetzen() {
   // The longest texts without an exponent: as many digits as the written
   // significant digits allow, and a minus sign; a split term never has more
-  // than twelve months.
+  // than twelve months, and a result with a bound is no wider than that.
   constexpr long double Stellen18 = 999'999'999'999'999'999.0L;
   // Few fields differ in their decimals: each pattern is written once.
   QHash<int, QString> fertig;
@@ -111,7 +111,9 @@ void TfmStart::ErgebnisbreitenSetzen() {
   };
   for (const TBlatt& blatt : FBlaetter)
     for (const TGesucht& gesucht : blatt.Seite->Gesucht)
-      for (const TAusgabe& aus : gesucht.Fall.Geschrieben) setzen(blatt.Zeile(aus.Feld), muster(aus.Dezimalen));
+      for (const TAusgabe& aus : gesucht.Fall.Geschrieben)
+        setzen(blatt.Zeile(aus.Feld),
+               aus.Hoechstwert > 0 ? ZahlText(-aus.Hoechstwert, 18, aus.Dezimalen) : muster(aus.Dezimalen));
   // The settlement's amounts stand in one column of one width; the share
   // count as the whole-number rule writes it, up to seven digits.
   for (QLineEdit* feld : {akt->Akt_ErgKurs, akt->Akt_ErgKW, akt->Akt_ErgMakGeb, akt->Akt_ErgBankGeb, akt->Akt_ErgGesamt,

@@ -1,5 +1,9 @@
 #include "calc/AnnD.h"
 
+#include <cmath>
+
+#include "calc/Zinssuche.h"
+
 namespace AnnD {
 
 namespace {
@@ -44,6 +48,23 @@ Ext Restschuld(Ext K0, Ext p, Ext knj, Ext knm, Ext R, int m) {
   const Perioden z = Zerlegen(p, knj, knm, m);
   const Ext b = Ext(z.qN()) * K0;
   return b - ((Ext(z.qN()) - 1) / z.i) * R;
+}
+
+Ext Zinssatz(Ext K0, Ext nj, Ext nm, Ext R, int m) {
+  const Ext t = Zinssuche::Laufzeit(nj, nm);
+  if (m < 1) throw EZeroDivide();
+  const long double N = (Ext(m) * t).Wert();
+  if (R == Ext(0)) Zinssuche::Kein("Ohne Rate wird das Darlehen bei keinem Zinssatz getilgt.");
+  if (K0 == Ext(0)) Zinssuche::Kein("Ein Darlehen von 0 braucht bei keinem Zinssatz eine Rate.");
+  if ((R > Ext(0)) != (K0 > Ext(0))) Zinssuche::Kein("Darlehen und Rate haben verschiedene Vorzeichen.");
+  // K0 = R · (1 − q^−N) / (q − 1) with the period's factor q = 1 + p / m / 100.
+  const auto lnDarlehen = [&](long double y) {
+    const long double i = std::expm1(y) / m;
+    return Zinssuche::LnRentenfaktor(-N, std::log1p(i), i);
+  };
+  return Zinssuche::Zinssatz(Zinssuche::Suchen(lnDarlehen, Zinssuche::LnVerhaeltnis(K0, R)),
+                             "Die Raten tilgen das Darlehen bei keinem Zinssatz.",
+                             "Die Raten zahlen bei jedem Zinssatz mehr zurück als das Darlehen.");
 }
 
 }  // namespace AnnD

@@ -28,3 +28,9 @@ class EConvertError : public EFehler {
   explicit EConvertError(const QString& text)
       : EFehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text)) {}
 };
+// A sought interest rate that does not exist or lies beyond the rates
+// answered; the text is the German message.
+class EKeinZinssatz : public EFehler {
+ public:
+  using EFehler::EFehler;
+};

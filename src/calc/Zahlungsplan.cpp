@@ -1,6 +1,5 @@
 #include "calc/Zahlungsplan.h"
 
-#include <cfloat>
 #include <cmath>
 
 #include "calc/AnnD.h"
@@ -29,6 +28,14 @@ void LaufzeitPruefen(Ext n) {
   if (n > Ext(PlanHoechstJahre))
     throw EPlanFehler(QStringLiteral("Ein Zahlungsplan reicht über höchstens %1 Jahre; diese Laufzeit ist länger.")
                           .arg(PlanHoechstJahre));
+}
+
+// A rate found that is written as 0,000 % is one the pages' formulas cannot
+// compute with (they divide by the rate); a plan from it would end anywhere.
+Ext GefundenerZinssatz(Ext p) {
+  if (std::fabs(p.Wert()) < 0.0005L)
+    throw EPlanFehler(QStringLiteral("Für einen Zinssatz von 0 % gibt es keinen Zahlungsplan."));
+  return p;
 }
 
 void DarlehenPruefen(Ext K, Ext R) {
@@ -81,9 +88,19 @@ const TFall Faelle[] = {
      TPlanArt::Sparplan,
      {"R", "p", "nj", "nm"},
      [](TWerte& w) { ZiZiR::Endkapital(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"ZiZiR",
+     3,
+     TPlanArt::Sparplan,
+     {"R", "nj", "nm", "Kn"},
+     [](TWerte& w) { w.p = GefundenerZinssatz(ZiZiR::Zinssatz(w.R, w.nj, w.nm, w.Kn, w.m)); }},
     {"BW", 0, TPlanArt::Rente, {"K", "p", "nj", "nm"}, [](TWerte& w) { w.R = BW::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
     {"BW", 1, TPlanArt::Rente, {"R", "p", "K"}, [](TWerte& w) { w.n = BW::Laufzeit(w.R, w.p, w.K, w.m); }},
     {"BW", 2, TPlanArt::Rente, {"R", "p", "nj", "nm"}, [](TWerte& w) { w.K = BW::Barwert(w.R, w.p, w.nj, w.nm, w.m); }},
+    {"BW",
+     3,
+     TPlanArt::Rente,
+     {"R", "nj", "nm", "K"},
+     [](TWerte& w) { w.p = GefundenerZinssatz(BW::Zinssatz(w.R, w.nj, w.nm, w.K, w.m)); }},
     {"AnnD",
      0,
      TPlanArt::Darlehen,
@@ -109,6 +126,11 @@ const TFall Faelle[] = {
                             "so wird das Darlehen nie getilgt."));
        w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m);
      }},
+    {"AnnD",
+     4,
+     TPlanArt::Darlehen,
+     {"K", "nj", "nm", "R"},
+     [](TWerte& w) { w.p = GefundenerZinssatz(AnnD::Zinssatz(w.K, w.nj, w.nm, w.R, w.m)); }},
 };
 
 QString Feldname(const QString& key, const QString& symbol) {
@@ -354,57 +376,4 @@ std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan
   const auto x = Nullstelle(barwert, -0.99L, 10.0L);
   if (!x) return std::nullopt;
   return Ext(*x * 100);
-}
-
-std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a, long double b) {
-  long double fa = f(a), fb = f(b);
-  if (!std::isfinite(fa) || !std::isfinite(fb)) return std::nullopt;
-  if (fa == 0) return a;
-  if (fb == 0) return b;
-  if ((fa > 0) == (fb > 0)) return std::nullopt;
-  // Brent: inverse quadratic interpolation or a secant step while they shrink
-  // the bracket [b, c] fast enough, bisection otherwise.
-  long double c = b, fc = fb, d = b - a, e = d;
-  for (int schritt = 0; schritt < 200; ++schritt) {
-    if ((fb > 0) == (fc > 0)) {
-      c = a;
-      fc = fa;
-      d = e = b - a;
-    }
-    if (std::fabs(fc) < std::fabs(fb)) {
-      a = b, b = c, c = a;
-      fa = fb, fb = fc, fc = fa;
-    }
-    const long double tol = 2 * LDBL_EPSILON * std::fabs(b) + 1e-18L;
-    const long double mitte = (c - b) / 2;
-    if (std::fabs(mitte) <= tol || fb == 0) return b;
-    if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
-      const long double s = fb / fa;
-      long double p, q;
-      if (a == c) {
-        p = 2 * mitte * s;
-        q = 1 - s;
-      } else {
-        const long double qa = fa / fc, r = fb / fc;
-        p = s * (2 * mitte * qa * (qa - r) - (b - a) * (r - 1));
-        q = (qa - 1) * (r - 1) * (s - 1);
-      }
-      if (p > 0) q = -q;
-      p = std::fabs(p);
-      if (2 * p < std::min(3 * mitte * q - std::fabs(tol * q), std::fabs(e * q))) {
-        e = d;
-        d = p / q;
-      } else {
-        d = e = mitte;
-      }
-    } else {
-      d = e = mitte;
-    }
-    a = b;
-    fa = fb;
-    b += std::fabs(d) > tol ? d : (mitte > 0 ? tol : -tol);
-    fb = f(b);
-    if (!std::isfinite(fb)) return std::nullopt;
-  }
-  return std::nullopt;
 }

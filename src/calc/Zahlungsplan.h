@@ -25,6 +25,7 @@
 
 #include "calc/Fehler.h"
 #include "calc/OrvMath.h"
+#include "calc/Zinssuche.h"
 
 // A plan the program refuses to make; the text is the German message.
 class EPlanFehler : public EFehler {
@@ -96,8 +97,3 @@ Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t);
 // at which the payments, discounted with (1 + x)^-t over their exact times in
 // years, equal the loan. Empty when no rate in (-99 %, 1000 %) does.
 std::optional<Ext> Effektivzins(const TPlanEingabe& e, const TZahlungsplan& plan);
-
-// A zero of f inside [a, b] where f(a) and f(b) differ in sign (Brent's
-// method, at most 200 evaluations). Empty when the bracket holds no sign change
-// or f is not finite there.
-std::optional<long double> Nullstelle(const std::function<long double(long double)>& f, long double a, long double b);

@@ -1,5 +1,5 @@
-// Annuity loan (AnnD): loan amount, term, instalment or the residual debt
-// after a given time.
+// Annuity loan (AnnD): loan amount, term, instalment, the residual debt
+// after a given time or the interest rate.
 #include "calc/AnnD.h"
 #include "pages/Seiten.h"
 
@@ -76,7 +76,21 @@ TSeite Seiten::Seite_AnnD() {
             .Formel = "Formel_AnnD_Kn",
             .Bericht = {"Darlehenshöhe:\nZinssatz:\nAnnD-Rate:\nZahlungsweise:\nnach:",
                         {S::Betrag(K), S::Satz(p), S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(knj, Knm)},
-                        {S::Betrag(Kn)}}}},
+                        {S::Betrag(Kn)}}},
+           // The residual-debt row plays no part in finding the rate, so it is greyed.
+           {.Name = "Zinssatz",
+            .Ergebnis = {p},
+            .Gesperrt = {Kn, knj, Knm},
+            .Fall = {{K, nj, nm, R},
+                     {K, nj, nm, R},
+                     {{p, 15, 3, ZinssatzHoechstwert}},
+                     [](const TWerte& w, int m) { return TWerte{AnnD::Zinssatz(w[0], w[1], w[2], w[3], m)}; }},
+            .Frage = "Zu welchem Zinssatz habe ich einen Kredit über {1} {W} aufgenommen, wenn ich ihn {6} mit {5} "
+                     "{W} in {3} Jahren, {4} Monaten tilge?",
+            .Formel = "Formel_AnnD_Zins",
+            .Bericht = {"Darlehenshöhe:\nLaufzeit:\nAnnD-Rate:\nZahlungsweise:",
+                        {S::Betrag(K), S::Laufzeit(nj, nm), S::Betrag(R), S::Zahlungsweise()},
+                        {S::Satz(p)}}}},
       .Fragehoehe = 53,
       .Zahlungsplan = true,
   };

@@ -1,6 +1,6 @@
 // Compound interest on instalments (ZiZiR) and the present value of an
-// annuity (BW): one layout and one shape of cases, the instalment, the term
-// or the amount at the end sought.
+// annuity (BW): one layout and one shape of cases, the instalment, the term,
+// the amount at the end or the interest rate sought.
 #include <array>
 
 #include "calc/BW.h"
@@ -15,6 +15,7 @@ struct TRatenformeln {
   Ext (*Rate)(Ext X, Ext p, Ext nj, Ext nm, int m);
   Ext (*Laufzeit)(Ext R, Ext p, Ext X, int m);
   Ext (*Betrag)(Ext R, Ext p, Ext nj, Ext nm, int m);
+  Ext (*Zinssatz)(Ext R, Ext nj, Ext nm, Ext X, int m);
 };
 
 std::vector<TFeld> Felder(const QString& key, const char* rate, const char* betrag, const char* beschriftung,
@@ -28,8 +29,8 @@ std::vector<TFeld> Felder(const QString& key, const char* rate, const char* betr
           TFeld::Betrag(name(betrag), beschriftung, waehrung, 6)};
 }
 
-// The three cases: the instalment, the term and the amount X sought.
-std::array<TFall, 3> Faelle(TRatenformeln f) {
+// The four cases: the instalment, the term, the amount X and the rate sought.
+std::array<TFall, 4> Faelle(TRatenformeln f) {
   return {{{{p, nj, nm, X},
             {X, p, nj, nm},
             {{R, 18, 2}},
@@ -38,8 +39,12 @@ std::array<TFall, 3> Faelle(TRatenformeln f) {
             {R, p, X},
             {{nj, 18, 0}, {nm, 18, 1}},
             [f](const TWerte& w, int m) { return Zerlegt(f.Laufzeit(w[0], w[1], w[2], m)); }},
-           {{R, p, nj, nm}, {R, p, nj, nm}, {{X, 15, 2}}, [f](const TWerte& w, int m) {
-              return TWerte{f.Betrag(w[0], w[1], w[2], w[3], m)};
+           {{R, p, nj, nm},
+            {R, p, nj, nm},
+            {{X, 15, 2}},
+            [f](const TWerte& w, int m) { return TWerte{f.Betrag(w[0], w[1], w[2], w[3], m)}; }},
+           {{R, nj, nm, X}, {R, nj, nm, X}, {{p, 15, 3, ZinssatzHoechstwert}}, [f](const TWerte& w, int m) {
+              return TWerte{f.Zinssatz(w[0], w[1], w[2], w[3], m)};
             }}}};
 }
 
@@ -47,7 +52,7 @@ std::array<TFall, 3> Faelle(TRatenformeln f) {
 
 TSeite Seiten::Seite_ZiZiR() {
   namespace S = Stueck;
-  const auto fall = Faelle({ZiZiR::Rate, ZiZiR::Laufzeit, ZiZiR::Endkapital});
+  const auto fall = Faelle({ZiZiR::Rate, ZiZiR::Laufzeit, ZiZiR::Endkapital, ZiZiR::Zinssatz});
   return {
       .Key = "ZiZiR",
       .Art = TSeitenart::Rechnung,
@@ -83,7 +88,16 @@ TSeite Seiten::Seite_ZiZiR() {
                    .Formel = "Formel_ZiZiR_EK",
                    .Bericht = {"Rate:\nZahlungsart:\nZinssatz:\nLaufzeit:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm)},
-                               {S::Betrag(X)}}}},
+                               {S::Betrag(X)}}},
+                  {.Name = "Zinssatz",
+                   .Ergebnis = {p},
+                   .Fall = fall[3],
+                   .Frage = "Zu welchem Zinssatz muß ich {2} {1} {W} einzahlen, um nach {4} Jahren, {5} Monaten ein "
+                            "Guthaben von {6} {W} zu erhalten?",
+                   .Formel = "Formel_ZiZiR_Zins",
+                   .Bericht = {"Rate:\nZahlungsart:\nLaufzeit:\nEndkapital:",
+                               {S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(nj, nm), S::Betrag(X)},
+                               {S::Satz(p)}}}},
       .Titel = "Zinseszinsrechnung mit Raten-Einzahlungen",
       .Zahlungsplan = true,
   };
@@ -91,7 +105,7 @@ TSeite Seiten::Seite_ZiZiR() {
 
 TSeite Seiten::Seite_BW() {
   namespace S = Stueck;
-  const auto fall = Faelle({BW::Rate, BW::Laufzeit, BW::Barwert});
+  const auto fall = Faelle({BW::Rate, BW::Laufzeit, BW::Barwert, BW::Zinssatz});
   return {
       .Key = "BW",
       .Art = TSeitenart::Rechnung,
@@ -128,7 +142,16 @@ TSeite Seiten::Seite_BW() {
                    .Formel = "Formel_BW_BW",
                    .Bericht = {"Rate:\nZahlungsweise:\nZinssatz:\nLaufzeit:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Leer()},
-                               {S::Betrag(X)}}}},
+                               {S::Betrag(X)}}},
+                  {.Name = "Zinssatz",
+                   .Ergebnis = {p},
+                   .Fall = fall[3],
+                   .Frage = "Zu welchem Zinssatz muß ich heute {6} {W} anlegen, um die nächsten {4} Jahre, {5} Monate "
+                            "eine \"Rente\" von {1} {W} {2} abheben zu können?",
+                   .Formel = "Formel_BW_Zins",
+                   .Bericht = {"Rate:\nZahlungsweise:\nLaufzeit:\nBarwert/Kapital:",
+                               {S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(nj, nm), S::Betrag(X)},
+                               {S::Satz(p)}}}},
       .Zahlungsplan = true,
   };
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc/OrvMath.h"
+#include "calc/Zinssuche.h"
 
 enum class TSeitenart {
   Info,      // the Info page, from its form
@@ -72,7 +73,13 @@ struct TAusgabe {
   int Feld{};
   int Stellen{};
   int Dezimalen{};
+  // The largest magnitude the formula can give, when it is known to be far
+  // below what the digits allow; the field is made wide enough for that.
+  long double Hoechstwert = 0;
 };
+// A rate found by search lies within the search's bounds, the upper one the
+// larger in magnitude.
+inline constexpr long double ZinssatzHoechstwert = Zinssuche::Obergrenze;
 using TWerte = std::vector<Ext>;
 struct TFall {
   std::vector<int> Geprueft{};

@@ -39,6 +39,16 @@ TEST(FrageText, SetztDieTexteAnIhreStelle) {
        u"anlege? "_qs + Hinweis("ZiZiE")},
       {"AnnD", 1, Slots, QString(),
        u"Wie lange muß ich T6 T5  für meinen Kredit bezahlen, wenn ich T1  zu T2 % aufgenommen habe?"_qs},
+      // The rate sought, on the pages that have no closed formula for it.
+      {"ZiZiR", 3, Slots, u"DM"_qs,
+       u"Zu welchem Zinssatz muß ich T2 T1 DM einzahlen, um nach T4 Jahren, T5 Monaten ein Guthaben von T6 DM zu "
+       u"erhalten?"_qs},
+      {"BW", 3, Slots, u"DM"_qs,
+       u"Zu welchem Zinssatz muß ich heute T6 DM anlegen, um die nächsten T4 Jahre, T5 Monate eine \"Rente\" von "
+       u"T1 DM T2 abheben zu können?"_qs},
+      {"AnnD", 4, Slots, u"DM"_qs,
+       u"Zu welchem Zinssatz habe ich einen Kredit über T1 DM aufgenommen, wenn ich ihn T6 mit T5 DM in T3 Jahren, "
+       u"T4 Monaten tilge?"_qs},
   };
   // clang-format on
   for (const auto& f : faelle)
@@ -46,7 +56,7 @@ TEST(FrageText, SetztDieTexteAnIhreStelle) {
 }
 
 TEST(FrageText, UnbekannteSeiteOderIndexGibtNichts) {
-  for (const auto& [seite, index] : {std::pair{"Akt", 0}, {"ezi", 0}, {"eZi", -1}, {"eZi", 4}, {"ZiZiR", 3}})
+  for (const auto& [seite, index] : {std::pair{"Akt", 0}, {"ezi", 0}, {"eZi", -1}, {"eZi", 4}, {"ZiZiR", 4}})
     EXPECT_TRUE(FrageText(QString::fromLatin1(seite), index, Slots, QStringLiteral("DM")).isEmpty()) << seite << index;
 }
 

@@ -40,8 +40,8 @@ TEST_F(StartfensterTest, FormelZeigtDasDokumentDerGesuchtenGroesse) {
   // clang-format off
   const std::pair<int, std::vector<const char*>> seiten[] = {
       {1, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}}, {2, {"Anfang", "Zinssatz", "Laufzeit", "Endkapital"}},
-      {3, {"Ratenhöhe", "Laufzeit", "Endkapital"}}, {4, {"Ratenhöhe", "Laufzeit", "Barwert"}},
-      {5, {"Darlehenshöhe", "Laufzeit", "Annuitätsrate", "Restschuld"}},
+      {3, {"Ratenhöhe", "Laufzeit", "Endkapital", "Zinssatzes"}}, {4, {"Ratenhöhe", "Laufzeit", "Barwert", "Zinssatzes"}},
+      {5, {"Darlehenshöhe", "Laufzeit", "Annuitätsrate", "Restschuld", "Zinssatzes"}},
       {6, {"Nettobetrag", "Mehrwertsteuer in Prozent", "Mehrwertsteuer in DM", "Bruttobetrag"}},
       {7, {"Verkaufsabrechung", "Verkaufsabrechung"}}, {8, {"Umrechungskursen"}}};
   // clang-format on
@@ -137,13 +137,15 @@ TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
     const int frei = f->style()->subElementRect(QStyle::SE_LineEditContents, &opt, f).width() - 2 * 2;
     EXPECT_LE(f->fontMetrics().horizontalAdvance(text) + 1, frei) << f->objectName().toStdString();
   };
-  // What the pages' records write, with as many digits as written; months never go beyond twelve.
+  // What the pages' records write, with as many digits as written or up to
+  // the bound a result keeps; months never go beyond twelve.
   for (const TSeite& seite : ::Seiten::Alle())
     for (const TGesucht& g : seite.Gesucht)
       for (const TAusgabe& a : g.Fall.Geschrieben)
         passt(W(seite.Felder[static_cast<std::size_t>(a.Feld)].Name),
-              a.Dezimalen == 1 ? QStringLiteral("-12,0 ")
-                               : ZahlText(1 - std::pow(10.0L, a.Stellen), a.Stellen, a.Dezimalen));
+              a.Dezimalen == 1    ? QStringLiteral("-12,0 ")
+              : a.Hoechstwert > 0 ? ZahlText(-a.Hoechstwert, a.Stellen, a.Dezimalen)
+                                  : ZahlText(1 - std::pow(10.0L, a.Stellen), a.Stellen, a.Dezimalen));
   const QString achtzehn = QStringLiteral("-999.999.999.999.999.999");
   for (QLineEdit* f : Seiten()->widget(::Seiten::Akt)->findChildren<QLineEdit*>(QRegularExpression(u"^Akt_Erg"_qs)))
     passt(f, f == W(QStringLiteral("Akt_ErgStueck")) ? QStringLiteral("-9999999") : achtzehn + QStringLiteral(",00 "));

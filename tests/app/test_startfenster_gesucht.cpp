@@ -62,20 +62,24 @@ TEST_F(StartfensterTest, FrageFolgtJedemTastendruck) {
   QTest::keyClicks(W(QStringLiteral("pFeld")), QStringLiteral("5"));  // before the field is left
   EXPECT_TRUE(W<QLabel>(QStringLiteral("eZi_FrageLabel"))->text().contains(QStringLiteral("zu 5 % anlege?")));
 
-  // Every page's question takes up each of its input fields at once.
+  // Every question of every page takes up each of its input fields at once.
   for (const auto& [index, seite] : Rechenseiten()) {
     Seite(index);
-    const TGesucht& gesucht = seite->Gesucht[static_cast<std::size_t>(seite->Start)];
     auto* label = W<QLabel>(seite->Key + QStringLiteral("_FrageLabel"));
-    for (std::size_t i = 0; i < seite->Felder.size(); ++i) {
-      const TFeld& feld = seite->Felder[i];
-      if (feld.Art == TFeldart::Liste || Enthaelt(gesucht.Ergebnis, i) || Enthaelt(gesucht.Gesperrt, i) ||
-          !gesucht.Frage.contains(u'{' + QString::number(feld.Frageplatz) + u'}'))
-        continue;
-      const QString text = QString::number(100 + i);
-      W(feld.Name)->setFocus();
-      QTest::keyClicks(W(feld.Name), text);
-      EXPECT_TRUE(label->text().contains(text)) << feld.Name.toStdString();
+    for (std::size_t g = 0; g < seite->Gesucht.size(); ++g) {
+      const TGesucht& gesucht = seite->Gesucht[g];
+      Waehlen(seite->Gesuchtliste, static_cast<int>(g));
+      for (std::size_t i = 0; i < seite->Felder.size(); ++i) {
+        const TFeld& feld = seite->Felder[i];
+        if (feld.Art == TFeldart::Liste || Enthaelt(gesucht.Ergebnis, i) || Enthaelt(gesucht.Gesperrt, i) ||
+            !gesucht.Frage.contains(u'{' + QString::number(feld.Frageplatz) + u'}'))
+          continue;
+        const QString text = QString::number(100 * (g + 1) + i);
+        W(feld.Name)->clear();
+        W(feld.Name)->setFocus();
+        QTest::keyClicks(W(feld.Name), text);
+        EXPECT_TRUE(label->text().contains(text)) << feld.Name.toStdString() << " " << g;
+      }
     }
   }
   // A payment frequency enters the sentence at once.

@@ -44,6 +44,40 @@ TEST_F(RechnenTest, ErgebnisMitDerZahlungsweiseDerSeite) {
   EXPECT_TRUE(antworten.Boxen.isEmpty());
 }
 
+// The rate sought: from a figure the page computed at 4,25 %, the rate comes
+// back as every rate is written, in the aqua rate field, and the old question
+// with that rate gives the figure again to the cent.
+TEST_F(RechnenTest, ZinssatzFuehrtZurEingegebenenZahlZurueck) {
+  TDialogBeantworter antworten;
+  // The third question of each page computes the figure.
+  const std::pair<int, std::vector<std::pair<const char*, const char*>>> faelle[] = {
+      {3, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_pFeld", "4,25"}}},
+      {4, {{"BW_RFeld", "500"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "3"}, {"BW_pFeld", "4,25"}}},
+      {5, {{"AnnD_KFeld", "100000"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}, {"AnnD_pFeld", "4,25"}}},
+  };
+  for (const auto& [index, eingaben] : faelle) {
+    const TSeite& seite = ::Seiten::Alle()[static_cast<std::size_t>(index)];
+    SCOPED_TRACE(seite.Key.toStdString());
+    const auto feld = [&](const TGesucht& g) { return seite.Felder[static_cast<std::size_t>(g.Ergebnis[0])].Name; };
+    const QString ergebnis = feld(seite.Gesucht[2]), satz = feld(seite.Gesucht.back());
+    Eingeben(index, 2, eingaben);
+    Waehlen(seite.Key + QStringLiteral("_Zahlungsweise"), 1);
+    Rechnen();
+    const QString zahl = Text(ergebnis);
+    ASSERT_FALSE(zahl.isEmpty());
+    Waehlen(seite.Gesuchtliste, static_cast<int>(seite.Gesucht.size()) - 1);
+    W(satz)->clear();
+    Rechnen();
+    EXPECT_EQ(Text(satz), QStringLiteral("4,250 "));
+    EXPECT_EQ(Farbe(satz), Aqua);
+    Waehlen(seite.Gesuchtliste, 2);
+    W(ergebnis)->clear();
+    Rechnen();
+    EXPECT_EQ(Text(ergebnis), zahl);
+  }
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+}
+
 // The tax amount is written along with the gross amount but stays grey.
 TEST_F(RechnenTest, MitgeschriebenerSteuerbetragBleibtGrau) {
   Eingeben(6, 3, {{"MWST_Netto", "100"}, {"MWST_MWSTprozent", "16"}});
@@ -69,23 +103,46 @@ TEST_F(RechnenTest, FehlendesFeldMeldetUndAendertNichts) {
 }
 
 TEST_F(RechnenTest, RechenfehlerErreichenDieFehlerbehandlung) {
-  Eingeben(4, 1, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}});
-  TDialogBeantworter antworten;
-  Rechnen();
-  ASSERT_EQ(antworten.Boxen.size(), 1);
-  EXPECT_EQ(antworten.Boxen[0].Titel, "Kalvora");
-  EXPECT_EQ(antworten.Boxen[0].Text, "Ungültige Gleitkommaoperation.");
-  for (const char* feld : {"BW_njFeld", "BW_nmFeld"}) EXPECT_EQ(Farbe(feld), Rot) << feld;
-  EXPECT_TRUE(Text("BW_njFeld").isEmpty());
-  // The next successful run turns the fields aqua again.
-  Tippen("BW_RFeld", "500");
-  Rechnen();
-  EXPECT_FALSE(Text("BW_njFeld").isEmpty());
-  EXPECT_EQ(Farbe("BW_nmFeld"), Aqua);
+  // clang-format off
+  const struct {
+    int seite; int gesucht; std::vector<std::pair<const char*, const char*>> eingaben;
+    std::vector<QString> ergebnis; const char* meldung; std::pair<const char*, const char*> besser;
+  } faelle[] = {
+      {4, 1, {{"BW_RFeld", "200"}, {"BW_pFeld", "6"}, {"BW_BWFeld", "50000"}}, {"BW_njFeld", "BW_nmFeld"},
+       "Ungültige Gleitkommaoperation.", {"BW_RFeld", "500"}},
+      // No rate turns instalments into a debt.
+      {3, 3, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_KnFeld", "-100"}},
+       {"ZiZiR_pFeld"}, "Zu diesen Werten gibt es keinen Zinssatz: Rate und Endkapital haben verschiedene Vorzeichen.",
+       {"ZiZiR_KnFeld", "15439,36"}},
+  };
+  // clang-format on
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.meldung);
+    Eingeben(f.seite, f.gesucht, f.eingaben);
+    QStringList vorher;
+    for (const QString& feld : f.ergebnis) vorher << Text(feld);
+    TDialogBeantworter antworten;
+    Rechnen();
+    ASSERT_EQ(antworten.Boxen.size(), 1);
+    EXPECT_EQ(antworten.Boxen[0].Titel, "Kalvora");
+    EXPECT_EQ(antworten.Boxen[0].Text, QString::fromUtf8(f.meldung));
+    for (int i = 0; i < int(f.ergebnis.size()); ++i) {
+      EXPECT_EQ(Farbe(f.ergebnis[i]), Rot);
+      EXPECT_EQ(Text(f.ergebnis[i]), vorher[i]);
+    }
+    // The next successful run turns the fields aqua again.
+    Tippen(f.besser.first, QString::fromUtf8(f.besser.second));
+    Rechnen();
+    for (const QString& feld : f.ergebnis) {
+      EXPECT_FALSE(Text(feld).isEmpty());
+      EXPECT_EQ(Farbe(feld), Aqua);
+    }
+  }
 }
 
-// Savings end at the page's result, a loan starts from it. The result field
-// is left empty: the button computes it first.
+// Savings end at the page's result, a loan starts from it; with the rate
+// sought, at the figure entered. The result field is left empty: the button
+// computes it first.
 TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
   TDialogBeantworter antworten;
   // clang-format off
@@ -97,15 +154,22 @@ TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
        "ZiZiR_KnFeld", true},
       {5, 0, {{"AnnD_RFeld", "1000"}, {"AnnD_pFeld", "6"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}}, "AnnD_KFeld",
        false},
+      {3, 3, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "6"}, {"ZiZiR_KnFeld", "5.000,00"}},
+       "ZiZiR_KnFeld", true},
+      {5, 4, {{"AnnD_KFeld", "90.000,00"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}, {"AnnD_RFeld", "1000"}},
+       "AnnD_KFeld", false},
   };
   // clang-format on
   Waehlen("ZiZiR_Zahlungsweise", 1);
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.ergebnis);
     Eingeben(f.seite, f.gesucht, f.eingaben);
+    const TSeite& seite = ::Seiten::Alle()[static_cast<std::size_t>(f.seite)];
+    const std::vector<int>& gesucht = seite.Gesucht[static_cast<std::size_t>(f.gesucht)].Ergebnis;
+    for (int feld : gesucht) W(seite.Felder[static_cast<std::size_t>(feld)].Name)->clear();
     Knopf("ZahlungsplanSchalter")->click();
+    for (int feld : gesucht) EXPECT_FALSE(Text(seite.Felder[static_cast<std::size_t>(feld)].Name).isEmpty());
     const QString ergebnis = Text(f.ergebnis).trimmed();
-    EXPECT_FALSE(ergebnis.isEmpty());
     ASSERT_NE(Planfenster(), nullptr);
     EXPECT_TRUE(Planfenster()->isVisible());
     EXPECT_EQ(Stand(f.amEnde ? -2 : 0), ergebnis);

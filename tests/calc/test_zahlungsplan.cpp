@@ -60,6 +60,7 @@ class Zahlungsplan : public MitZahlenformat {};
 TEST_F(Zahlungsplan, EndstandWieDieSeite) {
   const char* ungueltig = "Ungültige Gleitkommaoperation";
   const char* zuLang = "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger.";
+  const char* nullNull = "Für einen Zinssatz von 0 % gibt es keinen Zahlungsplan.";
   // clang-format off
   const struct { const char* Key; int Gesucht; std::initializer_list<const char*> Texte; const char* Fehler; }
   faelle[] = {
@@ -78,6 +79,10 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
       {"AnnD", 0, {nullptr, "6", "10", "0", "1110,21"}, nullptr},
       {"AnnD", 3, {"100000", "6", nullptr, nullptr, "1110,21", nullptr, "5", "7"}, nullptr},
       {"AnnD", 2, {"250000", "-0,5", "30", "8"}, nullptr},
+      // The rate sought: found from the figures given, it ends the plan at them.
+      {"ZiZiR", 3, {nullptr, nullptr, "10", "0", "100", "15439,36"}, nullptr},
+      {"BW", 3, {"70712,06", nullptr, "20", "0", "500"}, nullptr},
+      {"AnnD", 4, {"100000", nullptr, "10", "0", "1110,21"}, nullptr},
       {"ZiZiR", 2, {nullptr, "0", "10", "0", "100"}, ungueltig},
       {"BW", 2, {nullptr, "6", "20", nullptr, "500"}, "Zur Berechnung müssen alle Felder eingegeben werden!"},
       {"ZiZiE", 3, {"1000", "5", "100", "1"}, zuLang},
@@ -87,6 +92,10 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
       {"AnnD", 3, {"100000", "6", nullptr, nullptr, "400", nullptr, "5", "0"},
        "Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; so wird das Darlehen nie getilgt."},
       {"eZi", 3, {"1000", "5", "1", "0"}, "Für diese Frage gibt es keinen Zahlungsplan."},
+      // Payments that only add up: the page cannot compute at 0 %, nor can the plan.
+      {"ZiZiR", 3, {nullptr, nullptr, "10", "0", "100", "12000"}, nullNull},
+      {"BW", 3, {"12000", nullptr, "10", "0", "100"}, nullNull},
+      {"AnnD", 4, {"12000", nullptr, "10", "0", "100"}, nullNull},
   };
   // clang-format on
   for (const auto& f : faelle)
@@ -99,6 +108,14 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
         ASSERT_EQ(f.Fehler, nullptr);
         EXPECT_EQ(Cent(plan.JeJahr.back().Stand), Cent(Seitenstand(e, e.n)));
         EXPECT_EQ(plan.JeJahr.back().Stand.Wert(), plan.JeZahlung.back().Stand.Wert());
+        // Where the page was given the end capital, the plan ends there; a
+        // present value or a loan is used up.
+        const QString endkapital = seite.Felder.value(seite.Key + u"_KnFeld"_qs);
+        if (e.Art == TPlanArt::Rente || e.Art == TPlanArt::Darlehen) {
+          EXPECT_LT(std::fabs(double(plan.JeJahr.back().Stand.Wert())), 0.005);
+        } else if (!endkapital.isEmpty()) {
+          EXPECT_EQ(Cent(plan.JeJahr.back().Stand), Cent(FeldWert(endkapital)));
+        }
         EXPECT_EQ(int(plan.JeJahr.size()) - 1, int(std::ceil(e.n.Wert() - 1e-9)));
         // Each whole year's (loan: period's) interest is the convention's: on the
         // balance before, and simple interest on the payments to the year's end.

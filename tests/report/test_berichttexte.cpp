@@ -33,10 +33,10 @@ std::pair<QStringList, QStringList> Zellen(QString text) {
 TEST(BerichtTexte, JedeSeiteUndGesuchteGroesse) {
   const QRegularExpression trenner(QStringLiteral("[\\s|,]+"));
   // How many sought quantities a page offers; the euro page has no list.
-  const std::pair<const char*, int> seiten[] = {{"eZi", 4},  {"ZiZiE", 4}, {"ZiZiR", 3}, {"BW", 3},
-                                                {"AnnD", 4}, {"MWST", 4},  {"Akt", 2},   {"Euro", -1}};
+  const std::pair<const char*, int> seiten[] = {{"eZi", 4},  {"ZiZiE", 4}, {"ZiZiR", 4}, {"BW", 4},
+                                                {"AnnD", 5}, {"MWST", 4},  {"Akt", 2},   {"Euro", -1}};
   for (const auto& [key, anzahl] : seiten)
-    for (int index = -1; index <= 4; ++index) {
+    for (int index = -1; index <= 5; ++index) {
       SCOPED_TRACE(std::string(key) + " " + std::to_string(index));
       const TBerichtSeite s = Seite(QString::fromLatin1(key), index);
       const TBerichtTexte t = BerichtTexte(s);

@@ -78,34 +78,48 @@ TEST_F(Vorschau, LiegtUeberDenSeitenBisZurueck) {
   EXPECT_FALSE(frmDruckVorschau->isVisible());
 }
 
-// The share report printed into a PDF file: every label stands on the line
-// of its value, also below a name that wraps over several lines. Fees stand
-// with one blank before their unit, typed formatted or not.
+// Reports printed into a PDF file: every label stands on the line of its
+// value. The share report: also below a name that wraps over several lines,
+// fees with one blank before their unit, typed formatted or not. The loan
+// with its rate sought: the inputs as given values, the rate as the result.
 TEST_F(Vorschau, BerichtImPdf) {
-  const QString datei = Ordner.filePath(u"aktien.pdf"_qs);
-  PdfDrucker(datei);
-  Seite("Akt_TabSheet");
-  Kind<QComboBox>("Akt_Gesucht")->setCurrentIndex(0);
   // clang-format off
-  for (const auto& [feld, text] : {std::pair{"Akt_Kurs", u"100,00"_qs}, {"Akt_Stueck", u"10"_qs},
-       {"Akt_MindGeb", u"0"_qs}, {"Akt_Name", u"Musterwerke Aktiengesellschaft "_qs.repeated(7).left(200)},
-       {"Akt_Geb", u"0,45"_qs}})
-    Tippen(feld, text);
+  const struct {
+    const char* Seite; const char* Liste; int Gesucht;
+    std::vector<std::pair<const char*, QString>> Eingaben;
+    std::vector<std::pair<const char*, const char*>> Paare;
+  } berichte[] = {
+      {"Akt_TabSheet", "Akt_Gesucht", 0,
+       {{"Akt_Kurs", u"100,00"_qs}, {"Akt_Stueck", u"10"_qs}, {"Akt_MindGeb", u"0"_qs},
+        {"Akt_Name", u"Musterwerke Aktiengesellschaft "_qs.repeated(7).left(200)}, {"Akt_Geb", u"0,45"_qs}},
+       {{"Wie groß ist meine Belastung", ""}, {"Kurs:", "100,00 DM"}, {"Stück:", "10"},
+        {"Name der Aktie:", "Musterwerke"}, {"Mindestgebühr:", "0,00 DM"}, {"Grundgebühr:", "20,00 DM"},
+        {"Gebühr in %:", "0,450 %"}, {"Maklergebühr:", "0,08 %"}, {"Gewinnschwelle:", "DM"}}},
+      {"AnnD_TabSheet", "AnnD_Gesucht", 4,
+       {{"AnnD_KFeld", u"100000"_qs}, {"AnnD_njFeld", u"10"_qs}, {"AnnD_nmFeld", u"0"_qs},
+        {"AnnD_RFeld", u"1110,21"_qs}},
+       {{"Zu welchem Zinssatz habe ich einen Kredit", ""}, {"Gesucht:", "Zinssatz"},
+        {"Darlehenshöhe:", "100.000,00 DM"}, {"Laufzeit:", "10 Jahre, 0 Monate"}, {"AnnD-Rate:", "1.110,21 DM"},
+        {"Zahlungsweise:", "monatlich"}, {"Ergebnis:", "6,000 %"}}},
+  };
   // clang-format on
-  Warten(50);  // the exit rules format the fields a moment later
-  TDialogBeantworter antworten;
-  for (const char* knopf : {"RechnenSchalter", "btbtnDruck", "BitBtn1"}) Klick(knopf);
-  EXPECT_TRUE(antworten.Boxen.isEmpty());
-  EXPECT_EQ(antworten.AndereDialoge, 0) << "a PDF printer with a file needs no question";
-  const QStringList zeilen = Pdf(datei).split(u'\n');
-  // clang-format off
-  const std::pair<const char*, const char*> paare[] = {{"Wie groß ist meine Belastung", ""}, {"Kurs:", "100,00 DM"},
-      {"Stück:", "10"}, {"Name der Aktie:", "Musterwerke"}, {"Mindestgebühr:", "0,00 DM"}, {"Grundgebühr:", "20,00 DM"},
-      {"Gebühr in %:", "0,450 %"}, {"Maklergebühr:", "0,08 %"}, {"Gewinnschwelle:", "DM"}};
-  // clang-format on
-  for (const auto& [beschriftung, wert] : paare)
-    EXPECT_FALSE(zeilen.filter(QString::fromUtf8(beschriftung)).filter(QString::fromUtf8(wert)).isEmpty())
-        << beschriftung << " " << wert << ": " << zeilen.join(u'|').toStdString();
+  for (const auto& b : berichte) {
+    SCOPED_TRACE(b.Seite);
+    const QString datei = Ordner.filePath(QString::fromLatin1(b.Seite) + u".pdf"_qs);
+    PdfDrucker(datei);
+    Seite(b.Seite);
+    Kind<QComboBox>(b.Liste)->setCurrentIndex(b.Gesucht);
+    for (const auto& [feld, text] : b.Eingaben) Tippen(feld, text);
+    Warten(50);  // the exit rules format the fields a moment later
+    TDialogBeantworter antworten;
+    for (const char* knopf : {"RechnenSchalter", "btbtnDruck", "BitBtn1", "bitbtnAbbruch"}) Klick(knopf);
+    EXPECT_TRUE(antworten.Boxen.isEmpty());
+    EXPECT_EQ(antworten.AndereDialoge, 0) << "a PDF printer with a file needs no question";
+    const QStringList zeilen = Pdf(datei).split(u'\n');
+    for (const auto& [beschriftung, wert] : b.Paare)
+      EXPECT_FALSE(zeilen.filter(QString::fromUtf8(beschriftung)).filter(QString::fromUtf8(wert)).isEmpty())
+          << beschriftung << " " << wert << ": " << zeilen.join(u'|').toStdString();
+  }
 }
 
 // Without a printer every print asks for its file: a fresh name from the page
