@@ -41,7 +41,7 @@ struct TErgebnis {
 // continuous function that is monotone or has a single minimum over the
 // range; lnZiel: logarithm of the entered figure. Where two rates give the
 // figure (a term under a year with instalments within it), the one nearer to
-// 0 is taken.
+// 0 % is taken.
 TErgebnis Suchen(const std::function<long double(long double)>& lnWert, long double lnZiel);
 
 // Evaluations of the last search on this thread.
