@@ -22,7 +22,8 @@ std::optional<long double> Nullstelle(const std::function<long double(long doubl
 namespace Zinssuche {
 
 // The rates answered, percent per year: the lowest one still written above
-// -100 with three decimals, and the cap.
+// -100 with three decimals, and the cap. A rate that rounds to one of them
+// at three decimals is answered as that bound.
 inline constexpr long double Untergrenze = -99.999L;
 inline constexpr long double Obergrenze = 1000;
 // Evaluations of a page's formula per search, bracketing included.
