@@ -81,6 +81,11 @@ long double LnE(long double z) {
   return std::log(std::expm1(z) / z);
 }
 
+// Of two rates, the one nearer to 0 %.
+long double Naeher(long double y1, long double y2) {
+  return std::fabs(std::expm1(y1)) < std::fabs(std::expm1(y2)) ? y1 : y2;
+}
+
 thread_local int letzteAuswertungen = 0;
 
 // Less than half the last decimal of a written rate.
@@ -132,40 +137,51 @@ TErgebnis Suchen(const Funktion& lnWert, long double lnZiel) {
   // A rate written as one of the bounds still counts: the page's own
   // rounding may put the figure of a bound a hair beyond it.
   const long double unten = std::log1p((Untergrenze - Rand) / 100), oben = std::log1p((Obergrenze + Rand) / 100);
+  // Everyday rates first: a narrow bracket saves the steps that cross the
+  // bent far ends, and a rate found there is the one nearest to 0 %.
+  const long double links = std::log1p(-0.5L), rechts = std::log1p(0.5L);
+  const long double hl = f(links), hr = f(rechts);
+  if (hl == 0) return gefunden(links);
+  if (hr == 0) return gefunden(rechts);
+  if ((hl > 0) != (hr > 0)) return gefunden(*Brent(f, links, hl, rechts, hr, tol).x);
   const long double hu = f(unten), ho = f(oben);
   if (hu == 0) return gefunden(unten);
   if (ho == 0) return gefunden(oben);
-  if ((hu > 0) != (ho > 0)) return gefunden(*Brent(f, unten, hu, oben, ho, tol).x);
+  // With a minimum inside, a rate below -50 % and one above 50 % may both fit.
+  std::optional<long double> unter, ueber;
+  if ((hu > 0) != (hl > 0)) unter = Brent(f, unten, hu, links, hl, tol).x;
+  if ((hr > 0) != (ho > 0)) ueber = Brent(f, rechts, hr, oben, ho, tol).x;
+  if (unter && ueber) return gefunden(Naeher(*unter, *ueber));
+  if (unter || ueber) return gefunden(unter ? *unter : *ueber);
 
   // Both ends on one side: a figure with a minimum inside may still cross
   // twice. The golden section walks towards the point closest to the
   // entered figure and stops as soon as it passes it.
   const long double s = hu > 0 ? 1 : -1;
   constexpr long double r = 0.618033988749894848204586834365638118L;
-  long double a = unten, b = oben;
+  long double a = unten, b = oben, fa = s * hu, fb = s * ho;
   long double c = b - r * (b - a), d = a + r * (b - a);
   long double fc = s * f(c), fd = s * f(d);
   long double naechster = std::fmin(fc, fd);
   while (fc > 0 && fd > 0 && b - a > 1e-10L && f.rest > 0) {
     if (fc < fd) {
-      b = d, d = c, fd = fc;
+      b = d, fb = fd, d = c, fd = fc;
       c = b - r * (b - a);
       fc = s * f(c);
     } else {
-      a = c, c = d, fc = fd;
+      a = c, fa = fc, c = d, fc = fd;
       d = a + r * (b - a);
       fd = s * f(d);
     }
     naechster = std::fmin(naechster, std::fmin(fc, fd));
   }
   if (fc <= 0 || fd <= 0) {
-    // One rate on either side of the crossing point; the one nearer to 0.
+    // One rate on either side of the crossing point, each bracketed by the
+    // section's last bounds; the one nearer to 0.
     const long double y = fd <= 0 ? d : c;
     const long double hy = s * (fd <= 0 ? fd : fc);  // with its own sign again
     if (hy == 0) return gefunden(y);
-    const long double links = *Brent(f, unten, hu, y, hy, tol).x;
-    const long double rechts = *Brent(f, y, hy, oben, ho, tol).x;
-    return gefunden(std::fabs(links) < std::fabs(rechts) ? links : rechts);
+    return gefunden(Naeher(*Brent(f, a, s * fa, y, hy, tol).x, *Brent(f, y, hy, b, s * fb, tol).x));
   }
   e.Lage = s > 0 ? TLage::ZielZuNiedrig : TLage::ZielZuHoch;
   e.AmOberenEnde = s * ho <= s * hu && s * ho <= naechster;

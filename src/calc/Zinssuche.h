@@ -22,7 +22,8 @@ std::optional<long double> Nullstelle(const std::function<long double(long doubl
 namespace Zinssuche {
 
 // The rates answered, percent per year: the lowest one still written above
-// -100 with three decimals, and the cap.
+// -100 with three decimals, and the cap. A rate that rounds to one of them
+// at three decimals is answered as that bound.
 inline constexpr long double Untergrenze = -99.999L;
 inline constexpr long double Obergrenze = 1000;
 // Evaluations of a page's formula per search, bracketing included.
@@ -41,7 +42,7 @@ struct TErgebnis {
 // continuous function that is monotone or has a single minimum over the
 // range; lnZiel: logarithm of the entered figure. Where two rates give the
 // figure (a term under a year with instalments within it), the one nearer to
-// 0 is taken.
+// 0 % is taken.
 TErgebnis Suchen(const std::function<long double(long double)>& lnWert, long double lnZiel);
 
 // Evaluations of the last search on this thread.

@@ -100,6 +100,8 @@ TEST_F(Zinssuche, Beispiele) {
       {"ZiZiR monatlich", [] { return ZiZiR::Zinssatz(100, 10, 0, 15439.36L, 12); }, "5,000 "},
       {"ZiZiR Raten ohne Zinsen", [] { return ZiZiR::Zinssatz(100, 10, 0, 12000, 12); }, "0,000 "},
       {"BW monatlich", [] { return BW::Zinssatz(500, 20, 0, 70712.06L, 12); }, "6,000 "},
+      // 167,329 % gives the same end capital; the rate nearer to 0 is taken.
+      {"ZiZiR ein Monat vierteljaehrlich", [] { return ZiZiR::Zinssatz(100, 0, 1, ZiZiR::Endkapital(100, 4.25L, 0, 1, 4), 4); }, "4,250 "},
       {"BW jaehrlich", [] { return BW::Zinssatz(8718.46L, 20, 0, 100000, 1); }, "6,000 "},
   };
   // clang-format on
