@@ -62,9 +62,13 @@ Ext Zinssatz(Ext K0, Ext nj, Ext nm, Ext R, int m) {
     const long double i = std::expm1(y) / m;
     return Zinssuche::LnRentenfaktor(-N, std::log1p(i), i);
   };
-  return Zinssuche::Zinssatz(Zinssuche::Suchen(lnDarlehen, Zinssuche::LnVerhaeltnis(K0, R)),
-                             "Die Raten tilgen das Darlehen bei keinem Zinssatz.",
-                             "Die Raten zahlen bei jedem Zinssatz mehr zurück als das Darlehen.");
+  const Ext p = Zinssuche::Zinssatz(Zinssuche::Suchen(lnDarlehen, Zinssuche::LnVerhaeltnis(K0, R)),
+                                    "Die Raten tilgen das Darlehen bei keinem Zinssatz.",
+                                    "Die Raten zahlen bei jedem Zinssatz mehr zurück als das Darlehen.");
+  // A loan paid back with no more than was borrowed bears no interest that
+  // an offer could name.
+  Zinssuche::Positiv(p, "Die Raten zahlen zusammen nicht mehr zurück, als geliehen wurde.");
+  return p;
 }
 
 }  // namespace AnnD

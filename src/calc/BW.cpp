@@ -43,9 +43,21 @@ Ext Zinssatz(Ext R, Ext nj, Ext nm, Ext BW, int m) {
     const long double x = std::expm1(y);
     return Zinssuche::LnRentenfaktor(-n, y, x, Zinssuche::Jahresfaktor(x, m));
   };
-  return Zinssuche::Zinssatz(Zinssuche::Suchen(lnBarwert, Zinssuche::LnVerhaeltnis(BW, R)),
-                             "Die Entnahmen brauchen bei keinem Zinssatz einen so hohen Barwert.",
-                             "Die Entnahmen brauchen bei jedem Zinssatz einen höheren Barwert.");
+  const long double lnZiel = Zinssuche::LnVerhaeltnis(BW, R);
+  Zinssuche::TErgebnis gefunden = Zinssuche::Suchen(lnBarwert, lnZiel);
+  // Under a year with instalments within it, a rate below 0 and one above may
+  // both give the figure; the capital's interest is the one above.
+  if (gefunden.Lage == Zinssuche::TLage::Gefunden && gefunden.p < 0.0005L) {
+    const auto abstand = [&](long double y) { return lnBarwert(y) - lnZiel; };
+    if (const auto y = Nullstelle(abstand, std::log1p(0.0005L / 100), std::log1p(Zinssuche::Obergrenze / 100),
+                                  Zinssuche::HoechstAuswertungen - gefunden.Auswertungen))
+      gefunden.p = std::expm1(*y) * 100;
+  }
+  const Ext p = Zinssuche::Zinssatz(gefunden, "Die Entnahmen brauchen bei keinem Zinssatz einen so hohen Barwert.",
+                                    "Die Entnahmen brauchen bei jedem Zinssatz einen höheren Barwert.");
+  // A capital that pays out no more than it holds has earned nothing.
+  Zinssuche::Positiv(p, "Der Barwert ist nicht kleiner als alle Entnahmen zusammen.");
+  return p;
 }
 
 }  // namespace BW

@@ -214,6 +214,10 @@ void Kein(const char* grund) {
   throw EKeinZinssatz(QStringLiteral("Zu diesen Werten gibt es keinen Zinssatz: ") + QString::fromUtf8(grund));
 }
 
+void Positiv(Ext p, const char* grund) {
+  if (!(p.Wert() >= 0.0005L)) Kein(grund);
+}
+
 Ext Laufzeit(Ext nj, Ext nm) {
   const Ext n = LaufzeitJahre(nj, nm);
   if (!(n > Ext(0))) Kein("Die Laufzeit ist 0 oder negativ.");

@@ -64,5 +64,9 @@ Ext Laufzeit(Ext nj, Ext nm);
 Ext Zinssatz(const TErgebnis& e, const char* zuHoch, const char* zuNiedrig);
 // Refuses with "Zu diesen Werten gibt es keinen Zinssatz: " and the reason.
 [[noreturn]] void Kein(const char* grund);
+// Refuses a rate that is not above 0 once written with three decimals: the
+// loan and pension pages ask what interest an offer bears, and their own
+// formulas cannot compute at 0 %.
+void Positiv(Ext p, const char* grund);
 
 }  // namespace Zinssuche

@@ -94,8 +94,10 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
       {"eZi", 3, {"1000", "5", "1", "0"}, "Für diese Frage gibt es keinen Zahlungsplan."},
       // Payments that only add up: the page cannot compute at 0 %, nor can the plan.
       {"ZiZiR", 3, {nullptr, nullptr, "10", "0", "100", "12000"}, nullNull},
-      {"BW", 3, {"12000", nullptr, "10", "0", "100"}, nullNull},
-      {"AnnD", 4, {"12000", nullptr, "10", "0", "100"}, nullNull},
+      {"BW", 3, {"12000", nullptr, "10", "0", "100"},
+       "Zu diesen Werten gibt es keinen Zinssatz: Der Barwert ist nicht kleiner als alle Entnahmen zusammen."},
+      {"AnnD", 4, {"12000", nullptr, "10", "0", "100"},
+       "Zu diesen Werten gibt es keinen Zinssatz: Die Raten zahlen zusammen nicht mehr zurück, als geliehen wurde."},
   };
   // clang-format on
   for (const auto& f : faelle)
