@@ -28,7 +28,6 @@
 #include "pages/Seiten.h"
 
 class QComboBox;
-class QColor;
 class QLabel;
 class QLineEdit;
 class TZahlfelder;
@@ -92,12 +91,11 @@ class TfmStart : public QMainWindow {
   void EuroBerechnung(QLineEdit* quelle);
   void EuroFelderLeeren();
 
-  // Field states: input (white), result (aqua) and greyed.
+  // Field states: input (white), result (aqua) and greyed; their colours
+  // are those of base/Feldfarben.h.
   static void EingabeFrei(QLineEdit* feld);
   static void ErgebnisFeld(QLineEdit* feld);
   static void FeldGesperrt(QLineEdit* feld);
-  // A field's state colour: its base colour in every colour group.
-  static void Feldfarbe(QLineEdit* feld, const QColor& farbe);
 
   // Sought-quantity lists.
   void Gesucht1Change() { GesuchtChange(Seiten::eZi); }
