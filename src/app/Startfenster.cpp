@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
@@ -44,6 +45,22 @@ QStringList ProgrammnamenSchriften() {
     if (name == Schriftzug::Schriften.last() || installiert.contains(name, Qt::CaseInsensitive)) familien << name;
   return familien;
 }
+
+// Seen only where the screen is smaller than the pages (a small screen at
+// 200 %): the window's content scrolls instead of being cut off. It asks for
+// the size of what it holds, so that the window opens at that size.
+class TBildlauf : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+
+ protected:
+  // The window's layout keeps the hint until told that the content changed.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+    if (objekt == widget() && ereignis->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(objekt, ereignis);
+  }
+};
 
 void AlsLink(QLabel* label, const QString& text) {
   label->setText(text);
@@ -237,9 +254,29 @@ void TfmStart::FormCreate() {
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
-  resize(sizeHint() + QSize(24, 24));
-  if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
-    move(bildschirm->availableGeometry().center() - rect().center());
+  // Only now, with every page in place: a layout asked for its size earlier
+  // would keep that answer.
+  auto* bildlauf = new TBildlauf(this);
+  bildlauf->setObjectName(QStringLiteral("Bildlauf"));
+  bildlauf->setFrameShape(QFrame::NoFrame);
+  bildlauf->setFocusPolicy(Qt::NoFocus);
+  bildlauf->setWidgetResizable(true);
+  // The background tile covers it; a fill of its own would only flicker.
+  bildlauf->viewport()->setAutoFillBackground(false);
+  bildlauf->setWidget(takeCentralWidget());
+  setCentralWidget(bildlauf);
+  QSize groesse = sizeHint() + QSize(24, 24);
+  if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+    // Within the screen, title bar included; what does not fit scrolls.
+    const QRect frei = bildschirm->availableGeometry();
+    const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    resize(groesse.boundedTo(frei.size() - QSize(0, titel)));
+    QPoint ort = frei.center() - rect().center();
+    ort.setY(std::max(frei.top(), std::min(ort.y(), frei.top() + frei.height() - titel - height())));
+    move(ort);
+  } else {
+    resize(groesse);
+  }
 }
 
 void TfmStart::TastenEinrichten() {
