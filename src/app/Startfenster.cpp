@@ -254,29 +254,39 @@ void TfmStart::FormCreate() {
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
-  // Only now, with every page in place: a layout asked for its size earlier
-  // would keep that answer.
-  auto* bildlauf = new TBildlauf(this);
-  bildlauf->setObjectName(QStringLiteral("Bildlauf"));
-  bildlauf->setFrameShape(QFrame::NoFrame);
-  bildlauf->setFocusPolicy(Qt::NoFocus);
-  bildlauf->setWidgetResizable(true);
-  // The background tile covers it; a fill of its own would only flicker.
-  bildlauf->viewport()->setAutoFillBackground(false);
-  bildlauf->setWidget(takeCentralWidget());
-  setCentralWidget(bildlauf);
-  QSize groesse = sizeHint() + QSize(24, 24);
-  if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-    // Within the screen, title bar included; what does not fit scrolls.
-    const QRect frei = bildschirm->availableGeometry();
-    const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    resize(groesse.boundedTo(frei.size() - QSize(0, titel)));
-    QPoint ort = frei.center() - rect().center();
-    ort.setY(std::max(frei.top(), std::min(ort.y(), frei.top() + frei.height() - titel - height())));
-    move(ort);
-  } else {
-    resize(groesse);
+  if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+    FensterEinpassen(bildschirm->availableGeometry());
+  else
+    resize(sizeHint() + QSize(24, 24));
+}
+
+void TfmStart::FensterEinpassen(const QRect& frei) {
+  const QSize groesse = sizeHint() + QSize(24, 24);
+  const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const QSize platz = frei.size() - QSize(0, titel);
+  // A screen too small even for the smallest window gets the scroll area;
+  // anywhere else it would only be work at every start.
+  const QSize noetig = minimumSizeHint();
+  if ((noetig.width() > platz.width() || noetig.height() > platz.height()) &&
+      !qobject_cast<QScrollArea*>(centralWidget())) {
+    auto* bildlauf = new TBildlauf(this);
+    bildlauf->setObjectName(QStringLiteral("Bildlauf"));
+    bildlauf->setFrameShape(QFrame::NoFrame);
+    bildlauf->setFocusPolicy(Qt::NoFocus);
+    bildlauf->setWidgetResizable(true);
+    // The background tile covers all of it; a fill beneath would be work for nothing.
+    bildlauf->viewport()->setAutoFillBackground(false);
+    bildlauf->setWidget(takeCentralWidget());
+    bildlauf->widget()->setAutoFillBackground(false);
+    setCentralWidget(bildlauf);
+    // The window's least size follows at once, not with the next event.
+    layout()->activate();
   }
+  // Within the screen, title bar included.
+  resize(groesse.boundedTo(platz));
+  QPoint ort = frei.center() - rect().center();
+  ort.setY(std::max(frei.top(), std::min(ort.y(), frei.top() + frei.height() - titel - height())));
+  move(ort);
 }
 
 void TfmStart::TastenEinrichten() {

@@ -112,6 +112,11 @@ class TfmStart : public QMainWindow {
   int HilfeKontext() const;
   int FeldHilfeKontext(const QWidget* feld) const;
 
+  // Sizes and places the window within `frei`, the screen's free area. Where
+  // not even the smallest window fits, the pages and buttons scroll instead
+  // of being cut off.
+  void FensterEinpassen(const QRect& frei);
+
   // Key of the active page ("eZi" ... "Euro"), empty on the Info page.
   QString SeitenKey() const;
 
