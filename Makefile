@@ -109,8 +109,9 @@ package-check:
 	$(MAKE) package
 	tools/paket-pruefen.sh "$$(ls -t build-deb/kalvora_*_amd64.deb | head -n 1)"
 
-# One picture of every page for the README, taken under a virtual display.
-screenshots: EXTRA_PACKAGES = imagemagick
+# One picture of every page for the README, taken under a virtual display;
+# qt6ct gives the pictures of the dark theme.
+screenshots: EXTRA_PACKAGES = imagemagick qt6ct
 screenshots: configure
 	cmake --build $(BUILD) -j $(JOBS) --target kalvora
 	tools/screenshots.sh $(BUILD)/kalvora docs/screenshots

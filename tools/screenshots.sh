@@ -1,6 +1,7 @@
 #!/bin/bash
-# Takes a picture of every page of the main window and of a loan's payment
-# plan for the README.
+# Takes a picture of every page of the main window, of the loan page's field
+# states and of a loan's payment plan for the README, the last two also under
+# a dark theme.
 # usage: tools/screenshots.sh <kalvora executable> [target folder]
 set -u
 PROG=$(readlink -f "${1:?usage: $0 <kalvora executable> [folder]}")
@@ -32,29 +33,71 @@ for i in "${!SEITEN[@]}"; do
   echo "$ZIEL/${i}-${SEITEN[$i]}.png"
 done
 
-# The payment plan of a loan: back to its page (Euro is the last), the rate
-# sought, the fields reached by their mnemonics, the result left to the button.
+# The loan page with its fields in every state, then its payment plan: the
+# rate sought, the fields reached by their mnemonics, the rate computed by the
+# plan's button; then the residual debt sought (the term greyed with its
+# text) and computed. $1 and $2 name the pictures of the page and the plan.
+zustaende() {
+  local felder=$1 plan=$2
+  xdotool key alt+g Up
+  for eingabe in a:100000 z:6 l:10 m:0 n:5 o:0; do
+    xdotool key "alt+${eingabe%%:*}"
+    xdotool type "${eingabe#*:}"
+  done
+  xdotool key alt+u
+  if PLAN=$(warte_fenster "Zahlungsplan: Annuitäten-Darlehen" 10); then
+    sleep 0.8
+    import -window "$PLAN" "$ZIEL/$plan.png"
+    echo "$ZIEL/$plan.png"
+    # Closed, so that it does not lie over the main window's picture.
+    fokus "$PLAN"
+    xdotool key Escape
+    sleep 0.3
+  else
+    echo "Kein Zahlungsplan erschienen"
+    PLANFEHLER=1
+  fi
+  fokus "$FENSTER"
+  xdotool key alt+g Down alt+r
+  sleep 1
+  import -window "$FENSTER" "$ZIEL/$felder.png"
+  echo "$ZIEL/$felder.png"
+}
+
+beenden_und_pruefen() {
+  xdotool key alt+p
+  sleep 0.5
+  xdotool key b
+  warte_ende 20
+  [ "$STATUS" = 0 ] && [ -n "${PLANFEHLER:-}" ] && STATUS=1
+  [ "$STATUS" = 0 ] || exit "$STATUS"
+}
+
+# Back to the loan page (Euro is the last).
 xdotool key ctrl+shift+Tab ctrl+shift+Tab ctrl+shift+Tab
 sleep 0.5
-xdotool key alt+g Up
-for eingabe in a:100000 z:6 l:10 m:0 n:5 o:0; do
-  xdotool key "alt+${eingabe%%:*}"
-  xdotool type "${eingabe#*:}"
-done
-xdotool key alt+u
-if PLAN=$(warte_fenster "Zahlungsplan: Annuitäten-Darlehen" 10); then
-  sleep 0.8
-  import -window "$PLAN" "$ZIEL/9-zahlungsplan.png"
-  echo "$ZIEL/9-zahlungsplan.png"
-else
-  echo "Kein Zahlungsplan erschienen"
-  PLANFEHLER=1
+zustaende 10-feldzustaende-hell 9-zahlungsplan
+beenden_und_pruefen
+
+# The same under a dark theme, as a desktop sets one through the qt6ct
+# platform theme: Fusion with its "darker" colours.
+DUNKEL=/usr/share/qt6ct/colors/darker.conf
+if [ ! -f "$DUNKEL" ]; then
+  echo "SKIP: qt6ct ist nicht installiert (apt-get install qt6ct), keine Bilder des dunklen Themas"
+  exit 0
+fi
+mkdir -p "$TMPD/config/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=%s\ncustom_palette=true\nstyle=Fusion\n' "$DUNKEL" \
+  >"$TMPD/config/qt6ct/qt6ct.conf"
+starte "$PROG" "$TMPD/kalvora-dunkel.log" QT_QPA_PLATFORMTHEME=qt6ct
+if ! FENSTER=$(warte_fenster "Kalvora 1\.1\.1"); then
+  echo "Kein Hauptfenster erschienen:"
+  cat "$TMPD/kalvora-dunkel.log"
+  exit 1
 fi
 fokus "$FENSTER"
-
-xdotool key alt+p
 sleep 0.5
-xdotool key b
-warte_ende 20
-[ "$STATUS" = 0 ] && [ -n "${PLANFEHLER:-}" ] && STATUS=1
-exit "$STATUS"
+for ((i = 0; i < 5; i++)); do xdotool key ctrl+Tab; done
+sleep 0.5
+zustaende 11-feldzustaende-dunkel 12-zahlungsplan-dunkel
+beenden_und_pruefen

@@ -18,11 +18,9 @@
 #include <QTextDocumentFragment>
 #include <QWidget>
 
-namespace {
+#include "base/Feldfarben.h"
 
-// The field states are told apart by the same colours the user sees.
-const QColor Aqua(0, 255, 255);
-const QColor Rot(255, 0, 0);
+namespace {
 
 // True when the field shows its whole text; the same test as the field's own
 // (the text and the cursor behind it).
@@ -128,8 +126,10 @@ QString Vorlesetext(const QString& beschriftung) {
 }
 
 QString FeldZustandText(const QWidget* feld) {
+  // The field states are told apart by the same colours the user sees.
   const QColor grund = feld->palette().color(QPalette::Base);
-  if (grund == Aqua || grund == Rot) return QStringLiteral("Ergebnisfeld");
+  if (grund == Feldgrund(TFeldzustand::Ergebnis) || grund == Feldgrund(TFeldzustand::Rechnet))
+    return QStringLiteral("Ergebnisfeld");
   const auto* zeile = qobject_cast<const QLineEdit*>(feld);
   const bool nimmtEingabe = feld->isEnabled() && !(zeile && zeile->isReadOnly());
   if (!nimmtEingabe) return QStringLiteral("Für diese Berechnung nicht benötigt");

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
@@ -44,6 +45,22 @@ QStringList ProgrammnamenSchriften() {
     if (name == Schriftzug::Schriften.last() || installiert.contains(name, Qt::CaseInsensitive)) familien << name;
   return familien;
 }
+
+// Seen only where the screen is smaller than the pages (a small screen at
+// 200 %): the window's content scrolls instead of being cut off. It asks for
+// the size of what it holds, so that the window opens at that size.
+class TBildlauf : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+
+ protected:
+  // The window's layout keeps the hint until told that the content changed.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+    if (objekt == widget() && ereignis->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(objekt, ereignis);
+  }
+};
 
 void AlsLink(QLabel* label, const QString& text) {
   label->setText(text);
@@ -237,9 +254,39 @@ void TfmStart::FormCreate() {
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
-  resize(sizeHint() + QSize(24, 24));
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
-    move(bildschirm->availableGeometry().center() - rect().center());
+    FensterEinpassen(bildschirm->availableGeometry());
+  else
+    resize(sizeHint() + QSize(24, 24));
+}
+
+void TfmStart::FensterEinpassen(const QRect& frei) {
+  const QSize groesse = sizeHint() + QSize(24, 24);
+  const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const QSize platz = frei.size() - QSize(0, titel);
+  // A screen too small even for the smallest window gets the scroll area;
+  // anywhere else it would only be work at every start.
+  const QSize noetig = minimumSizeHint();
+  if ((noetig.width() > platz.width() || noetig.height() > platz.height()) &&
+      !qobject_cast<QScrollArea*>(centralWidget())) {
+    auto* bildlauf = new TBildlauf(this);
+    bildlauf->setObjectName(QStringLiteral("Bildlauf"));
+    bildlauf->setFrameShape(QFrame::NoFrame);
+    bildlauf->setFocusPolicy(Qt::NoFocus);
+    bildlauf->setWidgetResizable(true);
+    // The background tile covers all of it; a fill beneath would be work for nothing.
+    bildlauf->viewport()->setAutoFillBackground(false);
+    bildlauf->setWidget(takeCentralWidget());
+    bildlauf->widget()->setAutoFillBackground(false);
+    setCentralWidget(bildlauf);
+    // The window's least size follows at once, not with the next event.
+    layout()->activate();
+  }
+  // Within the screen, title bar included.
+  resize(groesse.boundedTo(platz));
+  QPoint ort = frei.center() - rect().center();
+  ort.setY(std::max(frei.top(), std::min(ort.y(), frei.top() + frei.height() - titel - height())));
+  move(ort);
 }
 
 void TfmStart::TastenEinrichten() {

@@ -28,7 +28,6 @@
 #include "pages/Seiten.h"
 
 class QComboBox;
-class QColor;
 class QLabel;
 class QLineEdit;
 class TZahlfelder;
@@ -92,12 +91,11 @@ class TfmStart : public QMainWindow {
   void EuroBerechnung(QLineEdit* quelle);
   void EuroFelderLeeren();
 
-  // Field states: input (white), result (aqua) and greyed.
+  // Field states: input (white), result (aqua) and greyed; their colours
+  // are those of base/Feldfarben.h.
   static void EingabeFrei(QLineEdit* feld);
   static void ErgebnisFeld(QLineEdit* feld);
   static void FeldGesperrt(QLineEdit* feld);
-  // A field's state colour: its base colour in every colour group.
-  static void Feldfarbe(QLineEdit* feld, const QColor& farbe);
 
   // Sought-quantity lists.
   void Gesucht1Change() { GesuchtChange(Seiten::eZi); }
@@ -113,6 +111,11 @@ class TfmStart : public QMainWindow {
   // Help context of the help button for the active page, and of a field for F1.
   int HilfeKontext() const;
   int FeldHilfeKontext(const QWidget* feld) const;
+
+  // Sizes and places the window within `frei`, the screen's free area. Where
+  // not even the smallest window fits, the pages and buttons scroll instead
+  // of being cut off.
+  void FensterEinpassen(const QRect& frei);
 
   // Key of the active page ("eZi" ... "Euro"), empty on the Info page.
   QString SeitenKey() const;

@@ -11,6 +11,7 @@
 #include "app/Barrierefreiheit.h"
 #include "app/Hilfe.h"
 #include "app/Startfenster.h"
+#include "base/Feldfarben.h"
 #include "base/Zahlfeld.h"
 #include "calc/OrvMath.h"
 #include "ui_Aktseite.h"
@@ -139,14 +140,14 @@ void TfmStart::ZinsFormat(QLineEdit* feld) { FZahlfelder->ZinsFormat(feld); }
 void TfmStart::IntFormat(QLineEdit* feld) { FZahlfelder->IntFormat(feld); }
 
 void TfmStart::EingabeFrei(QLineEdit* feld) {
-  Feldfarbe(feld, Qt::white);
+  FeldfarbeSetzen(feld, TFeldzustand::Eingabe);
   feld->setEnabled(true);
   feld->setReadOnly(false);
   feld->setFocusPolicy(Qt::StrongFocus);
 }
 
 void TfmStart::ErgebnisFeld(QLineEdit* feld) {
-  Feldfarbe(feld, QColor(0, 255, 255));
+  FeldfarbeSetzen(feld, TFeldzustand::Ergebnis);
   feld->setEnabled(true);
   feld->setReadOnly(true);
   // Out of the Tab walk, but a click, its label's mnemonic or F6 reach it
@@ -155,15 +156,8 @@ void TfmStart::ErgebnisFeld(QLineEdit* feld) {
 }
 
 void TfmStart::FeldGesperrt(QLineEdit* feld) {
-  Feldfarbe(feld, QApplication::palette().color(QPalette::Active, QPalette::Button));
+  FeldfarbeSetzen(feld, TFeldzustand::Gesperrt);
   feld->setReadOnly(true);
   feld->setEnabled(false);
   feld->setFocusPolicy(Qt::NoFocus);
-}
-
-void TfmStart::Feldfarbe(QLineEdit* feld, const QColor& farbe) {
-  QPalette p = feld->palette();
-  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-    p.setColor(gruppe, QPalette::Base, farbe);
-  feld->setPalette(p);
 }

@@ -8,11 +8,12 @@
 #include <QThread>
 
 #include "app/Startfenster.h"
+#include "base/Feldfarben.h"
 
 namespace {
 
-void Faerben(const QList<QLineEdit*>& felder, const QColor& farbe) {
-  for (auto* f : felder) TfmStart::Feldfarbe(f, farbe);
+void Faerben(const QList<QLineEdit*>& felder, TFeldzustand zustand) {
+  for (auto* f : felder) FeldfarbeSetzen(f, zustand);
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ void TfmStart::Berechne(int seite) {
   if (!Pflichtfeldpruefung(blatt.Zeilen(gesucht.Fall.Geprueft))) return;
 
   const QList<QLineEdit*> markiert = blatt.Zeilen(gesucht.Ergebnis);
-  Faerben(markiert, Qt::red);
+  Faerben(markiert, TFeldzustand::Rechnet);
   QCoreApplication::processEvents();
 
   QStringList texte;
@@ -53,6 +54,6 @@ void TfmStart::Berechne(int seite) {
   QElapsedTimer uhr;
   uhr.start();
   while (uhr.elapsed() < ErgebnisPauseMs) QThread::msleep(static_cast<unsigned long>(ErgebnisPauseMs - uhr.elapsed()));
-  Faerben(markiert, QColor(0, 255, 255));
+  Faerben(markiert, TFeldzustand::Ergebnis);
   FBlaetter[static_cast<std::size_t>(seite)].Gerechnet = blatt.Stand();
 }

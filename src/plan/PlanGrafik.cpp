@@ -102,7 +102,11 @@ TGrafikDaten GrafikDaten(const TZahlungsplan& plan) {
                  : art == TPlanArt::Rente    ? QStringLiteral("Kapitalverzehr")
                                              : QString();
   d.Stand.reserve(static_cast<int>(plan.JeZahlung.size()));
-  for (const TPlanZeile& z : plan.JeZahlung) d.Stand << QPointF(double(z.Zeit.Wert()), double(z.Stand.Wert()));
+  // Balances to the cent, as the table shows them: a plan that ends a
+  // rounding error below zero has ended at zero, and its axis starts there.
+  // (Adding 0 turns a rounded -0 into 0.)
+  for (const TPlanZeile& z : plan.JeZahlung)
+    d.Stand << QPointF(double(z.Zeit.Wert()), std::round(double(z.Stand.Wert()) * 100) / 100 + 0.0);
   for (const TPlanZeile& z : plan.JeJahr) {
     if (z.Art == TPlanZeile::zaBeginn) continue;
     // The bar is the year's change split in two: interest and the rest of it.

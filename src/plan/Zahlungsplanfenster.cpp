@@ -6,13 +6,14 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <algorithm>
 
+#include "base/Dateivorschlag.h"
 #include "bilder/Bilder.h"
 #include "plan/PlanTabelle.h"
 #include "ui_Zahlungsplan.h"
@@ -131,18 +132,28 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   Behandelt([this] { Neuberechnen(); });
 
   if (!nachVorn) return true;
-  const bool neu = !isVisible();
   show();
   raise();
   activateWindow();
-  if (neu) {
-    // The table as wide as its columns, the chart takes the rest.
-    QTableView* t = ui->PlanTabelle;
-    const int tabelle =
-        t->horizontalHeader()->length() + t->verticalScrollBar()->sizeHint().width() + 2 * t->frameWidth();
-    ui->PlanTeiler->setSizes({tabelle, std::max(ui->PlanTeiler->width() - tabelle, ui->PlanGrafik->minimumWidth())});
-  }
+  TabelleBreitGenug();
   return true;
+}
+
+void TfmZahlungsplan::TabelleBreitGenug() {
+  // A hidden window's splitter has no width of its own yet.
+  if (!isVisible()) return;
+  QTableView* t = ui->PlanTabelle;
+  const int tabelle =
+      t->horizontalHeader()->length() + t->verticalScrollBar()->sizeHint().width() + 2 * t->frameWidth();
+  ui->PlanTeiler->setSizes({tabelle, std::max(ui->PlanTeiler->width() - ui->PlanTeiler->handleWidth() - tabelle,
+                                              ui->PlanGrafik->minimumWidth())});
+}
+
+void TfmZahlungsplan::keyPressEvent(QKeyEvent* ereignis) {
+  if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
+    close();
+  else
+    QWidget::keyPressEvent(ereignis);
 }
 
 bool TfmZahlungsplan::EingabenLesen() {
@@ -249,6 +260,7 @@ void TfmZahlungsplan::SpaltenAnpassen() {
     for (int zeile : proben) b = std::max(b, breit.horizontalAdvance(FModell->Zeile(zeile).value(spalte)));
     ui->PlanTabelle->horizontalHeader()->resizeSection(spalte, b + normal.averageCharWidth() * 3);
   }
+  TabelleBreitGenug();
 }
 
 QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
@@ -304,19 +316,16 @@ void TfmZahlungsplan::PlanDruckenClick() {
   emit DruckAngefordert(Dokument());
 }
 
-QString TfmZahlungsplan::StandardCsvDatei() {
-  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
-  return QDir(ordner).filePath(QStringLiteral("Kalvora-Zahlungsplan.csv"));
-}
-
 void TfmZahlungsplan::PlanExportierenClick() {
+  const QString ordner = FOrdner.isEmpty() || !QDir(FOrdner).exists() ? Dokumentenordner() : FOrdner;
   // Qt's own question is switched off: the program asks in its own words.
   QString datei =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"), StandardCsvDatei(),
+      QFileDialog::getSaveFileName(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"),
+                                   DateiVorschlag(ordner, ui->TitelLabel->text(), QStringLiteral("csv")),
                                    QStringLiteral("CSV-Dateien (*.csv)"), nullptr, QFileDialog::DontConfirmOverwrite);
   if (datei.isEmpty()) return;
   if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".csv");
+  FOrdner = QFileInfo(datei).absolutePath();
   if (QFileInfo::exists(datei)) {
     QMessageBox frage(
         QMessageBox::Question, QStringLiteral("Zahlungsplan exportieren"),
@@ -327,7 +336,10 @@ void TfmZahlungsplan::PlanExportierenClick() {
     frage.setDefaultButton(QMessageBox::No);
     if (frage.exec() != QMessageBox::Yes) return;
   }
-  CsvSpeichern(datei);
+  if (CsvSpeichern(datei))
+    Melden(
+        QMessageBox::Information, QStringLiteral("Information"),
+        QStringLiteral("Der Zahlungsplan wurde in die Datei „%1“ geschrieben.").arg(QDir::toNativeSeparators(datei)));
 }
 
 bool TfmZahlungsplan::CsvSpeichern(const QString& datei) {

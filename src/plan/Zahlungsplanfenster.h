@@ -37,13 +37,15 @@ class TfmZahlungsplan : public QWidget {
   TPlanDokument Dokument() const;
   // False, after the message, when the file cannot be written.
   bool CsvSpeichern(const QString& datei);
-  // Suggested file of the export.
-  static QString StandardCsvDatei();
 
   void PlanJeZahlungClick();
   void PlanDruckenClick();
   void PlanExportierenClick();
   void PlanSchliessenClick();
+
+ protected:
+  // Escape closes the window, as it closes a dialog.
+  void keyPressEvent(QKeyEvent* ereignis) override;
 
  signals:
   void DruckAngefordert(const TPlanDokument& dokument);
@@ -54,6 +56,8 @@ class TfmZahlungsplan : public QWidget {
   bool EingabenLesen();
   void Neuberechnen();
   void SpaltenAnpassen();
+  // The splitter gives the table the width of its columns; the chart takes the rest.
+  void TabelleBreitGenug();
   QString Betrag(Ext wert, int stellen = 18) const;
   QList<QPair<QString, QString>> Kennzahlen() const;
   void Melden(QMessageBox::Icon symbol, const QString& titel, const QString& text);
@@ -68,5 +72,6 @@ class TfmZahlungsplan : public QWidget {
   QString FZinsbindungText;  // as last written: unchanged, it keeps the exact time
   TZahlungsplan FPlan;
   Ext FZinsenOhne;  // the interest without an extra repayment
+  QString FOrdner;  // folder of the last export
   TPlanModell* FModell = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "report/uDruck.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -11,7 +10,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cmath>
 #ifdef Q_OS_UNIX
@@ -19,6 +17,7 @@
 #include <unistd.h>
 #endif
 
+#include "base/Dateivorschlag.h"
 #include "base/Fehlerbehandlung.h"
 #include "base/Version.h"
 #include "bilder/Bilder.h"
@@ -221,35 +220,9 @@ TPrinterBackend* TfrmDruckVorschau::Druckwerk() {
   return drucker;
 }
 
-QString TfrmDruckVorschau::DateiVorschlag(const QString& ordner, const QString& titel) {
-  // The page's title as a file name: words joined by hyphens, nothing else.
-  QString seite;
-  for (const QChar z : titel) {
-    if (z.isLetterOrNumber())
-      seite += z;
-    else if (!seite.isEmpty() && !seite.endsWith(QLatin1Char('-')))
-      seite += QLatin1Char('-');
-  }
-  while (seite.endsWith(QLatin1Char('-'))) seite.chop(1);
-  QString stamm = QStringLiteral("Kalvora-");
-  if (!seite.isEmpty()) stamm += seite + QLatin1Char('-');
-  stamm += QDate::currentDate().toString(Qt::ISODate);
-  const QDir dir(ordner);
-  QString datei = dir.filePath(stamm + QStringLiteral(".pdf"));
-  for (int nummer = 2; QFileInfo::exists(datei); ++nummer)
-    datei = dir.filePath(stamm + QStringLiteral("-%1.pdf").arg(nummer));
-  return datei;
-}
-
 QString TfrmDruckVorschau::PdfDateiErfragen() {
-  QString ordner = FOrdner;
-  if (ordner.isEmpty() || !QDir(ordner).exists()) {
-    // A documents folder that does not exist would let the dialog open
-    // wherever it was last, so the home folder stands in for it.
-    ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
-  }
-  QString datei = DateiVorschlag(ordner, FTitel);
+  const QString ordner = FOrdner.isEmpty() || !QDir(FOrdner).exists() ? Dokumentenordner() : FOrdner;
+  QString datei = DateiVorschlag(ordner, FTitel, QStringLiteral("pdf"));
   for (;;) {
     // The question about an existing file is asked here, in German, whatever
     // the file dialog would ask.

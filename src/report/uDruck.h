@@ -51,9 +51,6 @@ class TfrmDruckVorschau : public QWidget {
   void AnClientflaecheAnpassen();
   // Asks for the PDF file of the report; empty when the user declined.
   QString PdfDateiErfragen();
-  // A fresh file name for the report titled `titel` in `ordner`, made of the
-  // page and the day, numbered when such a file exists already.
-  static QString DateiVorschlag(const QString& ordner, const QString& titel);
   static void Information(QWidget* eltern, const QString& text);
   // The print system; null after a box has said why there is none.
   TPrinterBackend* Druckwerk();

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 
 #include "app/Barrierefreiheit.h"
+#include "base/Feldfarben.h"
 #include "report/uDruck.h"
 #include "test_startfenster.h"
 
@@ -22,6 +23,28 @@ TEST(Vorlesetext, OhneKuerzelUndDoppelpunkt) {
   // clang-format on
   for (const auto& f : faelle)
     EXPECT_EQ(Vorlesetext(QString::fromUtf8(f.Beschriftung)), QString::fromUtf8(f.Erwartet)) << f.Beschriftung;
+}
+
+// On each state's background, under a light and a dark theme, the text stands
+// out by 4.5:1; a theme's text that does so already stays as it is.
+TEST(Feldfarben, SchriftHebtSichVomGrundAb) {
+  EXPECT_NEAR(Kontrast(Qt::white, Qt::black), 21.0, 1e-9);
+  EXPECT_NEAR(Kontrast(Aqua, Weiss), 1.25, 0.01);  // a dark theme's white text on aqua
+  // clang-format off
+  const struct { const char* Thema; QColor Text, Gesperrt, Knopf; } themen[] = {
+      {"hell", Qt::black, QColor(190, 190, 190), QColor(239, 239, 239)},
+      {"dunkel", Qt::white, QColor(128, 128, 128), QColor(66, 66, 69)}};
+  // clang-format on
+  for (const auto& t : themen)
+    for (const QColor& grund : {Weiss, Aqua, Rot, t.Knopf})
+      for (const QColor& wunsch : {t.Text, t.Gesperrt}) {
+        const QColor schrift = LesbareSchrift(wunsch, grund);
+        SCOPED_TRACE(std::string(t.Thema) + " " + wunsch.name().toStdString() + " auf " + grund.name().toStdString());
+        EXPECT_GE(Kontrast(schrift, grund), Mindestkontrast);
+        if (Kontrast(wunsch, grund) >= Mindestkontrast) {
+          EXPECT_EQ(schrift, wunsch);
+        }
+      }
 }
 
 using Barrierefreiheit = StartfensterTest;

@@ -1,6 +1,7 @@
 // Page states, menu, help and the end of the main window.
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextEdit>
@@ -185,5 +186,38 @@ TEST_F(StartfensterTest, JederKnopfHatSeineGlyphe) {
     for (const QPushButton* knopf : dialog->findChildren<QPushButton*>())
       EXPECT_FALSE(knopf->icon().isNull()) << knopf->objectName().toStdString();
     dialog->hide();
+  }
+}
+
+// A larger window keeps the pages and their buttons centred. On a screen of
+// 960 × 540 (1920 × 1080 at 200 %) less a panel, the window fits, title bar
+// included, and every control of every page scrolls whole into sight.
+TEST_F(StartfensterTest, GrossesFensterUndKleinerBildschirm) {
+  QWidget* block = W<QWidget>(QStringLiteral("Seitenblock"));
+  fm->resize(1600, 1000);
+  QApplication::processEvents();
+  const QRect flaeche = fm->centralWidget()->rect(), r(block->mapTo(fm->centralWidget(), QPoint()), block->size());
+  EXPECT_LE(std::abs(r.left() - (flaeche.right() - r.right())), 1);
+  EXPECT_LE(std::abs(r.top() - (flaeche.bottom() - r.bottom())), 1);
+
+  const QRect frei(0, 0, 960, 500);
+  fm->FensterEinpassen(frei);
+  QApplication::processEvents();
+  EXPECT_LE(fm->height() + fm->style()->pixelMetric(QStyle::PM_TitleBarHeight), frei.height());
+  EXPECT_TRUE(frei.contains(fm->geometry()));
+  auto* bildlauf = qobject_cast<QScrollArea*>(fm->centralWidget());
+  ASSERT_NE(bildlauf, nullptr);
+  for (int seite = 0; seite < Seiten()->count(); ++seite) {
+    Seite(seite);
+    QList<QWidget*> bedienelemente;
+    for (QWidget* w : block->findChildren<QWidget*>())
+      if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+        bedienelemente << w;
+    for (QWidget* w : bedienelemente) {
+      if (!w->isVisible()) continue;
+      bildlauf->ensureWidgetVisible(w, 0, 0);
+      const QRect sichtbar(w->mapTo(bildlauf->viewport(), QPoint()), w->size());
+      EXPECT_TRUE(bildlauf->viewport()->rect().contains(sichtbar)) << seite << " " << w->objectName().toStdString();
+    }
   }
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -15,6 +16,15 @@
 inline const QColor Aqua(0, 255, 255);
 inline const QColor Rot(255, 0, 0);
 inline const QColor Weiss(255, 255, 255);
+
+// A dark theme as desktops ship one: light text on dark fields and buttons.
+inline QPalette DunklesThema() {
+  QPalette p(QColor(66, 66, 69), QColor(34, 32, 32));  // button, window
+  p.setColor(QPalette::Base, QColor(61, 61, 61));
+  for (auto rolle : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+    p.setColor(QPalette::Disabled, rolle, QColor(128, 128, 128));
+  return p;
+}
 
 // The main window on a store of its own, shown and active.
 class StartfensterTest : public MitEigenemSpeicher {

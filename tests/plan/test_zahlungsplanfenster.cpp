@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDate>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,6 +29,28 @@ TPlanSeite Darlehen(const char* jahre, int zahlungsweise = 0) {
                {"AnnD_njFeld", QString::fromLatin1(jahre)}, {"AnnD_knjFeld", "5"}, {"AnnD_KnmFeld", "0"}},
                zahlungsweise);
   // clang-format on
+}
+
+// Keeps the texts of a chart and draws nothing.
+class TChartTexte : public TZeichenflaeche {
+ public:
+  QStringList Texte;
+  double PixelJePunkt() const override { return 1; }
+  void Schrift(double, bool) override {}
+  double TextBreite(const QString& text) override { return 5.0 * text.size(); }
+  void Text(QPointF, const QString& text, const QColor&) override { Texte << text; }
+  void Linie(QPointF, QPointF, const QColor&, double) override {}
+  void Flaeche(const QRectF&, const QColor&) override {}
+};
+
+// A pension drawn down to nothing has never a negative balance: its axis
+// starts at 0, also when the arithmetic ends a hair below it.
+TEST(PlanGrafik, StandachseBeginntBeiNull) {
+  const TPlanSeite rente = Seite("BW", 1, {{"BW_RFeld", "500"}, {"BW_pFeld", "4"}, {"BW_BWFeld", "50000"}});
+  TChartTexte f;
+  GrafikZeichnen(f, QRectF(0, 0, 600, 400), GrafikDaten(ZahlungsplanBerechnen(PlanEingabe(rente))));
+  EXPECT_TRUE(f.Texte.contains(u"0"_qs));
+  for (const QString& text : f.Texte) EXPECT_FALSE(text.startsWith(u'-')) << text.toStdString();
 }
 
 class Planfenster : public Hauptfenster {
@@ -58,6 +82,30 @@ TEST_F(Planfenster, TabelleJeSeite) {
   EXPECT_EQ(Kind<QLabel>("EffektivzinsLabel", fenster)->text(), QStringLiteral("6,168 %"));
   Kind<QCheckBox>("PlanJeZahlung", fenster)->setChecked(true);
   EXPECT_EQ(Kind<QTableView>("PlanTabelle", fenster)->model()->rowCount(), 122);  // 120 instalments
+}
+
+// Either way of listing shows every column whole, whichever the window
+// opened with: the splitter gives the table its width. Escape closes the
+// window from a field as from the table.
+TEST_F(Planfenster, JedeSpalteSichtbarUndEscapeSchliesst) {
+  TfmZahlungsplan* fenster = Zeigen(Darlehen("30"));
+  auto* jeZahlung = Kind<QCheckBox>("PlanJeZahlung", fenster);
+  jeZahlung->setChecked(true);
+  fenster->close();
+  Zeigen(Darlehen("30"));
+  auto* tabelle = Kind<QTableView>("PlanTabelle", fenster);
+  for (bool je : {true, false, true}) {
+    jeZahlung->setChecked(je);
+    QCoreApplication::processEvents();
+    EXPECT_LE(tabelle->horizontalHeader()->length(), tabelle->viewport()->width()) << je;
+  }
+  for (const char* feld : {"SondertilgungFeld", "PlanTabelle"}) {
+    Zeigen(Darlehen("30"));
+    QWidget* ziel = Kind(feld, fenster);
+    ziel->setFocus();
+    QTest::keyClick(ziel, Qt::Key_Escape);
+    EXPECT_FALSE(fenster->isVisible()) << feld;
+  }
 }
 
 // An extra repayment typed into the window shortens the loan; what cannot be
@@ -122,8 +170,10 @@ TEST_F(Planfenster, DruckInDieVorschauUndInsPdf) {
   EXPECT_FALSE(P->Pages(1)->Texts().join(u' ').contains(QStringLiteral("Seite")));
 }
 
-// "Exportieren": the CSV file reads back as the table, and an existing file
-// is replaced only when the user says so.
+// "Exportieren": the CSV file reads back as the table. The dialog proposes a
+// fresh name from the plan and the day, numbered once that file exists; the
+// box names the file written; an existing file is replaced only when the
+// user says so.
 TEST_F(Planfenster, CsvHinUndZurueck) {
   const QString datei = Ordner.filePath(QStringLiteral("plan.csv"));
   TfmZahlungsplan* fenster = Zeigen(Darlehen("10", 1));
@@ -143,15 +193,29 @@ TEST_F(Planfenster, CsvHinUndZurueck) {
     EXPECT_EQ(zeilen[z + 1], erwartet.join(u';'));
   }
 
-  // Through the dialog onto the existing file: the default answer keeps it.
+  // An empty home folder, so that the dialog proposes its files there.
+  const QByteArray heim = qgetenv("HOME");
+  qputenv("HOME", Ordner.path().toUtf8());
+  const QString stamm =
+      Ordner.filePath(u"Kalvora-Zahlungsplan-Annuitäten-Darlehen-"_qs + QDate::currentDate().toString(Qt::ISODate));
+  const QString erster = stamm + u".csv"_qs;
+  QStringList vorschlaege;
+  TDialogBeantworter antworten;
+  antworten.Andere = Dateiwahl({erster, erster}, &vorschlaege);
+  Kind<QPushButton>("PlanExportieren", fenster)->click();
+  ASSERT_EQ(antworten.Boxen.size(), 1);
+  EXPECT_EQ(antworten.Boxen[0].Symbol, QMessageBox::Information);
+  EXPECT_EQ(antworten.Boxen[0].Text, u"Der Zahlungsplan wurde in die Datei „"_qs + erster + u"“ geschrieben."_qs);
+  // The same file again, now one of the user's own: the default answer keeps it.
+  f.setFileName(erster);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("alt");
   f.close();
-  TDialogBeantworter antworten;
-  antworten.Andere = Dateiwahl({datei});
   Kind<QPushButton>("PlanExportieren", fenster)->click();
-  ASSERT_EQ(antworten.Boxen.size(), 1);
-  EXPECT_TRUE(antworten.Boxen[0].Text.startsWith(QStringLiteral("Die Datei „")));
+  EXPECT_EQ(vorschlaege, (QStringList{erster, stamm + u"-2.csv"_qs}));
+  ASSERT_EQ(antworten.Boxen.size(), 2);
+  EXPECT_TRUE(antworten.Boxen[1].Text.startsWith(u"Die Datei „"_qs + erster + u"“ gibt es schon."_qs));
+  qputenv("HOME", heim);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), QByteArray("alt"));
 }
