@@ -39,6 +39,10 @@ std::int64_t Zinssatz(Ext p, const QString& name) {
 
 // x · rate / 12 / 100, x ≥ 0, rounded half up to the cent.
 TCent Monatlich(TCent x, std::int64_t rate) {
+  // Within 64 bits the division by the constant is a multiplication.
+  constexpr std::int64_t nenner = static_cast<std::int64_t>(ZinsNenner);
+  if (rate == 0 || x <= (std::numeric_limits<std::int64_t>::max() - nenner) / rate)
+    return (x * rate + nenner / 2) / nenner;
   return static_cast<TCent>((TBreit(x) * rate + ZinsNenner / 2) / ZinsNenner);
 }
 
@@ -109,7 +113,6 @@ TFinanzierung FinanzierungBerechnen(const TAngebot& a) {
   const int bindung = *a.Zinsbindung * 12;
   const int hoechst = PlanHoechstJahre * 12;
   std::vector<long double> zahlungen(static_cast<size_t>(bindung));  // per month of the fixed-rate period
-  f.Plan.reserve(static_cast<size_t>(hoechst));
   TCent B = K, jahresbeginn = K, zinsen = 0;
   for (int m = 1; m <= hoechst && B > 0; ++m) {
     TFinanzierungsMonat z{.Monat = m, .Jahr = (m - 1) / 12 + 1};
