@@ -41,7 +41,7 @@ const TZeilenart Zeilenarten[TfmFinanzierung::Zeilen] = {
     {"Betrag", "Darlehensbetrag", "Betrag", TEinheit::Waehrung, TZahlregel::DM},
     {"Sollzins", "Sollzins", "Sollzins", TEinheit::Prozent, TZahlregel::Zins},
     {"Tilgung", "Anfängliche Tilgung", "Tilgung", TEinheit::Prozent, TZahlregel::Zins},
-    {"Rate", "Monatsrate (statt Tilgung)", "Rate", TEinheit::Waehrung, TZahlregel::DM},
+    {"Rate", "Feste Monatsrate", "Rate", TEinheit::Waehrung, TZahlregel::DM},
     {"Zinsbindung", "Zinsbindung", "Zinsbindung", TEinheit::Jahre, TZahlregel::Int},
     {"Anschlusszins", "Anschlusszins", "Anschlusszins", TEinheit::Prozent, TZahlregel::Zins},
     {"Sondertilgung", "Sondertilgung jährlich", "Sondertilgung", TEinheit::Waehrung, TZahlregel::DM},
@@ -234,8 +234,7 @@ void TfmFinanzierung::EinheitenZeigen() {
 
 void TfmFinanzierung::changeEvent(QEvent* ereignis) {
   // The currency may have changed in the settings while this window was in the background.
-  if (ereignis->type() == QEvent::ActivationChange && isActiveWindow() &&
-      FWaehrung != Einstellungswerte.Waehrungszeichen)
+  if (ereignis->type() == QEvent::ActivationChange && FWaehrung != Einstellungswerte.Waehrungszeichen)
     EinheitenZeigen();
   QWidget::changeEvent(ereignis);
 }
@@ -261,6 +260,7 @@ void TfmFinanzierung::Melden(QMessageBox::Icon symbol, const QString& titel, con
 }
 
 void TfmFinanzierung::Zeigen() {
+  if (FWaehrung != Einstellungswerte.Waehrungszeichen) EinheitenZeigen();
   const bool neu = !isVisible();
   show();
   raise();

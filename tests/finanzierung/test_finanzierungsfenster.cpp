@@ -13,6 +13,7 @@
 #include "finanzierung/Finanzierungsfenster.h"
 #include "finanzierung/VergleichGrafik.h"
 #include "report/Hauptfenster.h"
+#include "settings/uEinstellungen.h"
 
 namespace {
 
@@ -74,7 +75,12 @@ TEST_F(Vergleichsfenster, BeispielAusDemMenue) {
   QTest::keyClick(Feld(2, "Name"), Qt::Key_F1);
   ASSERT_NE(Hilfefenster(), nullptr);
   EXPECT_EQ(Hilfefenster()->Kontext(), HilfeFinanzierung);
-  F->activateWindow();
+  // A currency symbol changed in the settings shows when the window is called up again.
+  const QString waehrung = Einstellungswerte.Waehrungszeichen;
+  Einstellungswerte.Waehrungszeichen = QStringLiteral("EUR");
+  Kind<QAction>("FinanzierungAktion")->trigger();
+  Einstellungswerte.Waehrungszeichen = waehrung;
+  EXPECT_EQ(Feld(1, "Betrag")->accessibleName(), QStringLiteral("Angebot 1: Betrag in EUR"));
   ASSERT_TRUE(QTest::qWaitForWindowActive(F));
   QTest::keyClick(Feld(2, "Name"), Qt::Key_Escape);
   EXPECT_FALSE(F->isVisible());
