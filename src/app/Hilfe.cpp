@@ -33,6 +33,7 @@ constexpr Thema Themen[] = {
     {90, "euro.html"},
     {100, "programmfamilie.html"},
     {HilfeZahlungsplan, "zahlungsplan.html"},
+    {HilfeFinanzierung, "finanzierung.html"},
 };
 
 QPointer<THilfeFenster> Fenster;

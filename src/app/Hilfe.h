@@ -40,6 +40,8 @@ class THilfeFenster : public QWidget {
 
 // The context of the payment plan's topic, beside the pages' 10 ... 100.
 inline constexpr int HilfeZahlungsplan = 110;
+// The context of the comparison of loan offers.
+inline constexpr int HilfeFinanzierung = 120;
 
 // Opens (or raises) the help window at the topic of the context.
 void HilfeZeigen(int kontext);

@@ -332,6 +332,7 @@ void TfmStart::Verbinden() {
   connect(ui->HilfeSchalter, &QPushButton::clicked, this, &TfmStart::HilfeSchalterClick);
   connect(info->SpeedButton1, &QToolButton::clicked, this, &TfmStart::SpeedButton1Click);
   connect(ui->Einstellungen1, &QAction::triggered, this, &TfmStart::Einstellungen1Click);
+  VerbindenBehandelt(ui->FinanzierungAktion, &QAction::triggered, this, &TfmStart::FinanzierungAktionClick);
   connect(ui->Beenden1, &QAction::triggered, this, &TfmStart::Beenden1Click);
   connect(ui->Hilfe2, &QAction::triggered, this, &TfmStart::Hilfe2Click);
   connect(ui->Info1, &QAction::triggered, this, &TfmStart::Info1Click);

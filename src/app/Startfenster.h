@@ -72,6 +72,7 @@ class TfmStart : public QMainWindow {
   void Hilfe2Click();
   void Beenden1Click();
   void Einstellungen1Click();
+  void FinanzierungAktionClick();
   void HilfeSchalterClick();
   void SpeedButton1Click();
   void Label97Click();

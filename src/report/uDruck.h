@@ -11,6 +11,7 @@
 class TPagePrinter;
 class TPrinterBackend;
 struct TPlanDokument;
+struct TVergleichDokument;
 namespace Ui {
 class TfrmDruckVorschau;
 }
@@ -29,6 +30,8 @@ class TfrmDruckVorschau : public QWidget {
                       const QString& Fragetext, const QString& Ergebnistext);
   // Writes a payment plan, several pages, into the page printer and leaves it finished.
   void DruckeZahlungsplan(const TPlanDokument& plan);
+  // Writes a comparison of loan offers into the page printer and leaves it finished.
+  void DruckeVergleich(const TVergleichDokument& vergleich);
 
   void SpeedButton17Click();
   void SpeedButton18Click();

@@ -40,6 +40,7 @@ TEST_F(Hilfe, JederKontextHatSeinThema) {
       {60, {"Annuitäten-Darlehen", "Restschuld"}},      {70, {"Mehrwertsteuer", "Bruttobetrag"}},
       {80, {"Aktien", "Gewinnschwelle"}},               {90, {"Euro", "1,95583"}},
       {100, {"Ordalin"}},                               {110, {"Zahlungsplan", "Sondertilgung"}},
+      {120, {"Finanzierungen vergleichen", "Effektivzins"}},
   };
   // clang-format on
   for (const auto& fall : faelle) {
@@ -51,7 +52,7 @@ TEST_F(Hilfe, JederKontextHatSeinThema) {
       EXPECT_TRUE(Hilfefenster()->Browser()->toPlainText().contains(b)) << b.toStdString();
   }
   // An unknown context shows the contents.
-  for (int k : {-1, 25, 120}) {
+  for (int k : {-1, 25, 130}) {
     HilfeZeigen(k);
     EXPECT_EQ(Hilfefenster()->Browser()->source(), THilfeFenster::ThemaUrl(0)) << k;
   }
@@ -83,7 +84,7 @@ TEST_F(Hilfe, EinFensterNichtModalMitKontext) {
 TEST_F(Hilfe, InhaltVerweistAufAlleThemenUndKeinVerweisIstTot) {
   QSet<QString> vomInhalt;
   for (const QString& z : Verweise(QStringLiteral("inhalt.html"))) vomInhalt.insert(z);
-  for (int k = 0; k <= 110; k += 10) {
+  for (int k = 0; k <= 120; k += 10) {
     const QString datei = THilfeFenster::ThemaUrl(k).fileName();
     EXPECT_TRUE(k == 0 || vomInhalt.contains(datei)) << k;
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/") + datei)) << datei.toStdString();

@@ -1,0 +1,192 @@
+#include "calc/Finanzierung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "calc/Zahlungsplan.h"
+
+namespace {
+
+// A month's interest in cents times this is balance · micro-percent, so that
+// it rounds exactly; the products need more than 64 bits.
+__extension__ typedef __int128 TBreit;
+constexpr TBreit ZinsNenner = TBreit(12) * 100 * 1'000'000;
+
+// A balance beyond this, grown by interest the instalment does not cover,
+// would overflow within months at the highest rate.
+constexpr TCent Obergrenze = std::numeric_limits<TCent>::max() / 16;
+
+[[noreturn]] void Fehler(const QString& text) { throw EFinanzierungFehler(text); }
+
+// An amount in cents, rounded half up; 0 is allowed where `null` says so.
+TCent Geld(Ext x, const QString& name, bool null) {
+  const long double w = x.Wert();
+  if (null ? !(w >= 0) : !(w > 0))
+    Fehler(null ? QStringLiteral("%1 darf nicht negativ sein.").arg(name)
+                : QStringLiteral("%1 muss größer als 0 sein.").arg(name));
+  if (!(w <= FinanzierungHoechstbetrag))
+    Fehler(QStringLiteral("%1 darf höchstens %2 betragen.").arg(name, ZahlTextEinfach(FinanzierungHoechstbetrag, 0)));
+  return static_cast<TCent>(std::floor(w * 100 + 0.5L));
+}
+
+// A rate in millionths of a percent.
+std::int64_t Zinssatz(Ext p, const QString& name) {
+  const long double w = p.Wert();
+  if (!(w >= 0 && w <= 100)) Fehler(QStringLiteral("%1 muss zwischen 0 und 100 % liegen.").arg(name));
+  return std::llround(w * 1'000'000);
+}
+
+// x · rate / 12 / 100, x ≥ 0, rounded half up to the cent.
+TCent Monatlich(TCent x, std::int64_t rate) {
+  // Within 64 bits the division by the constant is a multiplication.
+  constexpr std::int64_t nenner = static_cast<std::int64_t>(ZinsNenner);
+  if (rate == 0 || x <= (std::numeric_limits<std::int64_t>::max() - nenner) / rate)
+    return (x * rate + nenner / 2) / nenner;
+  return static_cast<TCent>((TBreit(x) * rate + ZinsNenner / 2) / ZinsNenner);
+}
+
+// The yearly rate in percent at which `auszahlung` equals the payments of
+// `zahlungen` (index k due after k + 1 months), discounted by the years. It is
+// solved for l = ln(1 + X): the present value falls with l, and with every
+// payment at least a month away it lies below the payout once
+// e^(-l/12) · sum < payout.
+Ext Effektivzins(TCent auszahlung, const std::vector<long double>& zahlungen) {
+  long double summe = 0;
+  for (long double z : zahlungen) summe += z;
+  const long double soll = static_cast<long double>(auszahlung);
+  const auto ueberschuss = [&](long double l) {
+    const long double v = std::exp(-l / 12);
+    long double barwert = 0, abzinsung = 1;
+    for (long double z : zahlungen) barwert += z * (abzinsung *= v);
+    return barwert - soll;
+  };
+  const auto l = Nullstelle(ueberschuss, 0, 12 * std::log(summe / soll) + 1);
+  if (!l) Fehler(QStringLiteral("Der Effektivzins lässt sich nicht bestimmen."));
+  return std::floor(std::expm1(*l) * 10000 + 0.5L) / 100;
+}
+
+// The value by which a result row ranks offers, lower is better; never
+// repaid ranks last. Empty where the row names no best.
+std::optional<long double> Rang(const TFinanzierung& f, TKennzahl k) {
+  constexpr long double nie = std::numeric_limits<long double>::infinity();
+  switch (k) {
+    case TKennzahl::Monatsrate:
+    case TKennzahl::AnfTilgung: return std::nullopt;
+    case TKennzahl::ZinsenBindung: return f.ZinsenBindung;
+    case TKennzahl::Restschuld: return f.Restschuld;
+    case TKennzahl::Volltilgung: return f.Volltilgung ? *f.Volltilgung : nie;
+    case TKennzahl::Gesamtzinsen: return f.Gesamtzinsen ? static_cast<long double>(*f.Gesamtzinsen) : nie;
+    case TKennzahl::Effektivzins: return f.Effektivzins.Wert();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool Vollstaendig(const TAngebot& a) { return a.Betrag && a.Sollzins && a.Zinsbindung && (a.Tilgung || a.Rate); }
+
+TFinanzierung FinanzierungBerechnen(const TAngebot& a) {
+  if (!Vollstaendig(a))
+    Fehler(
+        QStringLiteral("Für ein Angebot müssen Betrag, Sollzins, Zinsbindung und Tilgung oder Rate eingegeben "
+                       "werden!"));
+  const TCent K = Geld(*a.Betrag, QStringLiteral("Der Betrag"), false);
+  const std::int64_t soll = Zinssatz(*a.Sollzins, QStringLiteral("Der Sollzins"));
+  const std::int64_t anschluss =
+      a.Anschlusszins ? Zinssatz(*a.Anschlusszins, QStringLiteral("Der Anschlusszins")) : soll;
+  TFinanzierung f;
+  if (a.Rate) {
+    f.Monatsrate = Geld(*a.Rate, QStringLiteral("Die Rate"), false);
+    f.AnfTilgung = Ext(12.0L * f.Monatsrate) * 100 / Ext(K) - *a.Sollzins;
+  } else {
+    f.AnfTilgung = *a.Tilgung;
+    f.Monatsrate = Monatlich(K, soll + Zinssatz(*a.Tilgung, QStringLiteral("Die Tilgung")));
+    if (f.Monatsrate == 0) Fehler(QStringLiteral("Mit diesem Sollzins und dieser Tilgung ist die Rate 0."));
+  }
+  if (*a.Zinsbindung < 1 || *a.Zinsbindung > ZinsbindungHoechstJahre)
+    Fehler(QStringLiteral("Die Zinsbindung muss 1 bis %1 ganze Jahre betragen.").arg(ZinsbindungHoechstJahre));
+  const TCent sonder = a.Sondertilgung ? Geld(*a.Sondertilgung, QStringLiteral("Die Sondertilgung"), true) : 0;
+  const TCent kosten = a.Kosten ? Geld(*a.Kosten, QStringLiteral("Die Kosten"), true) : 0;
+  if (kosten >= K) Fehler(QStringLiteral("Die Kosten müssen unter dem Betrag liegen."));
+
+  const int bindung = *a.Zinsbindung * 12;
+  const int hoechst = PlanHoechstJahre * 12;
+  std::vector<long double> zahlungen(static_cast<size_t>(bindung));  // per month of the fixed-rate period
+  TCent B = K, jahresbeginn = K, zinsen = 0;
+  for (int m = 1; m <= hoechst && B > 0; ++m) {
+    TFinanzierungsMonat z{.Monat = m, .Jahr = (m - 1) / 12 + 1};
+    z.Zinsen = Monatlich(B, m <= bindung ? soll : anschluss);
+    z.Rate = std::min(f.Monatsrate, B + z.Zinsen);
+    z.Tilgung = z.Rate - z.Zinsen;  // negative while the instalment falls short of the interest
+    B -= z.Tilgung;
+    if (m % 12 == 0 && B > 0) B -= z.Sondertilgung = std::min(sonder, B);
+    if (B > Obergrenze)
+      Fehler(QStringLiteral("Die Rate deckt die Zinsen nicht, und die Restschuld wächst über jedes berechenbare Maß."));
+    z.Restschuld = B;
+    f.Plan.push_back(z);
+    zinsen += z.Zinsen;
+    if (m <= bindung) {
+      f.ZinsenBindung = zinsen;
+      zahlungen[static_cast<size_t>(m - 1)] = static_cast<long double>(z.Rate + z.Sondertilgung);
+    }
+    if (m == bindung) {
+      f.Restschuld = B;
+      zahlungen.back() += static_cast<long double>(B);
+    }
+    // Past the fixed-rate period every year runs alike from a lower balance;
+    // the balance rises with the interest, so a year that does not lower it
+    // is followed by no year that does.
+    if (m % 12 == 0) {
+      if (m > bindung && B >= jahresbeginn) break;
+      jahresbeginn = B;
+    }
+  }
+  if (B == 0) {
+    f.Volltilgung = static_cast<int>(f.Plan.size());
+    f.Gesamtzinsen = zinsen;
+  }
+  f.Effektivzins = Effektivzins(K - kosten, zahlungen);
+  return f;
+}
+
+std::vector<TFinanzierungsJahr> Jahressummen(const std::vector<TFinanzierungsMonat>& plan) {
+  std::vector<TFinanzierungsJahr> jahre;
+  for (const TFinanzierungsMonat& z : plan) {
+    if (jahre.empty() || jahre.back().Jahr != z.Jahr) jahre.push_back({.Jahr = z.Jahr});
+    TFinanzierungsJahr& j = jahre.back();
+    j.Raten += z.Rate;
+    j.Zinsen += z.Zinsen;
+    j.Tilgung += z.Tilgung;
+    j.Sondertilgung += z.Sondertilgung;
+    j.Restschuld = z.Restschuld;
+  }
+  return jahre;
+}
+
+TVergleich Vergleichen(const std::vector<TAngebot>& angebote) {
+  TVergleich v;
+  for (const TAngebot& a : angebote) {
+    if (!Vollstaendig(a)) {
+      v.Ergebnisse.emplace_back();
+      continue;
+    }
+    try {
+      v.Ergebnisse.emplace_back(FinanzierungBerechnen(a));
+    } catch (const EFinanzierungFehler& e) {
+      Fehler(QStringLiteral("Angebot %1: %2").arg(v.Ergebnisse.size() + 1).arg(e.Text()));
+    }
+  }
+  for (int k = 0; k < KennzahlAnzahl; ++k) {
+    std::vector<std::pair<long double, int>> raenge;
+    for (int i = 0; i < int(v.Ergebnisse.size()); ++i)
+      if (v.Ergebnisse[i])
+        if (const auto r = Rang(*v.Ergebnisse[i], static_cast<TKennzahl>(k))) raenge.emplace_back(*r, i);
+    if (raenge.empty()) continue;
+    const auto [min, max] = std::minmax_element(raenge.begin(), raenge.end());
+    if (min->first == max->first) continue;  // nothing to choose between
+    for (const auto& [rang, i] : raenge)
+      if (rang == min->first) v.Beste[k].push_back(i);
+  }
+  return v;
+}

@@ -1,0 +1,32 @@
+#include "report/uDruck_Finanzierung.h"
+
+#include "finanzierung/Finanzierungsfenster.h"
+#include "finanzierung/VergleichDruck.h"
+#include "print/PagePrnt.h"
+#include "report/uDruck.h"
+
+void TfrmDruckVorschau::DruckeVergleich(const TVergleichDokument& vergleich) {
+  FTitel = vergleich.Titel;
+  VergleichSchreiben(*PgprntrVorschau(), vergleich);
+}
+
+TfmFinanzierung* FinanzierungZeigen(QWidget* hauptfenster, TfrmDruckVorschau* vorschau) {
+  auto* fenster =
+      hauptfenster->findChild<TfmFinanzierung*>(QStringLiteral("fmFinanzierung"), Qt::FindDirectChildrenOnly);
+  if (!fenster) {
+    fenster = new TfmFinanzierung(hauptfenster);
+    if (vorschau)
+      QObject::connect(fenster, &TfmFinanzierung::DruckAngefordert, vorschau,
+                       [vorschau, hauptfenster](const TVergleichDokument& vergleich) {
+                         vorschau->DruckeVergleich(vergleich);
+                         vorschau->show();
+                         vorschau->raise();
+                         vorschau->PgprntrVorschau()->ZoomToWidth();
+                         // The preview lies in the main window.
+                         hauptfenster->raise();
+                         hauptfenster->activateWindow();
+                       });
+  }
+  fenster->Zeigen();
+  return fenster;
+}
