@@ -98,36 +98,6 @@ void VergleichZeichnen(TZeichenflaeche& f, const QRectF& rahmen, const TVergleic
               QPointF(px(l.Punkte[k].x()), py(l.Punkte[k].y())), Farben[l.Angebot % 4], 1.5);
 }
 
-namespace {
-
-class TMalerFlaeche : public TZeichenflaeche {
- public:
-  TMalerFlaeche(QPainter& maler, double pixelJePunkt) : FMaler(maler), FPt(pixelJePunkt) {}
-  double PixelJePunkt() const override { return FPt; }
-  void Schrift(double punkte, bool fett) override {
-    QFont schrift = FMaler.font();
-    schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(punkte * FPt))));
-    schrift.setBold(fett);
-    FMaler.setFont(schrift);
-  }
-  double TextBreite(const QString& text) override { return FMaler.fontMetrics().horizontalAdvance(text); }
-  void Text(QPointF linksOben, const QString& text, const QColor& farbe) override {
-    FMaler.setPen(farbe);
-    FMaler.drawText(linksOben + QPointF(0, FMaler.fontMetrics().ascent()), text);
-  }
-  void Linie(QPointF von, QPointF bis, const QColor& farbe, double punkte) override {
-    FMaler.setPen(QPen(farbe, punkte * FPt, Qt::SolidLine, Qt::FlatCap));
-    FMaler.drawLine(von, bis);
-  }
-  void Flaeche(const QRectF& rechteck, const QColor& farbe) override { FMaler.fillRect(rechteck, farbe); }
-
- private:
-  QPainter& FMaler;
-  double FPt;
-};
-
-}  // namespace
-
 TVergleichGrafik::TVergleichGrafik(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(240, 200);

@@ -160,35 +160,26 @@ void GrafikZeichnen(TZeichenflaeche& f, const QRectF& rahmen, const TGrafikDaten
   }
 }
 
-namespace {
+void TMalerFlaeche::Schrift(double punkte, bool fett) {
+  QFont schrift = FMaler.font();
+  schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(punkte * FPt))));
+  schrift.setBold(fett);
+  FMaler.setFont(schrift);
+}
 
-class TMalerFlaeche : public TZeichenflaeche {
- public:
-  TMalerFlaeche(QPainter& maler, double pixelJePunkt) : FMaler(maler), FPt(pixelJePunkt) {}
-  double PixelJePunkt() const override { return FPt; }
-  void Schrift(double punkte, bool fett) override {
-    QFont schrift = FMaler.font();
-    schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(punkte * FPt))));
-    schrift.setBold(fett);
-    FMaler.setFont(schrift);
-  }
-  double TextBreite(const QString& text) override { return FMaler.fontMetrics().horizontalAdvance(text); }
-  void Text(QPointF linksOben, const QString& text, const QColor& farbe) override {
-    FMaler.setPen(farbe);
-    FMaler.drawText(linksOben + QPointF(0, FMaler.fontMetrics().ascent()), text);
-  }
-  void Linie(QPointF von, QPointF bis, const QColor& farbe, double punkte) override {
-    FMaler.setPen(QPen(farbe, punkte * FPt, Qt::SolidLine, Qt::FlatCap));
-    FMaler.drawLine(von, bis);
-  }
-  void Flaeche(const QRectF& rechteck, const QColor& farbe) override { FMaler.fillRect(rechteck, farbe); }
+double TMalerFlaeche::TextBreite(const QString& text) { return FMaler.fontMetrics().horizontalAdvance(text); }
 
- private:
-  QPainter& FMaler;
-  double FPt;
-};
+void TMalerFlaeche::Text(QPointF linksOben, const QString& text, const QColor& farbe) {
+  FMaler.setPen(farbe);
+  FMaler.drawText(linksOben + QPointF(0, FMaler.fontMetrics().ascent()), text);
+}
 
-}  // namespace
+void TMalerFlaeche::Linie(QPointF von, QPointF bis, const QColor& farbe, double punkte) {
+  FMaler.setPen(QPen(farbe, punkte * FPt, Qt::SolidLine, Qt::FlatCap));
+  FMaler.drawLine(von, bis);
+}
+
+void TMalerFlaeche::Flaeche(const QRectF& rechteck, const QColor& farbe) { FMaler.fillRect(rechteck, farbe); }
 
 TPlanGrafik::TPlanGrafik(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);

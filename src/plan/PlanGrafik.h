@@ -9,6 +9,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 #include "calc/Zahlungsplan.h"
 
 struct TGrafikDaten {
@@ -34,6 +36,22 @@ class TZeichenflaeche {
   virtual void Text(QPointF linksOben, const QString& text, const QColor& farbe) = 0;
   virtual void Linie(QPointF von, QPointF bis, const QColor& farbe, double punkte) = 0;
   virtual void Flaeche(const QRectF& rechteck, const QColor& farbe) = 0;
+};
+
+// A widget's painter as the surface.
+class TMalerFlaeche : public TZeichenflaeche {
+ public:
+  TMalerFlaeche(QPainter& maler, double pixelJePunkt) : FMaler(maler), FPt(pixelJePunkt) {}
+  double PixelJePunkt() const override { return FPt; }
+  void Schrift(double punkte, bool fett) override;
+  double TextBreite(const QString& text) override;
+  void Text(QPointF linksOben, const QString& text, const QColor& farbe) override;
+  void Linie(QPointF von, QPointF bis, const QColor& farbe, double punkte) override;
+  void Flaeche(const QRectF& rechteck, const QColor& farbe) override;
+
+ private:
+  QPainter& FMaler;
+  double FPt;
 };
 
 void GrafikZeichnen(TZeichenflaeche& flaeche, const QRectF& rahmen, const TGrafikDaten& daten);
