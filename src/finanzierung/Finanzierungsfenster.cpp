@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "base/Dateivorschlag.h"
+#include "base/Feldfarben.h"
 #include "base/Zahlfeld.h"
 #include "bilder/Bilder.h"
 #include "settings/uEinstellungen.h"
@@ -100,17 +102,6 @@ QString CsvFeld(const QString& text) {
   return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
-// Input and result fields as in the main window, with a text colour that
-// stays readable on them under a dark palette.
-void Feldfarben(QLineEdit* feld, const QColor& grund) {
-  QPalette p = feld->palette();
-  for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    p.setColor(gruppe, QPalette::Base, grund);
-    p.setColor(gruppe, QPalette::Text, Qt::black);
-  }
-  feld->setPalette(p);
-}
-
 constexpr qint64 HoechsteDateigroesse = 1 << 20;
 constexpr int NamenLaenge = 80;
 
@@ -170,14 +161,14 @@ void TfmFinanzierung::FelderAnlegen() {
       gitter->addWidget(feld, z + (Ergebniszeile(z) ? 2 : 1), i + 1);
       FFelder[i][z] = feld;
       if (Ergebniszeile(z)) {
-        Feldfarben(feld, QColor(0, 255, 255));
+        FeldfarbeSetzen(feld, TFeldzustand::Ergebnis);
         feld->setReadOnly(true);
         // Out of the Tab walk, but a click reaches it to copy the result.
         feld->setFocusPolicy(Qt::ClickFocus);
         feld->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         continue;
       }
-      Feldfarben(feld, Qt::white);
+      FeldfarbeSetzen(feld, TFeldzustand::Eingabe);
       // This filter first: the number rule's, installed after it, runs before it.
       feld->installEventFilter(this);
       if (art.Regel) {
@@ -416,38 +407,11 @@ void TfmFinanzierung::VergleichDruckenClick() {
   emit DruckAngefordert(Dokument());
 }
 
-QString TfmFinanzierung::FreieDatei(const QString& stamm, const QString& endung) {
-  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
-  QString datei = QDir(ordner).filePath(stamm + QLatin1Char('.') + endung);
-  for (int n = 2; QFileInfo::exists(datei) && n < 1000; ++n)
-    datei = QDir(ordner).filePath(QStringLiteral("%1 (%2).%3").arg(stamm).arg(n).arg(endung));
-  return datei;
-}
-
-QString TfmFinanzierung::SpeicherDatei(const QString& titel, const QString& vorschlag, const QString& filter) {
-  // Qt's own question is switched off: the program asks in its own words.
-  QString datei =
-      QFileDialog::getSaveFileName(this, titel, vorschlag, filter, nullptr, QFileDialog::DontConfirmOverwrite);
-  if (datei.isEmpty()) return {};
-  if (QFileInfo(datei).suffix().isEmpty()) datei += QLatin1Char('.') + QFileInfo(vorschlag).suffix();
-  if (QFileInfo::exists(datei)) {
-    QMessageBox frage(
-        QMessageBox::Question, titel,
-        QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QDir::toNativeSeparators(datei)),
-        QMessageBox::Yes | QMessageBox::No, this);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nicht ersetzen"));
-    frage.setDefaultButton(QMessageBox::No);
-    if (frage.exec() != QMessageBox::Yes) return {};
-  }
-  return datei;
-}
-
 void TfmFinanzierung::VergleichExportierenClick() {
-  const QString datei = SpeicherDatei(QStringLiteral("Vergleich als CSV-Datei speichern"),
-                                      FreieDatei(QStringLiteral("Kalvora-Vergleich"), QStringLiteral("csv")),
-                                      QStringLiteral("CSV-Dateien (*.csv)"));
+  const QString datei =
+      SpeicherdateiErfragen(this, QStringLiteral("Vergleich als CSV-Datei speichern"),
+                            DateiVorschlag(Dokumentenordner(), QStringLiteral("Vergleich"), QStringLiteral("csv")),
+                            QStringLiteral("CSV-Dateien (*.csv)"));
   if (!datei.isEmpty()) CsvSpeichern(datei);
 }
 
@@ -489,9 +453,11 @@ QList<TAngebotTexte> TfmFinanzierung::Texte() const {
 }
 
 void TfmFinanzierung::VergleichSpeichernClick() {
-  const QString datei = SpeicherDatei(
-      QStringLiteral("Vergleich speichern"),
-      FDatei.isEmpty() ? FreieDatei(QStringLiteral("Finanzierungsvergleich"), QStringLiteral("json")) : FDatei,
+  const QString datei = SpeicherdateiErfragen(
+      this, QStringLiteral("Vergleich speichern"),
+      FDatei.isEmpty()
+          ? DateiVorschlag(Dokumentenordner(), QStringLiteral("Finanzierungsvergleich"), QStringLiteral("json"))
+          : FDatei,
       QStringLiteral("Finanzierungsvergleiche (*.json)"));
   if (!datei.isEmpty()) Speichern(datei);
 }
@@ -509,8 +475,7 @@ bool TfmFinanzierung::Speichern(const QString& datei) {
 }
 
 void TfmFinanzierung::VergleichOeffnenClick() {
-  const QString ordner = FDatei.isEmpty() ? QFileInfo(FreieDatei(QStringLiteral("x"), QStringLiteral("json"))).path()
-                                          : QFileInfo(FDatei).path();
+  const QString ordner = FDatei.isEmpty() ? Dokumentenordner() : QFileInfo(FDatei).path();
   const QString datei =
       QFileDialog::getOpenFileName(this, QStringLiteral("Vergleich öffnen"), ordner,
                                    QStringLiteral("Finanzierungsvergleiche (*.json);;Alle Dateien (*)"));

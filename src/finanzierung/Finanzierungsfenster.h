@@ -41,8 +41,6 @@ class TfmFinanzierung : public QWidget {
   bool CsvSpeichern(const QString& datei);
   bool Speichern(const QString& datei);
   bool Oeffnen(const QString& datei);
-  // A file in the documents folder that does not exist yet.
-  static QString FreieDatei(const QString& stamm, const QString& endung);
 
   void VergleichDruckenClick();
   void VergleichExportierenClick();
@@ -71,8 +69,6 @@ class TfmFinanzierung : public QWidget {
   QString Name(int angebot) const;
   QString Beschriftung(int zeile, bool csv) const;
   QList<TAngebotTexte> Texte() const;
-  // The file the user chose in the dialog, after asking before replacing one.
-  QString SpeicherDatei(const QString& titel, const QString& vorschlag, const QString& filter);
   void Melden(QMessageBox::Icon symbol, const QString& titel, const QString& text);
   template <class F>
   void Behandelt(F&& handler);

@@ -318,24 +318,11 @@ void TfmZahlungsplan::PlanDruckenClick() {
 
 void TfmZahlungsplan::PlanExportierenClick() {
   const QString ordner = FOrdner.isEmpty() || !QDir(FOrdner).exists() ? Dokumentenordner() : FOrdner;
-  // Qt's own question is switched off: the program asks in its own words.
-  QString datei =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"),
-                                   DateiVorschlag(ordner, ui->TitelLabel->text(), QStringLiteral("csv")),
-                                   QStringLiteral("CSV-Dateien (*.csv)"), nullptr, QFileDialog::DontConfirmOverwrite);
+  const QString datei = SpeicherdateiErfragen(this, QStringLiteral("Zahlungsplan als CSV-Datei speichern"),
+                                              DateiVorschlag(ordner, ui->TitelLabel->text(), QStringLiteral("csv")),
+                                              QStringLiteral("CSV-Dateien (*.csv)"));
   if (datei.isEmpty()) return;
-  if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".csv");
   FOrdner = QFileInfo(datei).absolutePath();
-  if (QFileInfo::exists(datei)) {
-    QMessageBox frage(
-        QMessageBox::Question, QStringLiteral("Zahlungsplan exportieren"),
-        QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QDir::toNativeSeparators(datei)),
-        QMessageBox::Yes | QMessageBox::No, this);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nicht ersetzen"));
-    frage.setDefaultButton(QMessageBox::No);
-    if (frage.exec() != QMessageBox::Yes) return;
-  }
   if (CsvSpeichern(datei))
     Melden(
         QMessageBox::Information, QStringLiteral("Information"),

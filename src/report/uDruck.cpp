@@ -222,26 +222,11 @@ TPrinterBackend* TfrmDruckVorschau::Druckwerk() {
 
 QString TfrmDruckVorschau::PdfDateiErfragen() {
   const QString ordner = FOrdner.isEmpty() || !QDir(FOrdner).exists() ? Dokumentenordner() : FOrdner;
-  QString datei = DateiVorschlag(ordner, FTitel, QStringLiteral("pdf"));
-  for (;;) {
-    // The question about an existing file is asked here, in German, whatever
-    // the file dialog would ask.
-    datei =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF-Datei speichern"), datei,
-                                     QStringLiteral("PDF-Dateien (*.pdf)"), nullptr, QFileDialog::DontConfirmOverwrite);
-    if (datei.isEmpty()) return {};
-    if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".pdf");
-    FOrdner = QFileInfo(datei).absolutePath();
-    if (!QFileInfo::exists(datei)) return datei;
-    QMessageBox frage(
-        QMessageBox::Question, QStringLiteral("Datei ersetzen"),
-        QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QDir::toNativeSeparators(datei)),
-        QMessageBox::Yes | QMessageBox::No, this);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ersetzen"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-    frage.setDefaultButton(QMessageBox::No);
-    if (frage.exec() == QMessageBox::Yes) return datei;
-  }
+  const QString datei = SpeicherdateiErfragen(this, QStringLiteral("Bericht als PDF-Datei speichern"),
+                                              DateiVorschlag(ordner, FTitel, QStringLiteral("pdf")),
+                                              QStringLiteral("PDF-Dateien (*.pdf)"));
+  if (!datei.isEmpty()) FOrdner = QFileInfo(datei).absolutePath();
+  return datei;
 }
 
 void TfrmDruckVorschau::Information(QWidget* eltern, const QString& text) {

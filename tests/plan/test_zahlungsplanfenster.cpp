@@ -206,13 +206,14 @@ TEST_F(Planfenster, CsvHinUndZurueck) {
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_EQ(antworten.Boxen[0].Symbol, QMessageBox::Information);
   EXPECT_EQ(antworten.Boxen[0].Text, u"Der Zahlungsplan wurde in die Datei „"_qs + erster + u"“ geschrieben."_qs);
-  // The same file again, now one of the user's own: the default answer keeps it.
+  // The same file again, now one of the user's own: the default answer keeps
+  // it, and the dialog asks again (declined here).
   f.setFileName(erster);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("alt");
   f.close();
   Kind<QPushButton>("PlanExportieren", fenster)->click();
-  EXPECT_EQ(vorschlaege, (QStringList{erster, stamm + u"-2.csv"_qs}));
+  EXPECT_EQ(vorschlaege, (QStringList{erster, stamm + u"-2.csv"_qs, erster}));
   ASSERT_EQ(antworten.Boxen.size(), 2);
   EXPECT_TRUE(antworten.Boxen[1].Text.startsWith(u"Die Datei „"_qs + erster + u"“ gibt es schon."_qs));
   qputenv("HOME", heim);
