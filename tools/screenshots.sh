@@ -1,7 +1,7 @@
 #!/bin/bash
 # Takes a picture of every page of the main window, of the loan page's field
 # states and of a loan's payment plan for the README, the last two also under
-# a dark theme.
+# a dark theme, and of a loan's rate sought.
 # usage: tools/screenshots.sh <kalvora executable> [target folder]
 set -u
 PROG=$(readlink -f "${1:?usage: $0 <kalvora executable> [folder]}")
@@ -77,6 +77,16 @@ beenden_und_pruefen() {
 xdotool key ctrl+shift+Tab ctrl+shift+Tab ctrl+shift+Tab
 sleep 0.5
 zustaende 10-feldzustaende-hell 9-zahlungsplan
+# The rate of a loan offer sought: 20.000 paid back with 48 monthly rates of 460.
+xdotool key alt+g End
+for eingabe in a:20000 l:4 m:0 t:460; do
+  xdotool key "alt+${eingabe%%:*}"
+  xdotool type "${eingabe#*:}"
+done
+xdotool key alt+r
+sleep 1
+import -window "$FENSTER" "$ZIEL/13-zinssatz-gesucht.png"
+echo "$ZIEL/13-zinssatz-gesucht.png"
 beenden_und_pruefen
 
 # The same under a dark theme, as a desktop sets one through the qt6ct

@@ -44,40 +44,6 @@ TEST_F(RechnenTest, ErgebnisMitDerZahlungsweiseDerSeite) {
   EXPECT_TRUE(antworten.Boxen.isEmpty());
 }
 
-// The rate sought: from a figure the page computed at 4,25 %, the rate comes
-// back as every rate is written, in the aqua rate field, and the old question
-// with that rate gives the figure again to the cent.
-TEST_F(RechnenTest, ZinssatzFuehrtZurEingegebenenZahlZurueck) {
-  TDialogBeantworter antworten;
-  // The third question of each page computes the figure.
-  const std::pair<int, std::vector<std::pair<const char*, const char*>>> faelle[] = {
-      {3, {{"ZiZiR_RFeld", "100"}, {"ZiZiR_njFeld", "10"}, {"ZiZiR_nmFeld", "0"}, {"ZiZiR_pFeld", "4,25"}}},
-      {4, {{"BW_RFeld", "500"}, {"BW_njFeld", "20"}, {"BW_nmFeld", "3"}, {"BW_pFeld", "4,25"}}},
-      {5, {{"AnnD_KFeld", "100000"}, {"AnnD_njFeld", "10"}, {"AnnD_nmFeld", "0"}, {"AnnD_pFeld", "4,25"}}},
-  };
-  for (const auto& [index, eingaben] : faelle) {
-    const TSeite& seite = ::Seiten::Alle()[static_cast<std::size_t>(index)];
-    SCOPED_TRACE(seite.Key.toStdString());
-    const auto feld = [&](const TGesucht& g) { return seite.Felder[static_cast<std::size_t>(g.Ergebnis[0])].Name; };
-    const QString ergebnis = feld(seite.Gesucht[2]), satz = feld(seite.Gesucht.back());
-    Eingeben(index, 2, eingaben);
-    Waehlen(seite.Key + QStringLiteral("_Zahlungsweise"), 1);
-    Rechnen();
-    const QString zahl = Text(ergebnis);
-    ASSERT_FALSE(zahl.isEmpty());
-    Waehlen(seite.Gesuchtliste, static_cast<int>(seite.Gesucht.size()) - 1);
-    W(satz)->clear();
-    Rechnen();
-    EXPECT_EQ(Text(satz), QStringLiteral("4,250 "));
-    EXPECT_EQ(Farbe(satz), Aqua);
-    Waehlen(seite.Gesuchtliste, 2);
-    W(ergebnis)->clear();
-    Rechnen();
-    EXPECT_EQ(Text(ergebnis), zahl);
-  }
-  EXPECT_TRUE(antworten.Boxen.isEmpty());
-}
-
 // The tax amount is written along with the gross amount but stays grey.
 TEST_F(RechnenTest, MitgeschriebenerSteuerbetragBleibtGrau) {
   Eingeben(6, 3, {{"MWST_Netto", "100"}, {"MWST_MWSTprozent", "16"}});
