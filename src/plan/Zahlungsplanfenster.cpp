@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "base/Dateivorschlag.h"
 #include "bilder/Bilder.h"
@@ -60,6 +61,7 @@ TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
   connect(ui->PlanDrucken, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanDruckenClick(); }); });
   connect(ui->PlanExportieren, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanExportierenClick(); }); });
   connect(ui->PlanSchliessen, &QPushButton::clicked, this, [this] { PlanSchliessenClick(); });
+  connect(ui->PlanVergleichen, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanVergleichenClick(); }); });
   for (QLineEdit* feld : {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld})
     connect(feld, &QLineEdit::editingFinished, this, [this] {
       Behandelt([this] {
@@ -111,17 +113,37 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   if (FZinsbindung && *FZinsbindung < Ext(0)) FZinsbindung.reset();
   FZinsbindungText = FZinsbindung ? JahreText(*FZinsbindung) : QString();
 
-  const QString titel = QStringLiteral("Zahlungsplan: ") + Seitentitel(seite.Key);
+  FVorgegeben = false;
+  Anzeigen(QStringLiteral("Zahlungsplan: ") + Seitentitel(seite.Key), nachVorn);
+  return true;
+}
+
+void TfmZahlungsplan::Zeigen(const QString& titel, const TZahlungsplan& plan, const QString& waehrung) {
+  FSeite = {};
+  FSeite.Waehrung = waehrung;
+  FEingabe = {};
+  FEingabe.Art = TPlanArt::Darlehen;
+  FEingabe.m = 12;
+  FPlan = plan;
+  FSondertilgung = {};
+  FZinsbindung.reset();
+  FZinsbindungText.clear();
+  FVorgegeben = true;
+  Anzeigen(titel, true);
+}
+
+void TfmZahlungsplan::Anzeigen(const QString& titel, bool nachVorn) {
   setWindowTitle(titel);
   ui->TitelLabel->setText(titel);
-  ui->FrageLabel->setText(seite.Frage);
-  ui->FrageLabel->setVisible(!seite.Frage.isEmpty());
+  ui->FrageLabel->setText(FSeite.Frage);
+  ui->FrageLabel->setVisible(!FSeite.Frage.isEmpty());
   const bool darlehen = FEingabe.Art == TPlanArt::Darlehen;
-  ui->DarlehenGruppe->setVisible(darlehen);
+  ui->DarlehenGruppe->setVisible(darlehen && !FVorgegeben);
+  ui->PlanVergleichen->setVisible(darlehen && !FVorgegeben);
   ui->SondertilgungFeld->clear();
   ui->SondertilgungAbJahrFeld->clear();
   ui->ZinsbindungFeld->setText(FZinsbindungText);
-  ui->SondertilgungWaehrung->setText(seite.Waehrung);
+  ui->SondertilgungWaehrung->setText(FSeite.Waehrung);
   // A single payment has no payments to list.
   const bool zahlungen = FEingabe.Art != TPlanArt::Einmalzahlung;
   ui->PlanJeZahlung->setEnabled(zahlungen);
@@ -131,12 +153,11 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   }
   Behandelt([this] { Neuberechnen(); });
 
-  if (!nachVorn) return true;
+  if (!nachVorn) return;
   show();
   raise();
   activateWindow();
   TabelleBreitGenug();
-  return true;
 }
 
 void TfmZahlungsplan::TabelleBreitGenug() {
@@ -218,11 +239,11 @@ QString TfmZahlungsplan::Betrag(Ext wert, int stellen) const {
 }
 
 void TfmZahlungsplan::Neuberechnen() {
-  FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung);
+  if (!FVorgegeben) FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung);
   FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
   ui->PlanGrafik->Setzen(GrafikDaten(FPlan));
   SpaltenAnpassen();
-  if (FEingabe.Art != TPlanArt::Darlehen) return;
+  if (FEingabe.Art != TPlanArt::Darlehen || FVorgegeben) return;
 
   const auto effektiv = Effektivzins(FEingabe, FPlan);
   ui->EffektivzinsLabel->setText(effektiv ? ZahlText(effektiv->Wert(), 15, 3).trimmed() + QStringLiteral(" %")
@@ -276,7 +297,7 @@ QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
                                       : QStringLiteral("Summe der Einzahlungen:"),
             Betrag(FPlan.Summe.Zahlung)});
   k.append({QStringLiteral("Summe der Zinsen:"), Betrag(FPlan.Summe.Zinsen)});
-  if (art != TPlanArt::Darlehen) return k;
+  if (art != TPlanArt::Darlehen || FVorgegeben) return k;
   k.append({ui->EffektivzinsText->text(), ui->EffektivzinsLabel->text()});
   if (FSondertilgung.Betrag > Ext(0)) {
     k.append(
@@ -339,3 +360,19 @@ bool TfmZahlungsplan::CsvSpeichern(const QString& datei) {
 }
 
 void TfmZahlungsplan::PlanSchliessenClick() { close(); }
+
+void TfmZahlungsplan::PlanVergleichenClick() {
+  // The comparison counts monthly: another payment frequency goes in as its monthly share.
+  TAngebot a;
+  a.Betrag = FEingabe.K;
+  a.Sollzins = FEingabe.p;
+  a.Rate = FEingabe.R * Ext(FEingabe.m) / Ext(12);
+  // Whole years only; a part year counts as begun.
+  if (FZinsbindung && *FZinsbindung > Ext(0)) a.Zinsbindung = static_cast<int>(std::ceil(FZinsbindung->Wert() - 1e-9L));
+  if (FSondertilgung.Betrag > Ext(0)) a.Sondertilgung = FSondertilgung.Betrag;
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TfmZahlungsplan::VergleichAngefordert))) {
+    Melden(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Kein Vergleich vorhanden!"));
+    return;
+  }
+  emit VergleichAngefordert(a);
+}

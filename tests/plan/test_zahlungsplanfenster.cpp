@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include "common/Dialoghelfer.h"
+#include "finanzierung/Finanzierungsfenster.h"
 #include "plan/PlanGrafik.h"
 #include "plan/PlanTabelle.h"
 #include "plan/Zahlungsplanfenster.h"
@@ -55,7 +56,11 @@ TEST(PlanGrafik, StandachseBeginntBeiNull) {
 
 class Planfenster : public Hauptfenster {
  protected:
-  static TfmZahlungsplan* Zeigen(const TPlanSeite& s) { return ZahlungsplanZeigen(fmStart, frmDruckVorschau, s); }
+  static TfmZahlungsplan* Zeigen(const TPlanSeite& s) {
+    TfmZahlungsplan* fenster = fmStart->Planfenster();
+    fenster->Zeigen(s);
+    return fenster;
+  }
 };
 
 // Rows per year with the start and the totals, or per payment on request
@@ -77,6 +82,7 @@ TEST_F(Planfenster, TabelleJeSeite) {
     EXPECT_FALSE(Kind<TPlanGrafik>("PlanGrafik", fenster)->Daten().Stand.isEmpty());
     EXPECT_EQ(Kind<QCheckBox>("PlanJeZahlung", fenster)->isEnabled(), darlehen);
     EXPECT_EQ(Kind<QLabel>("RestschuldZinsbindungLabel", fenster)->isVisibleTo(fenster), darlehen);
+    EXPECT_EQ(Kind<QPushButton>("PlanVergleichen", fenster)->isVisibleTo(fenster), darlehen);
   }
   TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
   EXPECT_EQ(Kind<QLabel>("EffektivzinsLabel", fenster)->text(), QStringLiteral("6,168 %"));
@@ -138,6 +144,40 @@ TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_EQ(antworten.Boxen[0].Text,
             QStringLiteral("Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."));
+}
+
+// "In den Vergleich": the loan with its extra repayment goes into the first
+// empty offer, which is computed; with all four in use nothing is overwritten.
+TEST_F(Planfenster, InDenVergleich) {
+  TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
+  Tippen("SondertilgungFeld", "5000", fenster, Qt::Key_Return);
+  TDialogBeantworter antworten;
+  auto* knopf = Kind<QPushButton>("PlanVergleichen", fenster);
+  knopf->click();
+  auto* vergleich = fmStart->findChild<TfmFinanzierung*>(QStringLiteral("fmFinanzierung"));
+  ASSERT_NE(vergleich, nullptr);
+  EXPECT_TRUE(vergleich->isVisible());
+  const auto text = [&](int angebot, const char* name) {
+    return Kind<QLineEdit>(QStringLiteral("Angebot%1%2").arg(angebot).arg(name).toLatin1().constData(), vergleich)
+        ->text()
+        .trimmed();
+  };
+  const QString rate = ZahlText(PlanEingabe(Darlehen("10")).R.Wert(), 18, 2).trimmed();
+  // clang-format off
+  for (const auto& [name, erwartet] : {std::pair{"Betrag", u"100.000,00"_qs}, {"Sollzins", u"6,000"_qs},
+           {"Rate", rate}, {"Zinsbindung", u"5"_qs}, {"Sondertilgung", u"5.000,00"_qs}, {"Tilgung", QString()},
+           {"Monatsrate", rate}})
+    // clang-format on
+    EXPECT_EQ(text(1, name), erwartet) << name;
+  EXPECT_EQ(vergleich->Vergleich().Ergebnisse[0]->Plan.front().Zinsen, 50000);
+  for (int mal = 0; mal < 3; ++mal) knopf->click();
+  EXPECT_EQ(text(4, "Betrag"), u"100.000,00"_qs);
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+  Kind<QLineEdit>("Angebot1Betrag", vergleich)->setText(u"1"_qs);
+  knopf->click();
+  ASSERT_EQ(antworten.Boxen.size(), 1);
+  EXPECT_EQ(antworten.Boxen[0].Text, u"Alle vier Angebote sind belegt. Es wurde nichts überschrieben."_qs);
+  EXPECT_EQ(text(1, "Betrag"), u"1"_qs);
 }
 
 // "Drucken": several pages in the preview, each with the header, the column
