@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -62,8 +63,12 @@ TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
   connect(ui->PlanExportieren, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanExportierenClick(); }); });
   connect(ui->PlanSchliessen, &QPushButton::clicked, this, [this] { PlanSchliessenClick(); });
   connect(ui->PlanVergleichen, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanVergleichenClick(); }); });
-  for (QLineEdit* feld : {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld})
+  for (QLineEdit* feld :
+       {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld, ui->AnschlusszinsFeld})
     connect(feld, &QLineEdit::editingFinished, this, [this] {
+      // A box shown meanwhile takes the focus, which finishes the editing once more.
+      if (FLiest) return;
+      const QScopedValueRollback sperre(FLiest, true);
       Behandelt([this] {
         if (EingabenLesen()) Neuberechnen();
       });
@@ -109,6 +114,7 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   FEingabe = eingabe;
   FPlan = std::move(plan);
   FSondertilgung = {};
+  FAnschlusszins.reset();
   FZinsbindung = eingabe.Zinsbindung;
   if (FZinsbindung && *FZinsbindung < Ext(0)) FZinsbindung.reset();
   FZinsbindungText = FZinsbindung ? JahreText(*FZinsbindung) : QString();
@@ -126,6 +132,7 @@ void TfmZahlungsplan::Zeigen(const QString& titel, const TZahlungsplan& plan, co
   FEingabe.m = 12;
   FPlan = plan;
   FSondertilgung = {};
+  FAnschlusszins.reset();
   FZinsbindung.reset();
   FZinsbindungText.clear();
   FVorgegeben = true;
@@ -142,6 +149,7 @@ void TfmZahlungsplan::Anzeigen(const QString& titel, bool nachVorn) {
   ui->PlanVergleichen->setVisible(darlehen && !FVorgegeben);
   ui->SondertilgungFeld->clear();
   ui->SondertilgungAbJahrFeld->clear();
+  ui->AnschlusszinsFeld->clear();
   ui->ZinsbindungFeld->setText(FZinsbindungText);
   ui->SondertilgungWaehrung->setText(FSeite.Waehrung);
   // A single payment has no payments to list.
@@ -228,7 +236,20 @@ bool TfmZahlungsplan::EingabenLesen() {
       zinsbindung = t;
     }
   }
+  std::optional<Ext> anschluss;
+  if (!ui->AnschlusszinsFeld->text().trimmed().isEmpty()) {
+    Ext p;
+    if (!lesen(ui->AnschlusszinsFeld, p)) return false;
+    if (!(p > Ext(0))) {
+      Melden(QMessageBox::Warning, QStringLiteral("Fehler"),
+             QStringLiteral("Der Anschlusszins muss größer als 0 sein."));
+      return false;
+    }
+    ui->AnschlusszinsFeld->setText(ZahlText(p.Wert(), 15, 3));
+    anschluss = p;
+  }
   FSondertilgung = s;
+  FAnschlusszins = anschluss;
   FZinsbindung = zinsbindung;
   FZinsbindungText = text;
   return true;
@@ -239,7 +260,7 @@ QString TfmZahlungsplan::Betrag(Ext wert, int stellen) const {
 }
 
 void TfmZahlungsplan::Neuberechnen() {
-  if (!FVorgegeben) FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung);
+  if (!FVorgegeben) FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss());
   FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
   ui->PlanGrafik->Setzen(GrafikDaten(FPlan));
   SpaltenAnpassen();
@@ -251,11 +272,16 @@ void TfmZahlungsplan::Neuberechnen() {
   const bool sonder = FSondertilgung.Betrag > Ext(0);
   const QString strich = QStringLiteral("–");
   ui->NeueLaufzeitLabel->setText(sonder ? LaufzeitText(FPlan.Laufzeit) : strich);
-  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe).Summe.Zinsen;
+  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe, {}, Anschluss()).Summe.Zinsen;
   ui->ZinsersparnisLabel->setText(sonder ? Betrag(FZinsenOhne - FPlan.Summe.Zinsen) : strich);
   // Fifteen digits, as the page writes its residual debt.
   ui->RestschuldZinsbindungLabel->setText(
       FZinsbindung ? Betrag(RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15) : strich);
+}
+
+std::optional<TAnschluss> TfmZahlungsplan::Anschluss() const {
+  if (!FZinsbindung || !FAnschlusszins) return std::nullopt;
+  return TAnschluss{*FZinsbindung, *FAnschlusszins};
 }
 
 void TfmZahlungsplan::SpaltenAnpassen() {
@@ -305,6 +331,9 @@ QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
          QStringLiteral("%1 jährlich ab dem %2. Jahr").arg(Betrag(FSondertilgung.Betrag)).arg(FSondertilgung.AbJahr)});
     k.append({ui->ZinsersparnisText->text(), ui->ZinsersparnisLabel->text()});
   }
+  if (Anschluss())
+    k.append(
+        {QStringLiteral("Anschlusszins:"), ZahlText(FAnschlusszins->Wert(), 15, 3).trimmed() + QStringLiteral(" %")});
   if (FZinsbindung)
     k.append({QStringLiteral("Restschuld nach %1 Jahren Zinsbindung:").arg(JahreText(*FZinsbindung)),
               ui->RestschuldZinsbindungLabel->text()});
@@ -370,6 +399,7 @@ void TfmZahlungsplan::PlanVergleichenClick() {
   // Whole years only; a part year counts as begun.
   if (FZinsbindung && *FZinsbindung > Ext(0)) a.Zinsbindung = static_cast<int>(std::ceil(FZinsbindung->Wert() - 1e-9L));
   if (FSondertilgung.Betrag > Ext(0)) a.Sondertilgung = FSondertilgung.Betrag;
+  a.Anschlusszins = FAnschlusszins;
   if (!isSignalConnected(QMetaMethod::fromSignal(&TfmZahlungsplan::VergleichAngefordert))) {
     Melden(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Kein Vergleich vorhanden!"));
     return;

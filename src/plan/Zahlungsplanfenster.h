@@ -72,14 +72,18 @@ class TfmZahlungsplan : public QWidget {
   template <class F>
   void Behandelt(F&& handler);
 
+  // The follow-up rate when it and the fixed-rate period are given.
+  std::optional<TAnschluss> Anschluss() const;
   // Shows the window with the plan of FPlan.
   void Anzeigen(const QString& titel, bool nachVorn);
 
   TPlanSeite FSeite;
   bool FVorgegeben = false;  // a given plan: nothing is recomputed
+  bool FLiest = false;       // the fields are being read
   TPlanEingabe FEingabe;
   TSondertilgung FSondertilgung;
   std::optional<Ext> FZinsbindung;
+  std::optional<Ext> FAnschlusszins;
   QString FZinsbindungText;  // as last written: unchanged, it keeps the exact time
   TZahlungsplan FPlan;
   Ext FZinsenOhne;  // the interest without an extra repayment
