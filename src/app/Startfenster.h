@@ -32,6 +32,8 @@ class QLabel;
 class QLineEdit;
 class TZahlfelder;
 struct TPlanSeite;
+class TfmFinanzierung;
+class TfmZahlungsplan;
 
 namespace Ui {
 class TfmStart;
@@ -120,6 +122,10 @@ class TfmStart : public QMainWindow {
 
   // Key of the active page ("eZi" ... "Euro"), empty on the Info page.
   QString SeitenKey() const;
+  // The plan window and the comparison, created on first use and wired to
+  // hand loans to each other; the comparison is shown.
+  TfmZahlungsplan* Planfenster();
+  TfmFinanzierung* VergleichZeigen();
 
   // The pause that lets the result show in red. Benchmarks set it to 0; the
   // program never changes it.

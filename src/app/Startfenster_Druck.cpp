@@ -6,13 +6,11 @@
 #include <algorithm>
 
 #include "app/Anwendung.h"
-#include "app/Hilfe.h"
 #include "app/Startfenster.h"
 #include "plan/Zahlungsplanfenster.h"
 #include "print/PagePrnt.h"
 #include "report/uDruck.h"
 #include "report/uDruck_Texte.h"
-#include "report/uDruck_Zahlungsplan.h"
 #include "settings/uEinstellungen.h"
 #include "ui_Startfenster.h"
 
@@ -66,7 +64,7 @@ void TfmStart::ZahlungsplanSchalterClick() {
     Berechne(ui->PageControl1->currentIndex());
     if (offen()) return;
   }
-  HilfeKontextSetzen(ZahlungsplanZeigen(this, frmDruckVorschau, PlanSeite()), HilfeZahlungsplan);
+  Planfenster()->Zeigen(PlanSeite());
 }
 
 bool TfmStart::Nachgerechnet() {

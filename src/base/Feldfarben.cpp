@@ -54,7 +54,7 @@ void FeldfarbeSetzen(QWidget* feld, TFeldzustand zustand) {
   for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     p.setColor(gruppe, QPalette::Base, grund);
     const QColor wunsch = thema.color(gruppe, QPalette::Text);
-    const QPair schluessel{wunsch.rgba(), grund.rgba()};
+    const std::pair schluessel{wunsch.rgba(), grund.rgba()};
     auto it = gemerkt.find(schluessel);
     if (it == gemerkt.end()) it = gemerkt.insert(schluessel, LesbareSchrift(wunsch, grund).rgba());
     p.setColor(gruppe, QPalette::Text, QColor::fromRgba(*it));

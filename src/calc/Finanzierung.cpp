@@ -190,3 +190,39 @@ TVergleich Vergleichen(const std::vector<TAngebot>& angebote) {
   }
   return v;
 }
+
+TZahlungsplan FinanzierungsPlan(const TFinanzierung& f) {
+  TZahlungsplan plan;
+  plan.Art = TPlanArt::Darlehen;
+  plan.m = 12;
+  const TCent stand =
+      f.Plan.empty() ? 0 : f.Plan.front().Restschuld + f.Plan.front().Tilgung + f.Plan.front().Sondertilgung;
+  plan.JeZahlung.push_back({TPlanZeile::zaBeginn, 0, 0, Ext(0), Ext(0), Ext(0), Ext(0), Euro(stand)});
+  for (const TFinanzierungsMonat& z : f.Plan) {
+    const Ext zeit = Ext(z.Monat) / 12;
+    plan.JeZahlung.push_back({TPlanZeile::zaZahlung, z.Monat, z.Jahr, zeit, Euro(z.Rate), Euro(z.Zinsen),
+                              Euro(z.Tilgung), Euro(z.Restschuld + z.Sondertilgung)});
+    if (z.Sondertilgung > 0)
+      plan.JeZahlung.push_back({TPlanZeile::zaSondertilgung, z.Jahr, z.Jahr, zeit, Euro(z.Sondertilgung), Ext(0),
+                                Euro(z.Sondertilgung), Euro(z.Restschuld)});
+  }
+  // Sums and years as the payment plan makes them, added in cents.
+  TCent zahlung = 0, zinsen = 0, aenderung = 0;
+  plan.JeJahr.push_back(plan.JeZahlung.front());
+  for (const TFinanzierungsMonat& z : f.Plan) {
+    zahlung += z.Rate + z.Sondertilgung;
+    zinsen += z.Zinsen;
+    aenderung += z.Tilgung + z.Sondertilgung;
+  }
+  for (const TFinanzierungsJahr& j : Jahressummen(f.Plan)) {
+    const int monate = static_cast<int>(
+        std::count_if(f.Plan.begin(), f.Plan.end(), [&](const TFinanzierungsMonat& z) { return z.Jahr <= j.Jahr; }));
+    plan.JeJahr.push_back({TPlanZeile::zaJahr, j.Jahr, j.Jahr, Ext(monate) / 12, Euro(j.Raten + j.Sondertilgung),
+                           Euro(j.Zinsen), Euro(j.Tilgung + j.Sondertilgung), Euro(j.Restschuld)});
+  }
+  plan.Summe.Zahlung = Euro(zahlung);
+  plan.Summe.Zinsen = Euro(zinsen);
+  plan.Summe.Aenderung = Euro(aenderung);
+  plan.Laufzeit = plan.JeZahlung.back().Zeit;
+  return plan;
+}

@@ -25,6 +25,7 @@
 
 #include "calc/Fehler.h"
 #include "calc/OrvMath.h"
+#include "calc/Zahlungsplan.h"
 
 // An offer the program refuses to compute; the text is the German message.
 class EFinanzierungFehler : public EFehler {
@@ -105,5 +106,8 @@ std::vector<TFinanzierungsJahr> Jahressummen(const std::vector<TFinanzierungsMon
 // Computes the complete offers and skips the others; an invalid offer raises
 // EFinanzierungFehler with its number (from 1) in the text.
 TVergleich Vergleichen(const std::vector<TAngebot>& angebote);
+// The offer's months as a monthly loan plan of the payment plan's rows: an
+// extra repayment as a row of its own after its month.
+TZahlungsplan FinanzierungsPlan(const TFinanzierung& f);
 // Euros from cents.
 inline Ext Euro(TCent cent) { return Ext(static_cast<long double>(cent)) / 100; }

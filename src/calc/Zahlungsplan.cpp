@@ -242,8 +242,10 @@ void Jahresweise(const TPlanEingabe& e, std::vector<TPlanZeile>& z) {
 
 // AnnD: interest per payment period, an optional yearly extra repayment, and
 // the instalment cut to what is left when the debt is repaid early. After an
-// extra repayment the page's formula goes on from the new balance.
-void Darlehensverlauf(const TPlanEingabe& e, const TSondertilgung& s, Ext jahre, std::vector<TPlanZeile>& z) {
+// extra repayment, and at a follow-up rate, the page's formula goes on from
+// the new balance.
+void Darlehensverlauf(const TPlanEingabe& e, const TSondertilgung& s, Ext jahre, std::vector<TPlanZeile>& z,
+                      const std::optional<TAnschluss>& a = std::nullopt) {
   const int m = e.m;
   Ext B = z.back().Stand;
   TPlanEingabe ab = e;  // the loan as it stands since the last extra repayment
@@ -261,7 +263,11 @@ void Darlehensverlauf(const TPlanEingabe& e, const TSondertilgung& s, Ext jahre,
     return !Positiv(B);
   };
 
-  const int ganze = static_cast<int>(std::floor((jahre * Ext(m)).Wert() + Eps));
+  Ext ende = jahre * Ext(m);  // in payment periods
+  Ext schluss = jahre;
+  int ganze = static_cast<int>(std::floor(ende.Wert() + Eps));
+  // The last payment at the fixed rate.
+  const int bindung = a && a->Ab > Ext(0) ? static_cast<int>(std::ceil((a->Ab * Ext(m)).Wert() - Eps)) : 0;
   for (int k = 1; k <= ganze; ++k) {
     const Ext zeit = Ext(k) / Ext(m);
     if (schritt(TPlanZeile::zaZahlung, k, zeit, e.R)) return;
@@ -273,13 +279,25 @@ void Darlehensverlauf(const TPlanEingabe& e, const TSondertilgung& s, Ext jahre,
       ab.K = B;
       abZeit = zeit;
     }
+    if (k == bindung) {
+      ab.K = B;
+      ab.p = a->p;
+      abZeit = zeit;
+      if (!(e.R > B * a->p / Ext(m) / 100))
+        throw EPlanFehler(
+            QStringLiteral("Beim Anschlusszins deckt die Rate die Zinsen nicht; das Darlehen wird nie getilgt."));
+      ende = Ext(k) + AnnD::Laufzeit(B, a->p, e.R, m) * Ext(m);
+      LaufzeitPruefen(ende / Ext(m));
+      ganze = static_cast<int>(std::floor(ende.Wert() + Eps));
+      schluss = ende / Ext(m);
+    }
   }
-  const Ext g = jahre * Ext(m) - Ext(ganze);
+  const Ext g = ende - Ext(ganze);
   if (!(g > Ext(Eps))) return;
   // A part period: what the formula counts of an instalment for it.
-  const Ext i = e.p / Ext(m) / 100;
+  const Ext i = ab.p / Ext(m) / 100;
   const Ext qg = Ext(Power(ZuDouble(i + 1), ZuDouble(g)));
-  schritt(TPlanZeile::zaEnde, ganze + 1, jahre, e.R * (qg - 1) / i);
+  schritt(TPlanZeile::zaEnde, ganze + 1, schluss, e.R * (qg - 1) / i);
 }
 
 void Zusammenfassen(TZahlungsplan& plan) {
@@ -313,7 +331,8 @@ TPlanEingabe PlanEingabe(const TPlanSeite& seite) {
   return e;
 }
 
-TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s) {
+TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s,
+                                    const std::optional<TAnschluss>& a) {
   LaufzeitPruefen(e.n);
   TZahlungsplan plan;
   plan.Art = e.Art;
@@ -321,7 +340,7 @@ TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung&
   plan.JeZahlung.reserve(static_cast<size_t>(plan.m * (PlanHoechstJahre + 2)));
   plan.JeZahlung.push_back(Beginn(e));
   if (e.Art == TPlanArt::Darlehen)
-    Darlehensverlauf(e, s, e.n, plan.JeZahlung);
+    Darlehensverlauf(e, s, e.n, plan.JeZahlung, a);
   else
     Jahresweise(e, plan.JeZahlung);
   Zusammenfassen(plan);

@@ -63,6 +63,13 @@ struct TSondertilgung {
   int AbJahr = 1;
 };
 
+// Loan: the rate after the fixed-rate period; the instalment runs on at it
+// from the first payment after Ab years until the debt is repaid.
+struct TAnschluss {
+  Ext Ab;  // years
+  Ext p;   // percent per year, above 0
+};
+
 struct TPlanZeile {
   enum TArt { zaBeginn, zaZahlung, zaSondertilgung, zaEnde, zaJahr };
   TArt Art = zaBeginn;
@@ -90,7 +97,9 @@ inline constexpr int PlanHoechstJahre = 100;
 // Reads the page's texts and recomputes its sought quantity; raises the page's
 // own errors (EFehler) and EPlanFehler for a plan that cannot be made.
 TPlanEingabe PlanEingabe(const TPlanSeite& seite);
-TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s = {});
+// A follow-up rate the instalment does not cover raises EPlanFehler.
+TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s = {},
+                                    const std::optional<TAnschluss>& a = std::nullopt);
 // Loan balance after t years (0 once repaid); the page's "Restschuld nach t".
 Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t);
 // Effective annual rate in percent of a loan plan's payment stream: the rate x

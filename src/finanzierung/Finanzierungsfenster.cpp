@@ -150,6 +150,16 @@ void TfmFinanzierung::FelderAnlegen() {
     FBeschriftungen[z] = new QLabel(ui->AngebotsTabelle);
     gitter->addWidget(FBeschriftungen[z], reihe, 0);
   }
+  for (int i = 0; i < Angebote; ++i) {
+    auto* knopf = new QPushButton(QStringLiteral("Plan"), ui->AngebotsTabelle);
+    knopf->setObjectName(QStringLiteral("Angebot%1Plan").arg(i + 1));
+    knopf->setAccessibleName(QStringLiteral("Angebot %1: Zahlungsplan").arg(i + 1));
+    knopf->setToolTip(QStringLiteral("Der Zahlungsplan des Angebots Monat für Monat"));
+    knopf->setAutoDefault(false);
+    gitter->addWidget(knopf, Zeilen + 2, i + 1);
+    connect(knopf, &QPushButton::clicked, this, [this, i] { Behandelt([this, i] { PlanClick(i); }); });
+    FPlanKnoepfe[i] = knopf;
+  }
   // Created offer by offer, so that Tab walks down an offer's inputs.
   QWidget* vorher = nullptr;
   for (int i = 0; i < Angebote; ++i) {
@@ -181,13 +191,17 @@ void TfmFinanzierung::FelderAnlegen() {
       vorher = feld;
     }
   }
+  for (QPushButton* knopf : FPlanKnoepfe) {
+    setTabOrder(vorher, knopf);
+    vorher = knopf;
+  }
   for (QWidget* knopf : {static_cast<QWidget*>(ui->VergleichOeffnen), static_cast<QWidget*>(ui->VergleichSpeichern),
                          static_cast<QWidget*>(ui->VergleichDrucken), static_cast<QWidget*>(ui->VergleichExportieren),
                          static_cast<QWidget*>(ui->VergleichSchliessen)}) {
     setTabOrder(vorher, knopf);
     vorher = knopf;
   }
-  gitter->setRowStretch(Zeilen + 2, 1);
+  gitter->setRowStretch(Zeilen + 3, 1);
 }
 
 QString TfmFinanzierung::Beschriftung(int z, bool csv) const {
@@ -364,6 +378,7 @@ void TfmFinanzierung::Neuberechnen(int melden) {
                Prozent(f->Effektivzins)};
       grafik.Linien << GrafikLinie(i, Name(i), *f);
     }
+    FPlanKnoepfe[i]->setEnabled(f.has_value());
     for (int k = 0; k < KennzahlAnzahl; ++k) {
       QLineEdit* feld = FFelder[i][Eingaben + k];
       feld->setText(texte[k]);
@@ -527,3 +542,43 @@ bool TfmFinanzierung::Oeffnen(const QString& datei) {
 }
 
 void TfmFinanzierung::VergleichSchliessenClick() { close(); }
+
+bool TfmFinanzierung::AngebotUebernehmen(const TAngebot& a) {
+  int frei = 0;
+  const auto leer = [this](int i) {
+    return std::ranges::all_of(FFelder[i].begin(), FFelder[i].begin() + Eingaben,
+                               [](const QLineEdit* feld) { return feld->text().trimmed().isEmpty(); });
+  };
+  while (frei < Angebote && !leer(frei)) ++frei;
+  if (frei == Angebote) {
+    Melden(QMessageBox::Information, QStringLiteral("Information"),
+           QStringLiteral("Alle vier Angebote sind belegt. Es wurde nichts überschrieben."));
+    return false;
+  }
+  // Written by the fields' own rules, as if typed.
+  const auto schreiben = [&](int z, const std::optional<Ext>& wert, int stellen) {
+    if (!wert) return;
+    const QString text = ZahlText(wert->Wert(), 18, stellen).trimmed();
+    FFelder[frei][z]->setText(Formatiert(text, *Zeilenarten[z].Regel).value_or(text));
+  };
+  schreiben(zBetrag, a.Betrag, 2);
+  schreiben(zSollzins, a.Sollzins, 6);
+  schreiben(zTilgung, a.Tilgung, 6);
+  schreiben(zRate, a.Rate, 2);
+  schreiben(zZinsbindung, a.Zinsbindung ? std::optional<Ext>(Ext(*a.Zinsbindung)) : std::nullopt, 0);
+  schreiben(zAnschlusszins, a.Anschlusszins, 6);
+  schreiben(zSondertilgung, a.Sondertilgung, 2);
+  schreiben(zKosten, a.Kosten, 2);
+  Neuberechnen(frei);
+  return true;
+}
+
+void TfmFinanzierung::PlanClick(int i) {
+  const std::optional<TFinanzierung>& f = FVergleich.Ergebnisse[static_cast<size_t>(i)];
+  if (!f) return;
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TfmFinanzierung::PlanAngefordert))) {
+    Melden(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Kein Zahlungsplan vorhanden!"));
+    return;
+  }
+  emit PlanAngefordert(QStringLiteral("Zahlungsplan: ") + Name(i), FinanzierungsPlan(*f), FWaehrung);
+}

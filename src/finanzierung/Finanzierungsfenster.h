@@ -3,7 +3,8 @@
 // them, each computed when one of its fields is left (calc/Finanzierung.h),
 // the best value of every result row in bold, the balances in a chart.
 // "Drucken" hands a document to whoever prints it (the preview),
-// "Exportieren" writes CSV, "Speichern"/"Öffnen" keep the inputs in a file.
+// "Exportieren" writes CSV, "Speichern"/"Öffnen" keep the inputs in a file,
+// an offer's "Plan" asks for its payment plan month by month.
 #include <QMessageBox>
 #include <QWidget>
 #include <array>
@@ -14,6 +15,7 @@
 #include "finanzierung/VergleichDruck.h"
 
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class TZahlfelder;
 namespace Ui {
@@ -41,15 +43,20 @@ class TfmFinanzierung : public QWidget {
   bool CsvSpeichern(const QString& datei);
   bool Speichern(const QString& datei);
   bool Oeffnen(const QString& datei);
+  // Writes the loan into the first offer whose inputs are all empty and
+  // computes; when every offer is in use, a box says so and nothing changes.
+  bool AngebotUebernehmen(const TAngebot& angebot);
 
   void VergleichDruckenClick();
   void VergleichExportierenClick();
   void VergleichSpeichernClick();
   void VergleichOeffnenClick();
   void VergleichSchliessenClick();
+  void PlanClick(int angebot);
 
  signals:
   void DruckAngefordert(const TVergleichDokument& dokument);
+  void PlanAngefordert(const QString& titel, const TZahlungsplan& plan, const QString& waehrung);
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -77,6 +84,7 @@ class TfmFinanzierung : public QWidget {
   TZahlfelder* FZahlfelder;
   std::array<std::array<QLineEdit*, Zeilen>, Angebote> FFelder{};
   std::array<QLabel*, Zeilen> FBeschriftungen{};
+  std::array<QPushButton*, Angebote> FPlanKnoepfe{};
   QString FWaehrung;
   TVergleich FVergleich;
   // Per offer, the inputs whose refusal was last shown: moving on within the

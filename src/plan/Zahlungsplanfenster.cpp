@@ -10,8 +10,10 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "base/Dateivorschlag.h"
 #include "bilder/Bilder.h"
@@ -60,8 +62,13 @@ TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
   connect(ui->PlanDrucken, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanDruckenClick(); }); });
   connect(ui->PlanExportieren, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanExportierenClick(); }); });
   connect(ui->PlanSchliessen, &QPushButton::clicked, this, [this] { PlanSchliessenClick(); });
-  for (QLineEdit* feld : {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld})
+  connect(ui->PlanVergleichen, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanVergleichenClick(); }); });
+  for (QLineEdit* feld :
+       {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld, ui->AnschlusszinsFeld})
     connect(feld, &QLineEdit::editingFinished, this, [this] {
+      // A box shown meanwhile takes the focus, which finishes the editing once more.
+      if (FLiest) return;
+      const QScopedValueRollback sperre(FLiest, true);
       Behandelt([this] {
         if (EingabenLesen()) Neuberechnen();
       });
@@ -107,21 +114,44 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   FEingabe = eingabe;
   FPlan = std::move(plan);
   FSondertilgung = {};
+  FAnschlusszins.reset();
   FZinsbindung = eingabe.Zinsbindung;
   if (FZinsbindung && *FZinsbindung < Ext(0)) FZinsbindung.reset();
   FZinsbindungText = FZinsbindung ? JahreText(*FZinsbindung) : QString();
 
-  const QString titel = QStringLiteral("Zahlungsplan: ") + Seitentitel(seite.Key);
+  FVorgegeben = false;
+  Anzeigen(QStringLiteral("Zahlungsplan: ") + Seitentitel(seite.Key), nachVorn);
+  return true;
+}
+
+void TfmZahlungsplan::Zeigen(const QString& titel, const TZahlungsplan& plan, const QString& waehrung) {
+  FSeite = {};
+  FSeite.Waehrung = waehrung;
+  FEingabe = {};
+  FEingabe.Art = TPlanArt::Darlehen;
+  FEingabe.m = 12;
+  FPlan = plan;
+  FSondertilgung = {};
+  FAnschlusszins.reset();
+  FZinsbindung.reset();
+  FZinsbindungText.clear();
+  FVorgegeben = true;
+  Anzeigen(titel, true);
+}
+
+void TfmZahlungsplan::Anzeigen(const QString& titel, bool nachVorn) {
   setWindowTitle(titel);
   ui->TitelLabel->setText(titel);
-  ui->FrageLabel->setText(seite.Frage);
-  ui->FrageLabel->setVisible(!seite.Frage.isEmpty());
+  ui->FrageLabel->setText(FSeite.Frage);
+  ui->FrageLabel->setVisible(!FSeite.Frage.isEmpty());
   const bool darlehen = FEingabe.Art == TPlanArt::Darlehen;
-  ui->DarlehenGruppe->setVisible(darlehen);
+  ui->DarlehenGruppe->setVisible(darlehen && !FVorgegeben);
+  ui->PlanVergleichen->setVisible(darlehen && !FVorgegeben);
   ui->SondertilgungFeld->clear();
   ui->SondertilgungAbJahrFeld->clear();
+  ui->AnschlusszinsFeld->clear();
   ui->ZinsbindungFeld->setText(FZinsbindungText);
-  ui->SondertilgungWaehrung->setText(seite.Waehrung);
+  ui->SondertilgungWaehrung->setText(FSeite.Waehrung);
   // A single payment has no payments to list.
   const bool zahlungen = FEingabe.Art != TPlanArt::Einmalzahlung;
   ui->PlanJeZahlung->setEnabled(zahlungen);
@@ -131,12 +161,11 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   }
   Behandelt([this] { Neuberechnen(); });
 
-  if (!nachVorn) return true;
+  if (!nachVorn) return;
   show();
   raise();
   activateWindow();
   TabelleBreitGenug();
-  return true;
 }
 
 void TfmZahlungsplan::TabelleBreitGenug() {
@@ -207,7 +236,20 @@ bool TfmZahlungsplan::EingabenLesen() {
       zinsbindung = t;
     }
   }
+  std::optional<Ext> anschluss;
+  if (!ui->AnschlusszinsFeld->text().trimmed().isEmpty()) {
+    Ext p;
+    if (!lesen(ui->AnschlusszinsFeld, p)) return false;
+    if (!(p > Ext(0))) {
+      Melden(QMessageBox::Warning, QStringLiteral("Fehler"),
+             QStringLiteral("Der Anschlusszins muss größer als 0 sein."));
+      return false;
+    }
+    ui->AnschlusszinsFeld->setText(ZahlText(p.Wert(), 15, 3));
+    anschluss = p;
+  }
   FSondertilgung = s;
+  FAnschlusszins = anschluss;
   FZinsbindung = zinsbindung;
   FZinsbindungText = text;
   return true;
@@ -218,11 +260,11 @@ QString TfmZahlungsplan::Betrag(Ext wert, int stellen) const {
 }
 
 void TfmZahlungsplan::Neuberechnen() {
-  FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung);
+  if (!FVorgegeben) FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss());
   FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
   ui->PlanGrafik->Setzen(GrafikDaten(FPlan));
   SpaltenAnpassen();
-  if (FEingabe.Art != TPlanArt::Darlehen) return;
+  if (FEingabe.Art != TPlanArt::Darlehen || FVorgegeben) return;
 
   const auto effektiv = Effektivzins(FEingabe, FPlan);
   ui->EffektivzinsLabel->setText(effektiv ? ZahlText(effektiv->Wert(), 15, 3).trimmed() + QStringLiteral(" %")
@@ -230,11 +272,16 @@ void TfmZahlungsplan::Neuberechnen() {
   const bool sonder = FSondertilgung.Betrag > Ext(0);
   const QString strich = QStringLiteral("–");
   ui->NeueLaufzeitLabel->setText(sonder ? LaufzeitText(FPlan.Laufzeit) : strich);
-  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe).Summe.Zinsen;
+  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe, {}, Anschluss()).Summe.Zinsen;
   ui->ZinsersparnisLabel->setText(sonder ? Betrag(FZinsenOhne - FPlan.Summe.Zinsen) : strich);
   // Fifteen digits, as the page writes its residual debt.
   ui->RestschuldZinsbindungLabel->setText(
       FZinsbindung ? Betrag(RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15) : strich);
+}
+
+std::optional<TAnschluss> TfmZahlungsplan::Anschluss() const {
+  if (!FZinsbindung || !FAnschlusszins) return std::nullopt;
+  return TAnschluss{*FZinsbindung, *FAnschlusszins};
 }
 
 void TfmZahlungsplan::SpaltenAnpassen() {
@@ -276,7 +323,7 @@ QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
                                       : QStringLiteral("Summe der Einzahlungen:"),
             Betrag(FPlan.Summe.Zahlung)});
   k.append({QStringLiteral("Summe der Zinsen:"), Betrag(FPlan.Summe.Zinsen)});
-  if (art != TPlanArt::Darlehen) return k;
+  if (art != TPlanArt::Darlehen || FVorgegeben) return k;
   k.append({ui->EffektivzinsText->text(), ui->EffektivzinsLabel->text()});
   if (FSondertilgung.Betrag > Ext(0)) {
     k.append(
@@ -284,6 +331,9 @@ QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
          QStringLiteral("%1 jährlich ab dem %2. Jahr").arg(Betrag(FSondertilgung.Betrag)).arg(FSondertilgung.AbJahr)});
     k.append({ui->ZinsersparnisText->text(), ui->ZinsersparnisLabel->text()});
   }
+  if (Anschluss())
+    k.append(
+        {QStringLiteral("Anschlusszins:"), ZahlText(FAnschlusszins->Wert(), 15, 3).trimmed() + QStringLiteral(" %")});
   if (FZinsbindung)
     k.append({QStringLiteral("Restschuld nach %1 Jahren Zinsbindung:").arg(JahreText(*FZinsbindung)),
               ui->RestschuldZinsbindungLabel->text()});
@@ -339,3 +389,20 @@ bool TfmZahlungsplan::CsvSpeichern(const QString& datei) {
 }
 
 void TfmZahlungsplan::PlanSchliessenClick() { close(); }
+
+void TfmZahlungsplan::PlanVergleichenClick() {
+  // The comparison counts monthly: another payment frequency goes in as its monthly share.
+  TAngebot a;
+  a.Betrag = FEingabe.K;
+  a.Sollzins = FEingabe.p;
+  a.Rate = FEingabe.R * Ext(FEingabe.m) / Ext(12);
+  // Whole years only; a part year counts as begun.
+  if (FZinsbindung && *FZinsbindung > Ext(0)) a.Zinsbindung = static_cast<int>(std::ceil(FZinsbindung->Wert() - 1e-9L));
+  if (FSondertilgung.Betrag > Ext(0)) a.Sondertilgung = FSondertilgung.Betrag;
+  a.Anschlusszins = FAnschlusszins;
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TfmZahlungsplan::VergleichAngefordert))) {
+    Melden(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Kein Vergleich vorhanden!"));
+    return;
+  }
+  emit VergleichAngefordert(a);
+}

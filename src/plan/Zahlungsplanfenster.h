@@ -2,12 +2,15 @@
 // The payment plan window: the plan of a page's current state as a table and
 // a chart; for a loan also a yearly extra repayment, the residual debt after
 // the fixed-rate period and the effective rate. "Drucken" hands a document to
-// whoever prints it (the preview), "Exportieren" writes CSV.
+// whoever prints it (the preview), "Exportieren" writes CSV, "In den
+// Vergleich" hands a loan to whoever compares offers. It also shows a plan
+// made elsewhere (an offer of the comparison) as it is given.
 #include <QMessageBox>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "calc/Finanzierung.h"
 #include "calc/Zahlungsplan.h"
 #include "plan/PlanDruck.h"
 
@@ -28,7 +31,9 @@ class TfmZahlungsplan : public QWidget {
   // window following its page, leaves it where it is). When the plan cannot
   // be made: the message, false, and the window stays as it was.
   bool Zeigen(const TPlanSeite& seite, bool nachVorn = true);
-  // The page whose plan is shown.
+  // Shows a loan plan made elsewhere, monthly, as it is: nothing to enter.
+  void Zeigen(const QString& titel, const TZahlungsplan& plan, const QString& waehrung);
+  // The page whose plan is shown; empty for a given plan.
   const QString& SeitenKey() const { return FSeite.Key; }
 
   const TZahlungsplan& Plan() const { return FPlan; }
@@ -42,6 +47,7 @@ class TfmZahlungsplan : public QWidget {
   void PlanDruckenClick();
   void PlanExportierenClick();
   void PlanSchliessenClick();
+  void PlanVergleichenClick();
 
  protected:
   // Escape closes the window, as it closes a dialog.
@@ -49,6 +55,7 @@ class TfmZahlungsplan : public QWidget {
 
  signals:
   void DruckAngefordert(const TPlanDokument& dokument);
+  void VergleichAngefordert(const TAngebot& angebot);
 
  private:
   std::unique_ptr<Ui::TfmZahlungsplan> ui;
@@ -65,10 +72,18 @@ class TfmZahlungsplan : public QWidget {
   template <class F>
   void Behandelt(F&& handler);
 
+  // The follow-up rate when it and the fixed-rate period are given.
+  std::optional<TAnschluss> Anschluss() const;
+  // Shows the window with the plan of FPlan.
+  void Anzeigen(const QString& titel, bool nachVorn);
+
   TPlanSeite FSeite;
+  bool FVorgegeben = false;  // a given plan: nothing is recomputed
+  bool FLiest = false;       // the fields are being read
   TPlanEingabe FEingabe;
   TSondertilgung FSondertilgung;
   std::optional<Ext> FZinsbindung;
+  std::optional<Ext> FAnschlusszins;
   QString FZinsbindungText;  // as last written: unchanged, it keeps the exact time
   TZahlungsplan FPlan;
   Ext FZinsenOhne;  // the interest without an extra repayment

@@ -11,7 +11,7 @@ void TfrmDruckVorschau::DruckeZahlungsplan(const TPlanDokument& plan) {
   ZahlungsplanSchreiben(*PgprntrVorschau(), plan);
 }
 
-TfmZahlungsplan* ZahlungsplanZeigen(QWidget* hauptfenster, TfrmDruckVorschau* vorschau, const TPlanSeite& seite) {
+TfmZahlungsplan* ZahlungsplanFenster(QWidget* hauptfenster, TfrmDruckVorschau* vorschau) {
   auto* fenster =
       hauptfenster->findChild<TfmZahlungsplan*>(QStringLiteral("fmZahlungsplan"), Qt::FindDirectChildrenOnly);
   if (!fenster) {
@@ -28,6 +28,5 @@ TfmZahlungsplan* ZahlungsplanZeigen(QWidget* hauptfenster, TfrmDruckVorschau* vo
                          hauptfenster->activateWindow();
                        });
   }
-  fenster->Zeigen(seite);
   return fenster;
 }

@@ -181,6 +181,26 @@ TEST_F(Zahlungsplan, Sondertilgung) {
   EXPECT_THROW(RestschuldNach(e, {}, -1), EPlanFehler);
 }
 
+// After the fixed-rate period the instalment runs on at the follow-up rate
+// until the debt is repaid: the same rate changes nothing, a higher one
+// lengthens the plan, one the instalment does not cover is refused.
+TEST_F(Zahlungsplan, Anschlusszins) {
+  const TPlanEingabe e = PlanEingabe(Seite("AnnD", 2, {"10000", "5", "3", "0"}, 3));
+  const TZahlungsplan ohne = ZahlungsplanBerechnen(e);
+  const TZahlungsplan gleich = ZahlungsplanBerechnen(e, {}, TAnschluss{1, 5});
+  EXPECT_EQ(gleich.JeZahlung.size(), ohne.JeZahlung.size());
+  EXPECT_EQ(Cent(gleich.Summe.Zinsen), Cent(ohne.Summe.Zinsen));
+  for (const auto& [p, laenger] : {std::pair{8, true}, {2, false}}) {
+    const TZahlungsplan mit = ZahlungsplanBerechnen(e, {}, TAnschluss{1, p});
+    EXPECT_EQ(Cent(mit.JeJahr[1].Stand), Cent(ohne.JeJahr[1].Stand)) << p;
+    EXPECT_EQ(Cent(mit.JeJahr[2].Zinsen), Cent(ohne.JeJahr[1].Stand * p / 100)) << p;
+    EXPECT_EQ(mit.Laufzeit > Ext(3), laenger) << p;
+    EXPECT_EQ(Cent(mit.JeZahlung.back().Stand), QStringLiteral("0,00 ")) << p;
+    EXPECT_EQ(Cent(mit.Summe.Aenderung), Cent(e.K)) << p;
+  }
+  EXPECT_THROW(ZahlungsplanBerechnen(e, {}, TAnschluss{1, 60}), EPlanFehler);
+}
+
 // Without fees the effective rate is the nominal rate compounded per period,
 // whatever the term, a part period at the end or an extra repayment.
 TEST_F(Zahlungsplan, Effektivzins) {

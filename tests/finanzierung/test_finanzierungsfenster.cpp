@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -12,6 +13,8 @@
 #include "common/Dialoghelfer.h"
 #include "finanzierung/Finanzierungsfenster.h"
 #include "finanzierung/VergleichGrafik.h"
+#include "plan/PlanTabelle.h"
+#include "plan/Zahlungsplanfenster.h"
 #include "report/Hauptfenster.h"
 #include "settings/uEinstellungen.h"
 
@@ -160,6 +163,44 @@ TEST_F(Vergleichsfenster, DateiHinUndZurueck) {
     EXPECT_EQ(Text(1, "Monatsrate"), QStringLiteral("833,33"));
     EXPECT_EQ(Text(3, "Name"), name);
   }
+}
+
+// An offer's "Plan" shows its months with the figures of its column, an
+// extra repayment as a row of its own; an offer missing inputs has none.
+TEST_F(Vergleichsfenster, PlanDesAngebots) {
+  Beispiel(1);
+  auto* knopf = Kind<QPushButton>("Angebot2Plan", F);
+  EXPECT_FALSE(knopf->isEnabled());
+  EXPECT_EQ(knopf->accessibleName(), QStringLiteral("Angebot 2: Zahlungsplan"));
+  Beispiel(2, "Direktbank");
+  Eingeben(2, {{"Sondertilgung", "5000"}});
+  ASSERT_TRUE(knopf->isEnabled());
+  for (int angebot : {1, 2}) {
+    SCOPED_TRACE(angebot);
+    Kind<QPushButton>(QStringLiteral("Angebot%1Plan").arg(angebot).toLatin1().constData(), F)->click();
+    auto* plan = fmStart->findChild<TfmZahlungsplan*>(QStringLiteral("fmZahlungsplan"));
+    ASSERT_NE(plan, nullptr);
+    EXPECT_TRUE(plan->isVisible());
+    EXPECT_EQ(plan->windowTitle(), QStringLiteral("Zahlungsplan: ") + Text(angebot, "Name"));
+    EXPECT_FALSE(Kind<QWidget>("PlanVergleichen", plan)->isVisibleTo(plan));
+    EXPECT_FALSE(Kind<QWidget>("DarlehenGruppe", plan)->isVisibleTo(plan));
+    Kind<QCheckBox>("PlanJeZahlung", plan)->setChecked(true);
+    const TPlanModell* modell = plan->Modell();
+    EXPECT_EQ(modell->Zeile(modell->rowCount() - 1).value(2), Text(angebot, "Gesamtzinsen"));
+    Ext zinsen;
+    for (const TPlanZeile& z : plan->Plan().JeZahlung)
+      if (z.Art == TPlanZeile::zaZahlung && z.Nummer <= 120) zinsen = zinsen + z.Zinsen;
+    EXPECT_EQ(ZahlText(zinsen.Wert(), 18, 2).trimmed(), Text(angebot, "ZinsenBindung"));
+    const std::vector<TPlanZeile>& zeilen = plan->Plan().JeZahlung;
+    auto monat = std::ranges::find_if(zeilen, [](const TPlanZeile& z) { return z.Nummer == 120; }) - zeilen.begin();
+    // The balance after the fixed-rate period is that after its extra repayment.
+    const bool sonder = zeilen[static_cast<size_t>(monat) + 1].Art == TPlanZeile::zaSondertilgung;
+    EXPECT_EQ(sonder, angebot == 2);
+    monat += sonder;
+    EXPECT_EQ(modell->Zeile(static_cast<int>(monat)).value(4), Text(angebot, "Restschuld"));
+  }
+  EXPECT_EQ(Text(1, "Restschuld"), QStringLiteral("133.640,67"));
+  EXPECT_EQ(Text(1, "ZinsenBindung"), QStringLiteral("33.640,27"));
 }
 
 // "Drucken" puts the table and the chart into the preview, which prints

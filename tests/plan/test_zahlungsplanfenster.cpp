@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include "common/Dialoghelfer.h"
+#include "finanzierung/Finanzierungsfenster.h"
 #include "plan/PlanGrafik.h"
 #include "plan/PlanTabelle.h"
 #include "plan/Zahlungsplanfenster.h"
@@ -55,7 +56,11 @@ TEST(PlanGrafik, StandachseBeginntBeiNull) {
 
 class Planfenster : public Hauptfenster {
  protected:
-  static TfmZahlungsplan* Zeigen(const TPlanSeite& s) { return ZahlungsplanZeigen(fmStart, frmDruckVorschau, s); }
+  static TfmZahlungsplan* Zeigen(const TPlanSeite& s) {
+    TfmZahlungsplan* fenster = fmStart->Planfenster();
+    fenster->Zeigen(s);
+    return fenster;
+  }
 };
 
 // Rows per year with the start and the totals, or per payment on request
@@ -77,6 +82,7 @@ TEST_F(Planfenster, TabelleJeSeite) {
     EXPECT_FALSE(Kind<TPlanGrafik>("PlanGrafik", fenster)->Daten().Stand.isEmpty());
     EXPECT_EQ(Kind<QCheckBox>("PlanJeZahlung", fenster)->isEnabled(), darlehen);
     EXPECT_EQ(Kind<QLabel>("RestschuldZinsbindungLabel", fenster)->isVisibleTo(fenster), darlehen);
+    EXPECT_EQ(Kind<QPushButton>("PlanVergleichen", fenster)->isVisibleTo(fenster), darlehen);
   }
   TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
   EXPECT_EQ(Kind<QLabel>("EffektivzinsLabel", fenster)->text(), QStringLiteral("6,168 %"));
@@ -120,6 +126,22 @@ TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   EXPECT_EQ(Kind<QLabel>("NeueLaufzeitLabel", fenster)->text(), QStringLiteral("7 Jahre, 2,0 Monate"));
   EXPECT_EQ(Kind<QLabel>("RestschuldZinsbindungLabel", fenster)->text(),
             ZahlText(RestschuldNach(PlanEingabe(Darlehen("10")), {5000, 2}, 5).Wert(), 15, 2).trimmed() + " DM");
+  // A follow-up rate changes the plan after the fixed-rate period only.
+  const QString restschuld = Kind<QLabel>("RestschuldZinsbindungLabel", fenster)->text();
+  const Ext zinsen = fenster->Plan().Summe.Zinsen;
+  tippen("AnschlusszinsFeld", "8");
+  EXPECT_EQ(Kind<QLabel>("RestschuldZinsbindungLabel", fenster)->text(), restschuld);
+  EXPECT_GT(fenster->Plan().Summe.Zinsen, zinsen);
+  EXPECT_EQ(ZahlText(fenster->Plan().JeZahlung.back().Stand.Wert(), 18, 2).trimmed(), u"0,00"_qs);
+  for (const auto& [text, meldung] :
+       {std::pair{"90", "Beim Anschlusszins deckt die Rate die Zinsen nicht; das Darlehen wird nie getilgt."},
+        {"0", "Der Anschlusszins muss größer als 0 sein."}}) {
+    tippen("AnschlusszinsFeld", text);
+    ASSERT_EQ(antworten.Boxen.size(), 1) << text;
+    EXPECT_EQ(antworten.Boxen.takeFirst().Text, QString::fromUtf8(meldung));
+  }
+  tippen("AnschlusszinsFeld", "");
+  EXPECT_EQ(fenster->Plan().Summe.Zinsen, zinsen);
   // clang-format off
   for (const auto& [feld, text, meldung] : {
            std::tuple{"ZinsbindungFeld", "x", "\"x\" ist ein ungültiger Wert."},
@@ -138,6 +160,41 @@ TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_EQ(antworten.Boxen[0].Text,
             QStringLiteral("Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."));
+}
+
+// "In den Vergleich": the loan with its extra repayment and follow-up rate goes into the first
+// empty offer, which is computed; with all four in use nothing is overwritten.
+TEST_F(Planfenster, InDenVergleich) {
+  TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
+  Tippen("SondertilgungFeld", "5000", fenster, Qt::Key_Return);
+  Tippen("AnschlusszinsFeld", "4", fenster, Qt::Key_Return);
+  TDialogBeantworter antworten;
+  auto* knopf = Kind<QPushButton>("PlanVergleichen", fenster);
+  knopf->click();
+  auto* vergleich = fmStart->findChild<TfmFinanzierung*>(QStringLiteral("fmFinanzierung"));
+  ASSERT_NE(vergleich, nullptr);
+  EXPECT_TRUE(vergleich->isVisible());
+  const auto text = [&](int angebot, const char* name) {
+    return Kind<QLineEdit>(QStringLiteral("Angebot%1%2").arg(angebot).arg(name).toLatin1().constData(), vergleich)
+        ->text()
+        .trimmed();
+  };
+  const QString rate = ZahlText(PlanEingabe(Darlehen("10")).R.Wert(), 18, 2).trimmed();
+  // clang-format off
+  for (const auto& [name, erwartet] : {std::pair{"Betrag", u"100.000,00"_qs}, {"Sollzins", u"6,000"_qs},
+           {"Rate", rate}, {"Zinsbindung", u"5"_qs}, {"Sondertilgung", u"5.000,00"_qs}, {"Tilgung", QString()}, {"Anschlusszins", u"4,000"_qs},
+           {"Monatsrate", rate}})
+    // clang-format on
+    EXPECT_EQ(text(1, name), erwartet) << name;
+  EXPECT_EQ(vergleich->Vergleich().Ergebnisse[0]->Plan.front().Zinsen, 50000);
+  for (int mal = 0; mal < 3; ++mal) knopf->click();
+  EXPECT_EQ(text(4, "Betrag"), u"100.000,00"_qs);
+  EXPECT_TRUE(antworten.Boxen.isEmpty());
+  Kind<QLineEdit>("Angebot1Betrag", vergleich)->setText(u"1"_qs);
+  knopf->click();
+  ASSERT_EQ(antworten.Boxen.size(), 1);
+  EXPECT_EQ(antworten.Boxen[0].Text, u"Alle vier Angebote sind belegt. Es wurde nichts überschrieben."_qs);
+  EXPECT_EQ(text(1, "Betrag"), u"1"_qs);
 }
 
 // "Drucken": several pages in the preview, each with the header, the column
