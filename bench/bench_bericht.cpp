@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "Fensterlauf.h"
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
 #include "pages/Seiten.h"
@@ -66,32 +67,23 @@ void AlleFelderVoll(benchmark::State& state, int seite, bool woerter) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  TAnwendung app(argc, argv);
-  app.FensterErzeugen();
-  fmStart->resize(1000, 750);
-  fmStart->show();
-  benchmark::RegisterBenchmark("Bericht/Einfache_Zinsrechnung", DruckenBisVorschau, int(Seiten::eZi))
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("Bericht/Aktien", DruckenBisVorschau, int(Seiten::Akt))->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("Bericht/Euro", DruckenBisVorschau, int(Seiten::Euro))->Unit(benchmark::kMillisecond);
-  for (const bool woerter : {true, false})
-    benchmark::RegisterBenchmark(woerter ? "Bericht/LangerAktienname/Woerter" : "Bericht/LangerAktienname/EinWort",
-                                 LangerAktienname, woerter)
+  return MitFensternLaufen(argc, argv, [] {
+    benchmark::RegisterBenchmark("Bericht/Einfache_Zinsrechnung", DruckenBisVorschau, int(Seiten::eZi))
         ->Unit(benchmark::kMillisecond);
-  for (const auto& [name, seite] : {std::pair{"Einfache_Zinsrechnung", int(Seiten::eZi)},
-                                    {"Annuitaeten_Darlehen", int(Seiten::AnnD)},
-                                    {"Aktien", int(Seiten::Akt)},
-                                    {"Euro", int(Seiten::Euro)}})
+    benchmark::RegisterBenchmark("Bericht/Aktien", DruckenBisVorschau, int(Seiten::Akt))->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bericht/Euro", DruckenBisVorschau, int(Seiten::Euro))->Unit(benchmark::kMillisecond);
     for (const bool woerter : {true, false})
-      benchmark::RegisterBenchmark(
-          (std::string("Bericht/AlleFelderVoll/") + name + (woerter ? "/Woerter" : "/EinWort")).c_str(), AlleFelderVoll,
-          seite, woerter)
+      benchmark::RegisterBenchmark(woerter ? "Bericht/LangerAktienname/Woerter" : "Bericht/LangerAktienname/EinWort",
+                                   LangerAktienname, woerter)
           ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  app.FensterZerstoeren();
-  return 0;
+    for (const auto& [name, seite] : {std::pair{"Einfache_Zinsrechnung", int(Seiten::eZi)},
+                                      {"Annuitaeten_Darlehen", int(Seiten::AnnD)},
+                                      {"Aktien", int(Seiten::Akt)},
+                                      {"Euro", int(Seiten::Euro)}})
+      for (const bool woerter : {true, false})
+        benchmark::RegisterBenchmark(
+            (std::string("Bericht/AlleFelderVoll/") + name + (woerter ? "/Woerter" : "/EinWort")).c_str(),
+            AlleFelderVoll, seite, woerter)
+            ->Unit(benchmark::kMillisecond);
+  });
 }

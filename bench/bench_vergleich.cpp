@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include "Fensterlauf.h"
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
 #include "finanzierung/Finanzierungsfenster.h"
@@ -54,18 +55,9 @@ void BM_VierAngeboteOeffnen(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  TAnwendung app(argc, argv);
-  app.FensterErzeugen();
-  fmStart->resize(1000, 750);
-  fmStart->show();
-  benchmark::RegisterBenchmark("Vergleich/Fenster_oeffnen", BM_FensterOeffnen)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("Vergleich/Vier_Angebote_oeffnen", BM_VierAngeboteOeffnen)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  app.FensterZerstoeren();
-  return 0;
+  return MitFensternLaufen(argc, argv, [] {
+    benchmark::RegisterBenchmark("Vergleich/Fenster_oeffnen", BM_FensterOeffnen)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Vergleich/Vier_Angebote_oeffnen", BM_VierAngeboteOeffnen)
+        ->Unit(benchmark::kMillisecond);
+  });
 }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "Fensterlauf.h"
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
 #include "plan/Zahlungsplanfenster.h"
@@ -37,7 +38,8 @@ void BM_Darlehensplan30JahreMonatlich(benchmark::State& state) {
 void BM_FensterOeffnen(benchmark::State& state) {
   const TPlanSeite seite = Darlehen(30);
   for (auto _ : state) {
-    TfmZahlungsplan* fenster = ZahlungsplanZeigen(fmStart, frmDruckVorschau, seite);
+    TfmZahlungsplan* fenster = fmStart->Planfenster();
+    fenster->Zeigen(seite);
     fenster->repaint();
     state.PauseTiming();
     delete fenster;
@@ -47,7 +49,8 @@ void BM_FensterOeffnen(benchmark::State& state) {
 
 // "Drucken" in the plan window until the preview has painted its first page.
 void BM_DruckenJeZahlung(benchmark::State& state) {
-  TfmZahlungsplan* fenster = ZahlungsplanZeigen(fmStart, frmDruckVorschau, Darlehen(int(state.range(0))));
+  TfmZahlungsplan* fenster = fmStart->Planfenster();
+  fenster->Zeigen(Darlehen(int(state.range(0))));
   fenster->findChild<QCheckBox*>(QStringLiteral("PlanJeZahlung"))->setChecked(true);
   auto* drucken = fenster->findChild<QPushButton*>(QStringLiteral("PlanDrucken"));
   TPagePrinter* p = frmDruckVorschau->PgprntrVorschau();
@@ -63,25 +66,16 @@ void BM_DruckenJeZahlung(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  TAnwendung app(argc, argv);
-  app.FensterErzeugen();
-  fmStart->resize(1000, 750);
-  fmStart->show();
-  frmDruckVorschau->PgprntrVorschau()->setShowProgress(false);
-  benchmark::RegisterBenchmark("Zahlungsplan/Darlehen_30_Jahre_monatlich", BM_Darlehensplan30JahreMonatlich)
-      ->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark("Zahlungsplan/Fenster_oeffnen", BM_FensterOeffnen)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("Zahlungsplan/Drucken_je_Zahlung", BM_DruckenJeZahlung)
-      ->Arg(25)
-      ->Arg(50)
-      ->Arg(100)
-      ->Unit(benchmark::kMillisecond)
-      ->Complexity(benchmark::oN);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  app.FensterZerstoeren();
-  return 0;
+  return MitFensternLaufen(argc, argv, [] {
+    frmDruckVorschau->PgprntrVorschau()->setShowProgress(false);
+    benchmark::RegisterBenchmark("Zahlungsplan/Darlehen_30_Jahre_monatlich", BM_Darlehensplan30JahreMonatlich)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Zahlungsplan/Fenster_oeffnen", BM_FensterOeffnen)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Zahlungsplan/Drucken_je_Zahlung", BM_DruckenJeZahlung)
+        ->Arg(25)
+        ->Arg(50)
+        ->Arg(100)
+        ->Unit(benchmark::kMillisecond)
+        ->Complexity(benchmark::oN);
+  });
 }
