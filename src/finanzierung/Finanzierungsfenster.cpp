@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "base/Dateivorschlag.h"
+#include "base/Fehlerbehandlung.h"
 #include "base/Feldfarben.h"
 #include "base/Zahlfeld.h"
 #include "bilder/Bilder.h"
@@ -252,9 +253,7 @@ void TfmFinanzierung::Behandelt(F&& handler) {
     Melden(QMessageBox::Critical, QStringLiteral("Fehler"), e.Text());
   } catch (const std::exception& e) {
     // As the program's general error handler shows it.
-    QString text = QString::fromUtf8(e.what());
-    if (!text.isEmpty() && text.back() > QLatin1Char('.')) text += QLatin1Char('.');
-    Melden(QMessageBox::Critical, QStringLiteral("Kalvora"), text);
+    Melden(QMessageBox::Critical, QStringLiteral("Kalvora"), MitPunkt(QString::fromUtf8(e.what())));
   }
 }
 

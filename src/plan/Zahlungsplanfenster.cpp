@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "base/Dateivorschlag.h"
+#include "base/Fehlerbehandlung.h"
 #include "bilder/Bilder.h"
 #include "plan/PlanTabelle.h"
 #include "ui_Zahlungsplan.h"
@@ -85,9 +86,7 @@ void TfmZahlungsplan::Behandelt(F&& handler) {
     Melden(QMessageBox::Critical, QStringLiteral("Fehler"), e.Text());
   } catch (const std::exception& e) {
     // As the program's general error handler shows it.
-    QString text = QString::fromUtf8(e.what());
-    if (!text.isEmpty() && text.back() > QLatin1Char('.')) text += QLatin1Char('.');
-    Melden(QMessageBox::Critical, QStringLiteral("Kalvora"), text);
+    Melden(QMessageBox::Critical, QStringLiteral("Kalvora"), MitPunkt(QString::fromUtf8(e.what())));
   }
 }
 
