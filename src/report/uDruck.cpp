@@ -302,6 +302,14 @@ void TfrmDruckVorschau::BitBtn1Click() {
 
 void TfrmDruckVorschau::bitbtnAbbruchClick() { hide(); }
 
+void TfrmDruckVorschau::Vorzeigen(QWidget* hauptfenster) {
+  show();
+  raise();
+  PgprntrVorschau()->ZoomToWidth();
+  hauptfenster->raise();
+  hauptfenster->activateWindow();
+}
+
 void TfrmDruckVorschau::DruckeErgebnis(const QString& Titeltext, const QString& Gesuchttext,
                                        const QString& Vorgabentext, const QString& Fragetext,
                                        const QString& Ergebnistext) {

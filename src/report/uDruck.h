@@ -30,6 +30,9 @@ class TfrmDruckVorschau : public QWidget {
                       const QString& Fragetext, const QString& Ergebnistext);
   // Writes a payment plan, several pages, into the page printer and leaves it finished.
   void DruckeZahlungsplan(const TPlanDokument& plan);
+  // Shows the preview over the main window's pages with the page fitted to
+  // its width, and brings the main window, in which it lies, to the front.
+  void Vorzeigen(QWidget* hauptfenster);
   // Writes a comparison of loan offers into the page printer and leaves it finished.
   void DruckeVergleich(const TVergleichDokument& vergleich);
 

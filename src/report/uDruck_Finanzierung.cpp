@@ -6,6 +6,7 @@
 #include "report/uDruck.h"
 
 void TfrmDruckVorschau::DruckeVergleich(const TVergleichDokument& vergleich) {
+  if (PgprntrVorschau()->PrintJobActive()) return;
   FTitel = vergleich.Titel;
   VergleichSchreiben(*PgprntrVorschau(), vergleich);
 }
@@ -19,12 +20,7 @@ TfmFinanzierung* FinanzierungZeigen(QWidget* hauptfenster, TfrmDruckVorschau* vo
       QObject::connect(fenster, &TfmFinanzierung::DruckAngefordert, vorschau,
                        [vorschau, hauptfenster](const TVergleichDokument& vergleich) {
                          vorschau->DruckeVergleich(vergleich);
-                         vorschau->show();
-                         vorschau->raise();
-                         vorschau->PgprntrVorschau()->ZoomToWidth();
-                         // The preview lies in the main window.
-                         hauptfenster->raise();
-                         hauptfenster->activateWindow();
+                         vorschau->Vorzeigen(hauptfenster);
                        });
   }
   fenster->Zeigen();

@@ -20,12 +20,7 @@ TfmZahlungsplan* ZahlungsplanFenster(QWidget* hauptfenster, TfrmDruckVorschau* v
       QObject::connect(fenster, &TfmZahlungsplan::DruckAngefordert, vorschau,
                        [vorschau, hauptfenster](const TPlanDokument& plan) {
                          vorschau->DruckeZahlungsplan(plan);
-                         vorschau->show();
-                         vorschau->raise();
-                         vorschau->PgprntrVorschau()->ZoomToWidth();
-                         // The preview lies in the main window.
-                         hauptfenster->raise();
-                         hauptfenster->activateWindow();
+                         vorschau->Vorzeigen(hauptfenster);
                        });
   }
   return fenster;
