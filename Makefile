@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests and the program need.
 PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
   qt6-svg-dev qt6-translations-l10n libgl-dev fonts-liberation2 libgtest-dev poppler-utils \
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test format-check coverage bench bench-startup fuzz fuzz-smoke package package-check screenshots clean
