@@ -6,7 +6,8 @@ display, own session bus and accessibility bus, program already started).
 Opens every window from the keyboard with xdotool, writes each window's
 accessible tree to the log and checks it:
 
-  - an interactive or focusable object has a name,
+  - an interactive or focusable object has a name, without the caption's
+    colon,
   - no two interactive objects of one window share a name,
   - an entry whose unit stands beside it names that unit,
   - a result field is read-only and not editable,
@@ -148,6 +149,7 @@ class Knoten:
         self.zustaende = zustaende(obj)
         self.beziehungen = beziehungen(obj)
         self.kennung = kennung(obj)
+        self.beschriftet = {kennung(z) for art, _, ziele in self.beziehungen if art == "label for" for z in ziele}
         self.ausdehnung = ausdehnung(obj) if self.rolle in ("label", "text", "entry") else None
         self.in_klappliste = eltern is not None and (eltern.rolle == "combo box" or eltern.in_klappliste)
         # Cells and items are content, read with their table or list.
@@ -200,21 +202,23 @@ def baum(fenster):
 
 
 def einheit_neben(feld, knoten):
-    """The unit label right of a field on the same line, if there is one."""
+    """The unit label of a field: the nearest label right of it on the same
+    line, close by or tied to the field as its label. A caption stands left
+    of its field, so a caption without a colon is never taken for a unit."""
     if not feld.ausdehnung:
         return None
     fx, fy, fb, fh = feld.ausdehnung
     beste = None
     for k in knoten:
-        if k.rolle != "label" or not k.ausdehnung or not k.name.strip():
-            continue
         text = k.name.strip()
-        if ":" in text or len(text) > 12 or not re.search(r"[^\W\d_]|[%€$£]", text):
+        if k.rolle != "label" or not k.ausdehnung or ":" in text or len(text) > 12:
             continue
-        x, y, b, h = k.ausdehnung
-        mitte = y + h / 2
+        if not re.search(r"[^\W\d_]|[%€$£]", text):
+            continue  # "=" between two fields is no unit
+        x, y, _, h = k.ausdehnung
         abstand = x - (fx + fb)
-        if fy <= mitte <= fy + fh and -2 <= abstand <= 40 and (beste is None or abstand < beste[0]):
+        nah = abstand <= 40 or feld.kennung in k.beschriftet
+        if fy <= y + h / 2 <= fy + fh and abstand >= -2 and nah and (beste is None or abstand < beste[0]):
             beste = (abstand, text)
     return beste[1] if beste else None
 
@@ -270,6 +274,8 @@ class Pruefung:
             self.geprueft.add(k.kennung)
             if not k.name.strip():
                 self.mangel(ansicht, k, "kein Name")
+            elif k.name.rstrip().endswith(":"):
+                self.mangel(ansicht, k, "Name mit dem Doppelpunkt der Beschriftung")
             elif k.rolle != "menu item":
                 namen.setdefault(k.name.strip(), []).append(k)
             if k.rolle in ("text", "entry", "spin button"):
@@ -291,17 +297,24 @@ class Pruefung:
 
 
 class Fokusbeobachter:
-    """Keeps the object that last got the focus, from the events."""
+    """Keeps the object that last got the focus, and counts the menus that
+    opened, from the events."""
 
     def __init__(self):
         self.obj = None
         self.zaehler = 0
-        pyatspi.Registry.registerEventListener(self.ereignis, "object:state-changed:focused")
+        self.menues = 0
+        pyatspi.Registry.registerEventListener(self.fokus, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self.zeigt, "object:state-changed:showing")
 
-    def ereignis(self, e):
+    def fokus(self, e):
         if e.detail1 == 1:
             self.obj = e.source
             self.zaehler += 1
+
+    def zeigt(self, e):
+        if e.detail1 == 1 and rolle(e.source) == "popup menu":
+            self.menues += 1
 
     def warte(self, vorher, sekunden=0.4):
         ende = time.monotonic() + sekunden
@@ -309,6 +322,17 @@ class Fokusbeobachter:
             pumpen(0.02)
         pumpen(0.05)
         return self.obj
+
+    def menue(self, taste, eintrag):
+        """Opens a menu by its key and picks an entry once it shows; a key
+        sent before the menu is up would be lost."""
+        vorher = self.menues
+        xdo("key", taste)
+        ende = time.monotonic() + 5
+        while self.menues == vorher and time.monotonic() < ende:
+            pumpen(0.02)
+        xdo("key", eintrag)
+        pumpen(0.1)
 
 
 def behaelter_von(obj):
@@ -453,7 +477,10 @@ class Rundgang:
 
     def nebenfenster(self, ansicht, muster, oeffnen, schliessen=("Escape",)):
         ausser = {kennung(self.haupt)}
-        tasten(*oeffnen)
+        if len(oeffnen) == 2:
+            self.fokus.menue(*oeffnen)
+        else:
+            tasten(*oeffnen)
         w = fenster_finden(self.app, muster, 10, ausser)
         if w is None:
             self.fehlgeschlagen.append(f"{ansicht}: Fenster \"{muster}\" erschien nicht")
@@ -540,7 +567,7 @@ def main():
         else:
             r.pruefe(ansicht, haupt)
 
-    tasten("alt+p", "b")
+    fokus.menue("alt+p", "b")
     for f in r.fehlgeschlagen:
         print("FEHLER: " + f)
     print(
