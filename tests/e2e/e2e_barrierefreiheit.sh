@@ -58,7 +58,10 @@ timeout 150 "$PYTHON" "$HIER/atspi_baum.py" --log "$BAEUME"
 ERGEBNIS=$?
 [ "$ERGEBNIS" = 124 ] && echo "FAIL: Prüfung nach 150 s abgebrochen"
 
-warte_ende 10 || echo "FAIL: Programm endete nicht nach Programm -> Beenden"
+if ! warte_ende 10; then
+  echo "FAIL: Programm endete nicht nach Programm -> Beenden"
+  [ "$ERGEBNIS" = 0 ] && ERGEBNIS=1
+fi
 if spuren=$(absturzspuren "$LOG"); then
   echo "FAIL: Absturzspuren in der Ausgabe: $spuren"
   ERGEBNIS=1
