@@ -269,8 +269,13 @@ void TfmZahlungsplan::Neuberechnen() {
   QString hinweis;
   if (!FVorgegeben) {
     FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss(), cent);
-    if (cent)
-      hinweis = CentAbweichung(FPlan, ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss()), FSeite.Waehrung);
+    // The line is a comparison: an exact plan that cannot be made has none.
+    if (cent) {
+      try {
+        hinweis = CentAbweichung(FPlan, ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss()), FSeite.Waehrung);
+      } catch (const EFehler&) {
+      }
+    }
   }
   ui->PlanCentHinweis->setText(hinweis);
   ui->PlanCentHinweis->setVisible(!hinweis.isEmpty());
@@ -287,8 +292,8 @@ void TfmZahlungsplan::Neuberechnen() {
   ui->NeueLaufzeitLabel->setText(sonder ? LaufzeitText(FPlan.Laufzeit) : strich);
   if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe, {}, Anschluss(), cent).Summe.Zinsen;
   ui->ZinsersparnisLabel->setText(sonder ? Betrag(FZinsenOhne - FPlan.Summe.Zinsen) : strich);
-  // Fifteen digits, as the page writes its residual debt.
-  // In cents, the balance after the last payment by then, as the bank states it.
+  // Fifteen digits, as the page writes its residual debt; in cents the balance
+  // after the last payment by then, as the bank states it.
   ui->RestschuldZinsbindungLabel->setText(
       FZinsbindung
           ? Betrag(cent ? StandNach(FPlan, *FZinsbindung) : RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15)
