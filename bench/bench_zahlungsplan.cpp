@@ -24,13 +24,19 @@ TPlanSeite Darlehen(int jahre) {
   return s;
 }
 
-// Rows, totals, the effective rate and the residual debt after the fixed-rate period.
-void BM_Darlehensplan30JahreMonatlich(benchmark::State& state) {
+// Rows, totals, the effective rate and the residual debt after the
+// fixed-rate period; in cents also the exact plan the window compares with.
+void BM_Darlehensplan30JahreMonatlich(benchmark::State& state, bool inCent) {
   const TPlanEingabe e = PlanEingabe(Darlehen(30));
   for (auto _ : state) {
-    const TZahlungsplan plan = ZahlungsplanBerechnen(e);
+    const TZahlungsplan plan = ZahlungsplanBerechnen(e, {}, std::nullopt, inCent);
     benchmark::DoNotOptimize(Effektivzins(e, plan));
-    benchmark::DoNotOptimize(RestschuldNach(e, {}, 10));
+    if (inCent) {
+      benchmark::DoNotOptimize(StandNach(plan, 10));
+      benchmark::DoNotOptimize(CentAbweichung(plan, ZahlungsplanBerechnen(e), QStringLiteral("DM")));
+    } else {
+      benchmark::DoNotOptimize(RestschuldNach(e, {}, 10));
+    }
   }
 }
 
@@ -68,7 +74,10 @@ void BM_DruckenJeZahlung(benchmark::State& state) {
 int main(int argc, char** argv) {
   return MitFensternLaufen(argc, argv, [] {
     frmDruckVorschau->PgprntrVorschau()->setShowProgress(false);
-    benchmark::RegisterBenchmark("Zahlungsplan/Darlehen_30_Jahre_monatlich", BM_Darlehensplan30JahreMonatlich)
+    benchmark::RegisterBenchmark("Zahlungsplan/Darlehen_30_Jahre_monatlich", BM_Darlehensplan30JahreMonatlich, false)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Zahlungsplan/Darlehen_30_Jahre_monatlich_in_Cent", BM_Darlehensplan30JahreMonatlich,
+                                 true)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Zahlungsplan/Fenster_oeffnen", BM_FensterOeffnen)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Zahlungsplan/Drucken_je_Zahlung", BM_DruckenJeZahlung)

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Takes a picture of every page of the main window, of the loan page's field
 # states and of a loan's payment plan for the README, the last two also under
-# a dark theme, and of a loan's rate sought.
+# a dark theme, of a loan's rate sought, of two mortgage offers compared and
+# of a loan's plan with a follow-up rate.
 # usage: tools/screenshots.sh <kalvora executable> [target folder]
 set -u
 PROG=$(readlink -f "${1:?usage: $0 <kalvora executable> [folder]}")
@@ -87,6 +88,60 @@ xdotool key alt+r
 sleep 1
 import -window "$FENSTER" "$ZIEL/13-zinssatz-gesucht.png"
 echo "$ZIEL/13-zinssatz-gesucht.png"
+
+# Two mortgage offers side by side: 300.000 at 3,5 % with 2 % repayment and
+# 5 % after ten years, against 3,3 % with 2.500 of fees. Tab walks down an
+# offer's inputs: name, amount, rate, repayment, instalment, fixed years,
+# follow-up rate, extra repayment, costs.
+xdotool key alt+p
+sleep 0.5
+xdotool key v
+if VERGLEICH=$(warte_fenster "Finanzierungen vergleichen" 10); then
+  fokus "$VERGLEICH"
+  sleep 0.5
+  # Opened, the window has no field in focus; Tab brings the first one.
+  xdotool key Tab
+  for angebot in "Bank A|300000|3,5|2||10|5||" "Bank B|300000|3,3|2||10|5||2500"; do
+    IFS='|' read -r -a werte <<<"$angebot|"
+    for wert in "${werte[@]:0:9}"; do
+      [ -n "$wert" ] && xdotool type "$wert"
+      xdotool key Tab
+    done
+  done
+  sleep 1
+  import -window "$VERGLEICH" "$ZIEL/14-finanzierungen-vergleichen.png"
+  echo "$ZIEL/14-finanzierungen-vergleichen.png"
+  xdotool key Escape
+  sleep 0.3
+else
+  echo "Kein Vergleichsfenster erschienen"
+  PLANFEHLER=1
+fi
+
+# The first offer on the loan page, the term sought, and its plan with the
+# follow-up rate after the ten years fixed.
+fokus "$FENSTER"
+xdotool key alt+g Home Down
+for eingabe in a:300000 z:3,5 t:1375 n:10 o:0; do
+  xdotool key "alt+${eingabe%%:*}"
+  xdotool type "${eingabe#*:}"
+done
+xdotool key alt+u
+if PLAN=$(warte_fenster "Zahlungsplan: Annuitäten-Darlehen" 10); then
+  fokus "$PLAN"
+  xdotool key alt+n
+  xdotool type 5
+  xdotool key Return
+  sleep 1
+  import -window "$PLAN" "$ZIEL/15-zahlungsplan-anschlusszins.png"
+  echo "$ZIEL/15-zahlungsplan-anschlusszins.png"
+  xdotool key Escape
+  sleep 0.3
+else
+  echo "Kein Zahlungsplan erschienen"
+  PLANFEHLER=1
+fi
+fokus "$FENSTER"
 beenden_und_pruefen
 
 # The same under a dark theme, as a desktop sets one through the qt6ct

@@ -8,10 +8,10 @@
 
 namespace {
 
-// A month's interest in cents times this is balance · micro-percent, so that
-// it rounds exactly; the products need more than 64 bits.
+// A period's interest in cents times this and the periods a year is balance ·
+// micro-percent, so that it rounds exactly; the products need more than 64 bits.
 __extension__ typedef __int128 TBreit;
-constexpr TBreit ZinsNenner = TBreit(12) * 100 * 1'000'000;
+constexpr std::int64_t ZinsNenner = 100 * 1'000'000;
 
 // A balance beyond this, grown by interest the instalment does not cover,
 // would overflow within months at the highest rate.
@@ -27,23 +27,14 @@ TCent Geld(Ext x, const QString& name, bool null) {
                 : QStringLiteral("%1 muss größer als 0 sein.").arg(name));
   if (!(w <= FinanzierungHoechstbetrag))
     Fehler(QStringLiteral("%1 darf höchstens %2 betragen.").arg(name, ZahlTextEinfach(FinanzierungHoechstbetrag, 0)));
-  return static_cast<TCent>(std::floor(w * 100 + 0.5L));
+  return Cent(x);
 }
 
 // A rate in millionths of a percent.
 std::int64_t Zinssatz(Ext p, const QString& name) {
   const long double w = p.Wert();
   if (!(w >= 0 && w <= 100)) Fehler(QStringLiteral("%1 muss zwischen 0 und 100 % liegen.").arg(name));
-  return std::llround(w * 1'000'000);
-}
-
-// x · rate / 12 / 100, x ≥ 0, rounded half up to the cent.
-TCent Monatlich(TCent x, std::int64_t rate) {
-  // Within 64 bits the division by the constant is a multiplication.
-  constexpr std::int64_t nenner = static_cast<std::int64_t>(ZinsNenner);
-  if (rate == 0 || x <= (std::numeric_limits<std::int64_t>::max() - nenner) / rate)
-    return (x * rate + nenner / 2) / nenner;
-  return static_cast<TCent>((TBreit(x) * rate + ZinsNenner / 2) / ZinsNenner);
+  return Mikroprozent(p);
 }
 
 // The yearly rate in percent at which `auszahlung` equals the payments of
@@ -101,7 +92,7 @@ TFinanzierung FinanzierungBerechnen(const TAngebot& a) {
     f.AnfTilgung = Ext(12.0L * f.Monatsrate) * 100 / Ext(K) - *a.Sollzins;
   } else {
     f.AnfTilgung = *a.Tilgung;
-    f.Monatsrate = Monatlich(K, soll + Zinssatz(*a.Tilgung, QStringLiteral("Die Tilgung")));
+    f.Monatsrate = Periodenzins(K, soll + Zinssatz(*a.Tilgung, QStringLiteral("Die Tilgung")), 12);
     if (f.Monatsrate == 0) Fehler(QStringLiteral("Mit diesem Sollzins und dieser Tilgung ist die Rate 0."));
   }
   if (*a.Zinsbindung < 1 || *a.Zinsbindung > ZinsbindungHoechstJahre)
@@ -111,38 +102,28 @@ TFinanzierung FinanzierungBerechnen(const TAngebot& a) {
   if (kosten >= K) Fehler(QStringLiteral("Die Kosten müssen unter dem Betrag liegen."));
 
   const int bindung = *a.Zinsbindung * 12;
-  const int hoechst = PlanHoechstJahre * 12;
+  f.Plan = CentTilgung({.Betrag = K,
+                        .Rate = f.Monatsrate,
+                        .m = 12,
+                        .Zins = soll,
+                        .Anschlusszins = anschluss,
+                        .Bindung = bindung,
+                        .Sondertilgung = sonder,
+                        .SondertilgungAb = 1});
   std::vector<long double> zahlungen(static_cast<size_t>(bindung));  // per month of the fixed-rate period
-  TCent B = K, jahresbeginn = K, zinsen = 0;
-  for (int m = 1; m <= hoechst && B > 0; ++m) {
-    TFinanzierungsMonat z{.Monat = m, .Jahr = (m - 1) / 12 + 1};
-    z.Zinsen = Monatlich(B, m <= bindung ? soll : anschluss);
-    z.Rate = std::min(f.Monatsrate, B + z.Zinsen);
-    z.Tilgung = z.Rate - z.Zinsen;  // negative while the instalment falls short of the interest
-    B -= z.Tilgung;
-    if (m % 12 == 0 && B > 0) B -= z.Sondertilgung = std::min(sonder, B);
-    if (B > Obergrenze)
-      Fehler(QStringLiteral("Die Rate deckt die Zinsen nicht, und die Restschuld wächst über jedes berechenbare Maß."));
-    z.Restschuld = B;
-    f.Plan.push_back(z);
+  TCent zinsen = 0;
+  for (const TFinanzierungsMonat& z : f.Plan) {
     zinsen += z.Zinsen;
-    if (m <= bindung) {
+    if (z.Monat <= bindung) {
       f.ZinsenBindung = zinsen;
-      zahlungen[static_cast<size_t>(m - 1)] = static_cast<long double>(z.Rate + z.Sondertilgung);
+      zahlungen[static_cast<size_t>(z.Monat - 1)] = static_cast<long double>(z.Rate + z.Sondertilgung);
     }
-    if (m == bindung) {
-      f.Restschuld = B;
-      zahlungen.back() += static_cast<long double>(B);
-    }
-    // Past the fixed-rate period every year runs alike from a lower balance;
-    // the balance rises with the interest, so a year that does not lower it
-    // is followed by no year that does.
-    if (m % 12 == 0) {
-      if (m > bindung && B >= jahresbeginn) break;
-      jahresbeginn = B;
+    if (z.Monat == bindung) {
+      f.Restschuld = z.Restschuld;
+      zahlungen.back() += static_cast<long double>(z.Restschuld);
     }
   }
-  if (B == 0) {
+  if (f.Plan.back().Restschuld == 0) {
     f.Volltilgung = static_cast<int>(f.Plan.size());
     f.Gesamtzinsen = zinsen;
   }
@@ -191,15 +172,56 @@ TVergleich Vergleichen(const std::vector<TAngebot>& angebote) {
   return v;
 }
 
-TZahlungsplan FinanzierungsPlan(const TFinanzierung& f) {
+TCent Cent(Ext x) { return static_cast<TCent>(std::floor(x.Wert() * 100 + 0.5L)); }
+
+std::int64_t Mikroprozent(Ext p) { return std::llround(p.Wert() * 1'000'000); }
+
+TCent Periodenzins(TCent x, std::int64_t rate, int m) {
+  const std::int64_t nenner = ZinsNenner * m;
+  // Within 64 bits the division is cheaper; a negative product rounds by floor.
+  if (x >= 0 && rate >= 0 && (rate == 0 || x <= (std::numeric_limits<std::int64_t>::max() - nenner) / rate))
+    return (x * rate + nenner / 2) / nenner;
+  const TBreit zaehler = TBreit(x) * rate + nenner / 2;
+  TBreit q = zaehler / nenner;
+  if (zaehler % nenner != 0 && zaehler < 0) --q;
+  return static_cast<TCent>(q);
+}
+
+std::vector<TFinanzierungsMonat> CentTilgung(const TCentDarlehen& d) {
+  const int m = d.m;
+  std::vector<TFinanzierungsMonat> plan;
+  plan.reserve(static_cast<size_t>(m) * 40);
+  TCent B = d.Betrag, jahresbeginn = d.Betrag;
+  for (int k = 1; k <= PlanHoechstJahre * m && B > 0; ++k) {
+    TFinanzierungsMonat z{.Monat = k, .Jahr = (k - 1) / m + 1};
+    z.Zinsen = Periodenzins(B, k <= d.Bindung ? d.Zins : d.Anschlusszins, m);
+    z.Rate = std::min(d.Rate, B + z.Zinsen);
+    z.Tilgung = z.Rate - z.Zinsen;  // negative while the instalment falls short of the interest
+    B -= z.Tilgung;
+    if (k % m == 0 && z.Jahr >= d.SondertilgungAb && B > 0) B -= z.Sondertilgung = std::min(d.Sondertilgung, B);
+    if (B > Obergrenze)
+      Fehler(QStringLiteral("Die Rate deckt die Zinsen nicht, und die Restschuld wächst über jedes berechenbare Maß."));
+    z.Restschuld = B;
+    plan.push_back(z);
+    // Past the fixed-rate period every year runs alike from a lower balance;
+    // the balance rises with the interest, so a year that does not lower it
+    // is followed by no year that does.
+    if (k % m == 0) {
+      if (k > d.Bindung && B >= jahresbeginn) break;
+      jahresbeginn = B;
+    }
+  }
+  return plan;
+}
+
+TZahlungsplan CentPlan(TCent betrag, int m, const std::vector<TFinanzierungsMonat>& perioden) {
   TZahlungsplan plan;
   plan.Art = TPlanArt::Darlehen;
-  plan.m = 12;
-  const TCent stand =
-      f.Plan.empty() ? 0 : f.Plan.front().Restschuld + f.Plan.front().Tilgung + f.Plan.front().Sondertilgung;
-  plan.JeZahlung.push_back({TPlanZeile::zaBeginn, 0, 0, Ext(0), Ext(0), Ext(0), Ext(0), Euro(stand)});
-  for (const TFinanzierungsMonat& z : f.Plan) {
-    const Ext zeit = Ext(z.Monat) / 12;
+  plan.m = m;
+  plan.JeZahlung.reserve(perioden.size() + perioden.size() / static_cast<size_t>(m) + 2);
+  plan.JeZahlung.push_back({TPlanZeile::zaBeginn, 0, 0, Ext(0), Ext(0), Ext(0), Ext(0), Euro(betrag)});
+  for (const TFinanzierungsMonat& z : perioden) {
+    const Ext zeit = Ext(z.Monat) / Ext(m);
     plan.JeZahlung.push_back({TPlanZeile::zaZahlung, z.Monat, z.Jahr, zeit, Euro(z.Rate), Euro(z.Zinsen),
                               Euro(z.Tilgung), Euro(z.Restschuld + z.Sondertilgung)});
     if (z.Sondertilgung > 0)
@@ -209,20 +231,27 @@ TZahlungsplan FinanzierungsPlan(const TFinanzierung& f) {
   // Sums and years as the payment plan makes them, added in cents.
   TCent zahlung = 0, zinsen = 0, aenderung = 0;
   plan.JeJahr.push_back(plan.JeZahlung.front());
-  for (const TFinanzierungsMonat& z : f.Plan) {
+  for (const TFinanzierungsMonat& z : perioden) {
     zahlung += z.Rate + z.Sondertilgung;
     zinsen += z.Zinsen;
     aenderung += z.Tilgung + z.Sondertilgung;
   }
-  for (const TFinanzierungsJahr& j : Jahressummen(f.Plan)) {
-    const int monate = static_cast<int>(
-        std::count_if(f.Plan.begin(), f.Plan.end(), [&](const TFinanzierungsMonat& z) { return z.Jahr <= j.Jahr; }));
-    plan.JeJahr.push_back({TPlanZeile::zaJahr, j.Jahr, j.Jahr, Ext(monate) / 12, Euro(j.Raten + j.Sondertilgung),
-                           Euro(j.Zinsen), Euro(j.Tilgung + j.Sondertilgung), Euro(j.Restschuld)});
+  int bisher = 0;  // periods up to the year's end
+  for (const TFinanzierungsJahr& j : Jahressummen(perioden)) {
+    while (bisher < int(perioden.size()) && perioden[static_cast<size_t>(bisher)].Jahr <= j.Jahr) ++bisher;
+    plan.JeJahr.push_back(
+        {TPlanZeile::zaJahr, j.Jahr, j.Jahr, Ext(perioden[static_cast<size_t>(bisher - 1)].Monat) / Ext(m),
+         Euro(j.Raten + j.Sondertilgung), Euro(j.Zinsen), Euro(j.Tilgung + j.Sondertilgung), Euro(j.Restschuld)});
   }
   plan.Summe.Zahlung = Euro(zahlung);
   plan.Summe.Zinsen = Euro(zinsen);
   plan.Summe.Aenderung = Euro(aenderung);
   plan.Laufzeit = plan.JeZahlung.back().Zeit;
   return plan;
+}
+
+TZahlungsplan FinanzierungsPlan(const TFinanzierung& f) {
+  const TCent stand =
+      f.Plan.empty() ? 0 : f.Plan.front().Restschuld + f.Plan.front().Tilgung + f.Plan.front().Sondertilgung;
+  return CentPlan(stand, 12, f.Plan);
 }

@@ -111,3 +111,33 @@ TVergleich Vergleichen(const std::vector<TAngebot>& angebote);
 TZahlungsplan FinanzierungsPlan(const TFinanzierung& f);
 // Euros from cents.
 inline Ext Euro(TCent cent) { return Ext(static_cast<long double>(cent)) / 100; }
+
+// The cent arithmetic the comparison shares with the payment plan.
+// An amount in cents, rounded half up.
+TCent Cent(Ext x);
+// A percent rate in millionths of a percent.
+std::int64_t Mikroprozent(Ext p);
+// x · rate / m / 100 (rate in millionths of a percent), rounded half up to the cent.
+TCent Periodenzins(TCent x, std::int64_t rate, int m);
+
+// A loan counted in cents as above, with m payments a year: Zins for the
+// first Bindung periods, Anschlusszins after them; the extra repayment with
+// the last instalment of every year from SondertilgungAb on.
+struct TCentDarlehen {
+  TCent Betrag = 0;
+  TCent Rate = 0;
+  int m = 12;
+  std::int64_t Zins = 0;  // millionths of a percent, as Anschlusszins
+  std::int64_t Anschlusszins = 0;
+  int Bindung = 0;
+  TCent Sondertilgung = 0;
+  int SondertilgungAb = 1;
+};
+// Every period (Monat counts periods) until the loan is repaid; a loan that
+// is never repaid ends as TFinanzierung::Plan does. Raises
+// EFinanzierungFehler when the balance grows beyond what can be counted.
+std::vector<TFinanzierungsMonat> CentTilgung(const TCentDarlehen& d);
+// Such periods as a loan plan of the payment plan's rows, from the amount
+// lent: an extra repayment as a row of its own after its period; the sums
+// added in cents.
+TZahlungsplan CentPlan(TCent betrag, int m, const std::vector<TFinanzierungsMonat>& perioden);

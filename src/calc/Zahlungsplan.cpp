@@ -1,9 +1,11 @@
 #include "calc/Zahlungsplan.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/AnnD.h"
 #include "calc/BW.h"
+#include "calc/Finanzierung.h"
 #include "calc/ZiZiE.h"
 #include "calc/ZiZiR.h"
 
@@ -240,6 +242,113 @@ void Jahresweise(const TPlanEingabe& e, std::vector<TPlanZeile>& z) {
   jahresende(e.n);
 }
 
+// ZiZiE, ZiZiR and BW in cents. A whole year's interest is the page's: the
+// balance at the year's start for the year, and simple interest on each
+// payment for the rest of the year (payments fall due at the ends of their
+// periods); a part year's interest is what the page's formula adds to the
+// balance in cents. Both round half up where they are credited.
+void CentJahresweise(const TPlanEingabe& e, std::vector<TPlanZeile>& z) {
+  const bool einmal = e.Art == TPlanArt::Einmalzahlung;
+  const bool rente = e.Art == TPlanArt::Rente;
+  const int m = einmal ? 1 : e.m;
+  const TCent R = einmal ? 0 : Cent(e.R);
+  const TCent vorzeichen = rente ? -1 : 1;
+  const long double i = e.p.Wert() / 100;
+  TCent B = Cent(z.back().Stand);
+  z.back().Stand = Euro(B);
+  if (einmal) z.back().Zahlung = z.back().Aenderung = Euro(B);
+  const auto zahlung = [&](TPlanZeile::TArt art, int nummer, int jahr, Ext zeit, TCent betrag) {
+    B += vorzeichen * betrag;
+    z.push_back({art, nummer, jahr, zeit, Euro(betrag), Ext(0), Euro(vorzeichen * betrag), Euro(B)});
+  };
+  // zinsen in cents, unrounded; a pension's last withdrawal takes what is left.
+  const auto gutschreiben = [&](long double zinsen, bool letzte) {
+    TPlanZeile& r = z.back();
+    const TCent c = static_cast<TCent>(std::floor(zinsen + 0.5L));
+    B += c;
+    TCent betrag = Cent(r.Zahlung);
+    if (letzte && rente) {
+      betrag += B;
+      B = 0;
+    }
+    r.Zahlung = Euro(betrag);
+    r.Zinsen = Euro(c);
+    r.Aenderung = Euro(vorzeichen * betrag + c);
+    r.Stand = Euro(B);
+  };
+
+  const int ganzeJahre = static_cast<int>(std::floor(e.n.Wert() + Eps));
+  const Ext f = e.n - Ext(ganzeJahre);
+  const bool teiljahr = f > Ext(Eps);
+  const long double einfach = static_cast<long double>(R) * i * (m - 1) / 2;  // the payments' interest in a year
+  for (int jahr = 1; jahr <= ganzeJahre; ++jahr) {
+    const TCent anfang = B;
+    for (int j = 1; j <= m; ++j)
+      zahlung(TPlanZeile::zaZahlung, (jahr - 1) * m + j, jahr, Ext(jahr - 1) + Ext(j) / Ext(m), R);
+    gutschreiben(static_cast<long double>(anfang) * i + static_cast<long double>(vorzeichen) * einfach,
+                 jahr == ganzeJahre && !teiljahr);
+  }
+  if (!teiljahr) return;
+  const int jahr = ganzeJahre + 1;
+  const TCent anfang = B;
+  const Ext anteil = f * Ext(m);
+  const int k = static_cast<int>(std::floor(anteil.Wert() + Eps));
+  for (int j = 1; j <= k; ++j)
+    zahlung(TPlanZeile::zaZahlung, ganzeJahre * m + j, jahr, Ext(ganzeJahre) + Ext(j) / Ext(m), R);
+  const Ext rest = anteil - Ext(k);
+  if (rest > Ext(Eps))
+    zahlung(TPlanZeile::zaEnde, ganzeJahre * m + k + 1, jahr, e.n,
+            static_cast<TCent>(std::floor((rest * Ext(static_cast<long double>(R))).Wert() + 0.5L)));
+  // The formula's growth of a part year: B·(q^f − 1) + Rne·(q^f − 1) / i.
+  const long double wachstum = std::pow(1 + i, f.Wert()) - 1;
+  const long double rentenfaktor = i == 0 ? f.Wert() : wachstum / i;
+  const long double rne = m > 1 ? static_cast<long double>(R) * (m + i * (m - 1) / 2) : static_cast<long double>(R);
+  // What the formula's balance exceeds the balance after the payments by.
+  gutschreiben(static_cast<long double>(anfang) * wachstum + static_cast<long double>(vorzeichen) * rne * rentenfaktor -
+                   static_cast<long double>(B - anfang),
+               true);
+}
+
+// AnnD in cents: the comparison's loan, period by period.
+TZahlungsplan CentDarlehen(const TPlanEingabe& e, const TSondertilgung& s, const std::optional<TAnschluss>& a) {
+  const TCent K = Cent(e.K), R = Cent(e.R);
+  if (K <= 0 || R <= 0) DarlehenPruefen(Ext(0), Ext(0));
+  const std::int64_t zins = Mikroprozent(e.p);
+  TCentDarlehen d{.Betrag = K,
+                  .Rate = R,
+                  .m = e.m,
+                  .Zins = zins,
+                  .Anschlusszins = zins,
+                  .Bindung = 0,
+                  .Sondertilgung = Positiv(s.Betrag) ? Cent(s.Betrag) : 0,
+                  .SondertilgungAb = s.AbJahr};
+  if (a && a->Ab > Ext(0)) {
+    d.Bindung = static_cast<int>(std::ceil((a->Ab * Ext(e.m)).Wert() - Eps));
+    d.Anschlusszins = Mikroprozent(a->p);
+  }
+  std::vector<TFinanzierungsMonat> perioden;
+  try {
+    perioden = CentTilgung(d);
+  } catch (const EFinanzierungFehler& f) {
+    throw EPlanFehler(f.Text());
+  }
+  if (perioden.back().Restschuld > 0) {
+    const auto deckt = [&](int k, std::int64_t p) {
+      const TCent vorher = k == 0 ? K : perioden[static_cast<size_t>(k - 1)].Restschuld;
+      return R > Periodenzins(vorher, p, e.m);
+    };
+    if (d.Bindung > 0 && d.Bindung < int(perioden.size()) && !deckt(d.Bindung, d.Anschlusszins))
+      throw EPlanFehler(
+          QStringLiteral("Beim Anschlusszins deckt die Rate die Zinsen nicht; das Darlehen wird nie getilgt."));
+    if (!deckt(0, zins))
+      throw EPlanFehler(
+          QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; "
+                         "so wird das Darlehen nie getilgt."));
+    LaufzeitPruefen(Ext(PlanHoechstJahre + 1));
+  }
+  return CentPlan(K, e.m, perioden);
+}
+
 // AnnD: interest per payment period, an optional yearly extra repayment, and
 // the instalment cut to what is left when the debt is repaid early. After an
 // extra repayment, and at a follow-up rate, the page's formula goes on from
@@ -331,9 +440,10 @@ TPlanEingabe PlanEingabe(const TPlanSeite& seite) {
   return e;
 }
 
-TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s,
-                                    const std::optional<TAnschluss>& a) {
+TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s, const std::optional<TAnschluss>& a,
+                                    bool inCent) {
   LaufzeitPruefen(e.n);
+  if (inCent && e.Art == TPlanArt::Darlehen) return CentDarlehen(e, s, a);
   TZahlungsplan plan;
   plan.Art = e.Art;
   plan.m = e.Art == TPlanArt::Einmalzahlung ? 1 : e.m;
@@ -341,10 +451,52 @@ TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung&
   plan.JeZahlung.push_back(Beginn(e));
   if (e.Art == TPlanArt::Darlehen)
     Darlehensverlauf(e, s, e.n, plan.JeZahlung, a);
+  else if (inCent)
+    CentJahresweise(e, plan.JeZahlung);
   else
     Jahresweise(e, plan.JeZahlung);
   Zusammenfassen(plan);
+  if (inCent) {
+    // Sums of cents are cents; adding them as fractions of a euro is not quite.
+    const auto runden = [](TPlanZeile& z) {
+      for (Ext* x : {&z.Zahlung, &z.Zinsen, &z.Aenderung}) *x = Euro(Cent(*x));
+    };
+    for (TPlanZeile& j : plan.JeJahr) runden(j);
+    runden(plan.Summe);
+  }
   return plan;
+}
+
+QString CentAbweichung(const TZahlungsplan& cent, const TZahlungsplan& genau, const QString& waehrung) {
+  const auto betrag = [&](Ext x) { return ZahlText(x.Wert(), 18, 2).trimmed() + u' ' + waehrung; };
+  if (cent.Art == TPlanArt::Einmalzahlung || cent.Art == TPlanArt::Sparplan) {
+    const QString c = betrag(cent.JeZahlung.back().Stand), g = betrag(genau.JeZahlung.back().Stand);
+    if (c == g) return {};
+    return QStringLiteral("In Cent gerechnet endet der Plan bei %1; die Formel der Seite ergibt %2.").arg(c, g);
+  }
+  // A loan and a pension end at 0 both ways: what differs is the last payment.
+  const auto letzte = [](const TZahlungsplan& p) {
+    const auto z = std::find_if(p.JeZahlung.rbegin(), p.JeZahlung.rend(), [](const TPlanZeile& r) {
+      return r.Art == TPlanZeile::zaZahlung || r.Art == TPlanZeile::zaEnde;
+    });
+    return z == p.JeZahlung.rend() ? TPlanZeile{} : *z;
+  };
+  const TPlanZeile c = letzte(cent), g = letzte(genau);
+  if (c.Nummer == g.Nummer && betrag(c.Zahlung) == betrag(g.Zahlung)) return {};
+  const QString was = cent.Art == TPlanArt::Rente ? QStringLiteral("Entnahme") : QStringLiteral("Rate");
+  return QStringLiteral(
+             "In Cent gerechnet endet der Plan mit der %1. %2 über %3; die Formel der Seite mit der %4. %2 "
+             "über %5.")
+      .arg(QString::number(c.Nummer), was, betrag(c.Zahlung), QString::number(g.Nummer), betrag(g.Zahlung));
+}
+
+Ext StandNach(const TZahlungsplan& plan, Ext t) {
+  Ext stand = plan.JeZahlung.front().Stand;
+  for (const TPlanZeile& z : plan.JeZahlung) {
+    if (z.Zeit > t + Ext(Eps)) break;
+    stand = z.Stand;
+  }
+  return stand;
 }
 
 Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t) {

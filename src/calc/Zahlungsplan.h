@@ -16,6 +16,15 @@
 // - AnnD compounds per payment period (i = p / m / 100). A part period g at
 //   the end carries the interest B·(q^g − 1) and the part instalment
 //   R·(q^g − 1) / i, which is what the page's closed form counts for it.
+// In cents, as on a bank statement, amounts are whole cents and every row adds
+// up to the cent; the plan then ends near the page's result, not on it:
+// - ZiZiE, ZiZiR and BW credit interest where the page does, once a year, by
+//   the page's convention from the balance in cents (a part year with the
+//   formula's growth), rounded half up where it is credited. A pension's
+//   last withdrawal is what is left.
+// - AnnD counts each period's interest half up to the cent at a rate of six
+//   decimals, as the comparison of offers does, and runs until the debt is
+//   repaid; the last instalment is what is left.
 // Knows nothing of widgets.
 #include <QHash>
 #include <QString>
@@ -99,7 +108,13 @@ inline constexpr int PlanHoechstJahre = 100;
 TPlanEingabe PlanEingabe(const TPlanSeite& seite);
 // A follow-up rate the instalment does not cover raises EPlanFehler.
 TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s = {},
-                                    const std::optional<TAnschluss>& a = std::nullopt);
+                                    const std::optional<TAnschluss>& a = std::nullopt, bool inCent = false);
+// The German line under a plan in cents that ends on another figure than the
+// exact plan (the end balance; for a loan or a pension the last payment);
+// empty when both end alike to the cent.
+QString CentAbweichung(const TZahlungsplan& cent, const TZahlungsplan& genau, const QString& waehrung);
+// The balance after t years: after the last row due by then.
+Ext StandNach(const TZahlungsplan& plan, Ext t);
 // Loan balance after t years (0 once repaid); the page's "Restschuld nach t".
 Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t);
 // Effective annual rate in percent of a loan plan's payment stream: the rate x

@@ -77,6 +77,11 @@ void Schreiben(TPagePrinter& p, const TPlanDokument& d, int seiten) {
     zeile(d.Zeilen[z]);
     if (p.PageNumber() != seite && !summe) spaltenkopf();
   }
+  if (!d.Hinweis.isEmpty()) {
+    p.setTableGrid(false);
+    p.setFont(Arial(punkte));
+    p.WriteLine(d.Hinweis);
+  }
   p.EndDoc();
 }
 

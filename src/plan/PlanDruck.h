@@ -17,6 +17,7 @@ struct TPlanDokument {
   QList<QPair<QString, QString>> Kennzahlen;  // label, value
   QStringList Spalten;
   QList<QStringList> Zeilen;  // the last one holds the totals
+  QString Hinweis;            // a line under the table; empty: none
   TGrafikDaten Grafik;
 };
 

@@ -64,6 +64,7 @@ TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
   connect(ui->PlanExportieren, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanExportierenClick(); }); });
   connect(ui->PlanSchliessen, &QPushButton::clicked, this, [this] { PlanSchliessenClick(); });
   connect(ui->PlanVergleichen, &QPushButton::clicked, this, [this] { Behandelt([this] { PlanVergleichenClick(); }); });
+  connect(ui->PlanBankrundung, &QCheckBox::toggled, this, [this] { Behandelt([this] { PlanBankrundungClick(); }); });
   for (QLineEdit* feld :
        {ui->SondertilgungFeld, ui->SondertilgungAbJahrFeld, ui->ZinsbindungFeld, ui->AnschlusszinsFeld})
     connect(feld, &QLineEdit::editingFinished, this, [this] {
@@ -104,7 +105,7 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   // Nothing changes before the plan is made: a refused plan leaves the window as it was.
   Behandelt([&] {
     eingabe = PlanEingabe(seite);
-    plan = ZahlungsplanBerechnen(eingabe);
+    plan = ZahlungsplanBerechnen(eingabe, {}, std::nullopt, FInCent);
     gemacht = true;
   });
   if (!gemacht) return false;
@@ -146,6 +147,11 @@ void TfmZahlungsplan::Anzeigen(const QString& titel, bool nachVorn) {
   const bool darlehen = FEingabe.Art == TPlanArt::Darlehen;
   ui->DarlehenGruppe->setVisible(darlehen && !FVorgegeben);
   ui->PlanVergleichen->setVisible(darlehen && !FVorgegeben);
+  {
+    const QSignalBlocker sperre(ui->PlanBankrundung);
+    ui->PlanBankrundung->setChecked(FVorgegeben || FInCent);
+    ui->PlanBankrundung->setEnabled(!FVorgegeben);
+  }
   ui->SondertilgungFeld->clear();
   ui->SondertilgungAbJahrFeld->clear();
   ui->AnschlusszinsFeld->clear();
@@ -259,7 +265,20 @@ QString TfmZahlungsplan::Betrag(Ext wert, int stellen) const {
 }
 
 void TfmZahlungsplan::Neuberechnen() {
-  if (!FVorgegeben) FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss());
+  const bool cent = !FVorgegeben && FInCent;
+  QString hinweis;
+  if (!FVorgegeben) {
+    FPlan = ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss(), cent);
+    // The line is a comparison: an exact plan that cannot be made has none.
+    if (cent) {
+      try {
+        hinweis = CentAbweichung(FPlan, ZahlungsplanBerechnen(FEingabe, FSondertilgung, Anschluss()), FSeite.Waehrung);
+      } catch (const EFehler&) {
+      }
+    }
+  }
+  ui->PlanCentHinweis->setText(hinweis);
+  ui->PlanCentHinweis->setVisible(!hinweis.isEmpty());
   FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
   ui->PlanGrafik->Setzen(GrafikDaten(FPlan));
   SpaltenAnpassen();
@@ -271,11 +290,14 @@ void TfmZahlungsplan::Neuberechnen() {
   const bool sonder = FSondertilgung.Betrag > Ext(0);
   const QString strich = QStringLiteral("–");
   ui->NeueLaufzeitLabel->setText(sonder ? LaufzeitText(FPlan.Laufzeit) : strich);
-  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe, {}, Anschluss()).Summe.Zinsen;
+  if (sonder) FZinsenOhne = ZahlungsplanBerechnen(FEingabe, {}, Anschluss(), cent).Summe.Zinsen;
   ui->ZinsersparnisLabel->setText(sonder ? Betrag(FZinsenOhne - FPlan.Summe.Zinsen) : strich);
-  // Fifteen digits, as the page writes its residual debt.
+  // Fifteen digits, as the page writes its residual debt; in cents the balance
+  // after the last payment by then, as the bank states it.
   ui->RestschuldZinsbindungLabel->setText(
-      FZinsbindung ? Betrag(RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15) : strich);
+      FZinsbindung
+          ? Betrag(cent ? StandNach(FPlan, *FZinsbindung) : RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15)
+          : strich);
 }
 
 std::optional<TAnschluss> TfmZahlungsplan::Anschluss() const {
@@ -349,6 +371,7 @@ TPlanDokument TfmZahlungsplan::Dokument() const {
   d.Zeilen.reserve(zeilen);
   for (int z = 0; z < zeilen; ++z) d.Zeilen << FModell->Zeile(z);
   d.Grafik = ui->PlanGrafik->Daten();
+  d.Hinweis = ui->PlanCentHinweis->text();
   return d;
 }
 
@@ -388,6 +411,20 @@ bool TfmZahlungsplan::CsvSpeichern(const QString& datei) {
 }
 
 void TfmZahlungsplan::PlanSchliessenClick() { close(); }
+
+void TfmZahlungsplan::PlanBankrundungClick() {
+  if (FVorgegeben) return;
+  FInCent = ui->PlanBankrundung->isChecked();
+  try {
+    Neuberechnen();
+  } catch (...) {
+    // A plan the other way could not be made: the box goes back to the plan shown.
+    FInCent = !FInCent;
+    const QSignalBlocker sperre(ui->PlanBankrundung);
+    ui->PlanBankrundung->setChecked(FInCent);
+    throw;
+  }
+}
 
 void TfmZahlungsplan::PlanVergleichenClick() {
   // The comparison counts monthly: another payment frequency goes in as its monthly share.

@@ -48,6 +48,7 @@ class TfmZahlungsplan : public QWidget {
   void PlanExportierenClick();
   void PlanSchliessenClick();
   void PlanVergleichenClick();
+  void PlanBankrundungClick();
 
  protected:
   // Escape closes the window, as it closes a dialog.
@@ -80,6 +81,7 @@ class TfmZahlungsplan : public QWidget {
   TPlanSeite FSeite;
   bool FVorgegeben = false;  // a given plan: nothing is recomputed
   bool FLiest = false;       // the fields are being read
+  bool FInCent = true;       // the user's choice; a given plan is in cents anyway
   TPlanEingabe FEingabe;
   TSondertilgung FSondertilgung;
   std::optional<Ext> FZinsbindung;

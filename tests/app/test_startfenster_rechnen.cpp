@@ -3,6 +3,7 @@
 // aqua, a missing field is reported, an error leaves the result red for the
 // general handler. The figures of every case are in test_faelle.cpp. The
 // payment plan opens from the page's result, computing it first.
+#include <QCheckBox>
 #include <QTableView>
 
 #include "app/Hilfe.h"
@@ -138,6 +139,7 @@ TEST_F(RechnenTest, ZahlungsplanBeginntOderEndetBeimErgebnis) {
     const QString ergebnis = Text(f.ergebnis).trimmed();
     ASSERT_NE(Planfenster(), nullptr);
     EXPECT_TRUE(Planfenster()->isVisible());
+    Planfenster()->findChild<QCheckBox*>("PlanBankrundung")->setChecked(false);  // exact, as the page
     EXPECT_EQ(Stand(f.amEnde ? -2 : 0), ergebnis);
   }
   EXPECT_TRUE(antworten.Boxen.isEmpty());

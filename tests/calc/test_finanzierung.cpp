@@ -3,6 +3,7 @@
 // the comparison.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Deutsch.h"
@@ -137,6 +138,26 @@ TEST_F(Finanzierung, VergleichNenntDieBesten) {
   } catch (const EFinanzierungFehler& e) {
     EXPECT_EQ(e.Text(), QStringLiteral("Angebot 2: Der Betrag muss größer als 0 sein."));
   }
+}
+
+// The payment plan's loan in cents is the offer's plan, month by month,
+// with a follow-up rate and extra repayments.
+TEST_F(Finanzierung, ZahlungsplanInCentWieDasAngebot) {
+  const TFinanzierung f = FinanzierungBerechnen(Angebot("300000", "3.5", nullptr, "1375", 10, "5", "5000"));
+  const TZahlungsplan angebot = FinanzierungsPlan(f);
+  const TPlanEingabe e{TPlanArt::Darlehen, 300000, Ext(3.5L), 1375, 12, 30, std::nullopt};
+  const TZahlungsplan plan = ZahlungsplanBerechnen(e, {5000, 1}, TAnschluss{10, 5}, true);
+  ASSERT_EQ(plan.JeZahlung.size(), angebot.JeZahlung.size());
+  const auto cent = [](const TPlanZeile& z) {
+    return std::vector<TCent>{z.Art, z.Nummer, Cent(z.Zahlung), Cent(z.Zinsen), Cent(z.Aenderung), Cent(z.Stand)};
+  };
+  for (size_t k = 0; k < plan.JeZahlung.size(); ++k)
+    ASSERT_EQ(cent(plan.JeZahlung[k]), cent(angebot.JeZahlung[k])) << k;
+  EXPECT_EQ(cent(plan.Summe), cent(angebot.Summe));
+  EXPECT_EQ(Cent(StandNach(plan, 10)), f.Restschuld);
+  EXPECT_EQ(std::count_if(plan.JeZahlung.begin(), plan.JeZahlung.end(),
+                          [](const TPlanZeile& z) { return z.Art == TPlanZeile::zaZahlung; }),
+            *f.Volltilgung);
 }
 
 }  // namespace

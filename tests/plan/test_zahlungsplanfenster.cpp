@@ -118,6 +118,7 @@ TEST_F(Planfenster, JedeSpalteSichtbarUndEscapeSchliesst) {
 // read or makes no sense is refused with a message.
 TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
+  Kind<QCheckBox>("PlanBankrundung", fenster)->setChecked(false);  // the page's exact figures
   TDialogBeantworter antworten;
   const auto tippen = [&](const char* feld, const char* text) { Tippen(feld, text, fenster, Qt::Key_Return); };
   tippen("SondertilgungFeld", "5000");
@@ -160,6 +161,47 @@ TEST_F(Planfenster, SondertilgungUndZinsbindungAusDenFeldern) {
   ASSERT_EQ(antworten.Boxen.size(), 1);
   EXPECT_EQ(antworten.Boxen[0].Text,
             QStringLiteral("Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."));
+}
+
+// "In Cent rechnen (wie die Bank)", on from the start: the plan in cents, and
+// under the table the line naming where the exact plan ends, when it ends
+// elsewhere; the printed plan follows. Unchecked, the exact plan.
+TEST_F(Planfenster, InCentRechnen) {
+  const TPlanSeite zinseszins =
+      Seite("ZiZiE", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "10"}, {"ZiZiE_nmFeld", "0"}});
+  const TPlanSeite glatt =
+      Seite("ZiZiE", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "10"}, {"ZiZiE_njFeld", "2"}, {"ZiZiE_nmFeld", "0"}});
+  TfmZahlungsplan* fenster = Zeigen(Darlehen("30"));
+  auto* box = Kind<QCheckBox>("PlanBankrundung", fenster);
+  auto* hinweis = Kind<QLabel>("PlanCentHinweis", fenster);
+  const QString titel = u"In Cent rechnen (wie die Bank)"_qs;
+  EXPECT_EQ(box->text().remove(u'&'), titel);
+  EXPECT_EQ(box->accessibleName(), titel);
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_TRUE(box->isVisibleTo(fenster));
+  const auto zinsen = [&] { return ZahlText(fenster->Plan().Summe.Zinsen.Wert(), 18, 2).trimmed(); };
+  // clang-format off
+  for (const auto& [seite, an, zeile] : {
+           std::tuple{Darlehen("30"), true,
+                      "In Cent gerechnet endet der Plan mit der 361. Rate über 0,45 DM; die Formel der Seite mit der "
+                      "360. Rate über 599,55 DM."},
+           {Darlehen("30"), false, ""},
+           {zinseszins, true, "In Cent gerechnet endet der Plan bei 1.628,91 DM; die Formel der Seite ergibt 1.628,89 DM."},
+           {glatt, true, ""}}) {
+    // clang-format on
+    SCOPED_TRACE(testing::Message() << seite.Key.toStdString() << an);
+    Zeigen(seite);
+    if (box->isChecked() != an) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    const TPlanEingabe e = PlanEingabe(seite);
+    EXPECT_EQ(zinsen(), ZahlText(ZahlungsplanBerechnen(e, {}, std::nullopt, an).Summe.Zinsen.Wert(), 18, 2).trimmed());
+    EXPECT_EQ(hinweis->text(), QString::fromUtf8(zeile));
+    EXPECT_EQ(hinweis->isVisibleTo(fenster), *zeile != 0);
+    const TPlanDokument d = fenster->Dokument();
+    EXPECT_EQ(d.Hinweis, QString::fromUtf8(zeile));
+    EXPECT_EQ(d.Zeilen.back(), fenster->Modell()->Zeile(fenster->Modell()->rowCount() - 1));
+    EXPECT_TRUE(d.Zeilen.back().contains(zinsen()));
+  }
+  EXPECT_TRUE(box->isChecked());
 }
 
 // "In den Vergleich": the loan with its extra repayment and follow-up rate goes into the first
