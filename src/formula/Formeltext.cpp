@@ -145,8 +145,22 @@ QVector<TStrich> Striche(const QVector<TZeile>& zeilen) {
   return striche;
 }
 
+// A term of several parts goes in brackets, unless brackets (or a function's)
+// already hold all of it.
 QString Geklammert(const QString& text) {
-  return text.contains(QLatin1Char(' ')) ? QLatin1Char('(') + text + QLatin1Char(')') : text;
+  if (!text.contains(QLatin1Char(' '))) return text;
+  qsizetype i = 0;
+  while (i < text.size() && text[i].isLetter()) ++i;
+  int tiefe = 0;
+  for (qsizetype k = i; k < text.size(); ++k) {
+    if (text[k] == QLatin1Char('(')) ++tiefe;
+    if (text[k] == QLatin1Char(')') && --tiefe == 0) {
+      if (k == text.size() - 1) return text;
+      break;
+    }
+    if (tiefe == 0) break;
+  }
+  return QLatin1Char('(') + text + QLatin1Char(')');
 }
 
 // What stands between x `links` and `rechts` in the given lines: the line of

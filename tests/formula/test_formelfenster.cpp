@@ -32,7 +32,7 @@ TEST(FormelFenster, FormelnAlsLinearerText) {
       {"Formel_AnnD_A", "Formel: Annuitäten-Darlehen, ", "A = (K0 · q hoch n · (q − 1)) / (q hoch n − 1)"},
       {"Formel_AnnD_K0", "Formel: Annuitäten-Darlehen, ", "K0 = A / ((q hoch n · (q − 1)) / (q hoch n − 1))"},
       {"Formel_ZiZiE_EK", "Formel: ", "Kn = K · (1 + p / 100) hoch n"},
-      {"Formel_ZiZiE_Lfz", "Formel: ", "n = (log(Kn / K)) / (log(1 + p / 100))"},
+      {"Formel_ZiZiE_Lfz", "Formel: ", "n = log(Kn / K) / log(1 + p / 100)"},
       {"Formel_ZiZiE_Zins", "Formel: ", "p = 100 · (Kn / K) hoch (1/n) − 100"},
       {"Formel_BW_BW", "Formel: ", "BW = Rne · 1 / (q hoch n) · (q hoch n − 1) / (q − 1)"},
       {"Formel_BW_R", "Formel: ", "R = Rne / (m + (p · (m − 1)) / 2)"},
