@@ -116,6 +116,7 @@ TfmFinanzierung::TfmFinanzierung(QWidget* parent)
   FensterrolleMelden();
   ui->setupUi(this);
   ui->VergleichGrafik->setAccessibleName(QStringLiteral("Grafik des Vergleichs"));
+  ui->AngebotsBereich->setAccessibleName(QStringLiteral("Angebote"));
   ui->VergleichDrucken->setIcon(Symbol(QStringLiteral("drucken")));
   ui->VergleichTeiler->setStretchFactor(0, 0);
   ui->VergleichTeiler->setStretchFactor(1, 1);

@@ -80,6 +80,7 @@ TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
     vorher = wert;
   }
   setTabOrder(vorher, ui->PlanJeZahlung);
+  ui->PlanTabelle->installEventFilter(this);
   ui->PlanTabelle->horizontalHeader()->setHighlightSections(false);
   ui->PlanTabelle->verticalHeader()->setDefaultSectionSize(ui->PlanTabelle->fontMetrics().height() + 6);
   ui->PlanTeiler->setStretchFactor(0, 0);
@@ -225,6 +226,17 @@ void TfmZahlungsplan::keyPressEvent(QKeyEvent* ereignis) {
     close();
   else
     QWidget::keyPressEvent(ereignis);
+}
+
+bool TfmZahlungsplan::eventFilter(QObject* objekt, QEvent* ereignis) {
+  // The table would keep Ctrl+Tab; it moves on as it does out of a text area.
+  if (objekt == ui->PlanTabelle && ereignis->type() == QEvent::KeyPress) {
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if ((taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) &&
+        (taste->modifiers() & ~Qt::ShiftModifier) == Qt::ControlModifier)
+      return focusNextPrevChild(taste->key() == Qt::Key_Tab && !(taste->modifiers() & Qt::ShiftModifier));
+  }
+  return QWidget::eventFilter(objekt, ereignis);
 }
 
 bool TfmZahlungsplan::EingabenLesen() {

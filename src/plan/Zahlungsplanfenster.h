@@ -53,6 +53,7 @@ class TfmZahlungsplan : public QWidget {
  protected:
   // Escape closes the window, as it closes a dialog.
   void keyPressEvent(QKeyEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  signals:
   void DruckAngefordert(const TPlanDokument& dokument);

@@ -83,6 +83,15 @@ TEST_F(Vergleichsfenster, BeispielAusDemMenue) {
   for (QWidget* fenster : {static_cast<QWidget*>(F), static_cast<QWidget*>(Hilfefenster())})
     EXPECT_EQ(QAccessible::queryAccessibleInterface(fenster)->role(), QAccessible::Window)
         << fenster->objectName().toStdString();
+  // Every stop of the Tab walk has a name of its own, without a colon.
+  QSet<QString> namen;
+  for (QWidget* w : F->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(F) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    EXPECT_FALSE(name.isEmpty() || name.endsWith(u':') || namen.contains(name))
+        << w->objectName().toStdString() << " " << w->metaObject()->className() << " " << name.toStdString();
+    namen.insert(name);
+  }
   EXPECT_TRUE(Kind<TVergleichGrafik>("VergleichGrafik", F)
                   ->accessibleDescription()
                   .startsWith(u"Restschuld im Lauf der Jahre: Hausbank von 200.000,00 DM auf "_qs));

@@ -128,10 +128,13 @@ TEST_F(Planfenster, TastaturUndVorlesen) {
     auto* tabelle = Kind<QTableView>("PlanTabelle", fenster);
     EXPECT_NE(fenster->focusWidget(), tabelle);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(fenster)->role(), QAccessible::Window);
-    for (const Qt::KeyboardModifiers richtung : {Qt::NoModifier, Qt::ShiftModifier}) {
+    for (const Qt::KeyboardModifiers taste : std::initializer_list<Qt::KeyboardModifiers>{
+             Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier}) {
+      // As for a user the plan window is the active one, so the main window's Ctrl+Tab is not meant.
+      QApplication::setActiveWindow(fenster);
       tabelle->setFocus();
-      QTest::keyClick(tabelle, richtung ? Qt::Key_Backtab : Qt::Key_Tab, richtung);
-      EXPECT_NE(fenster->focusWidget(), tabelle) << richtung;
+      QTest::keyClick(tabelle, taste & Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab, taste);
+      EXPECT_NE(fenster->focusWidget(), tabelle) << taste;
     }
     QSet<QString> namen;
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
