@@ -10,6 +10,7 @@
 
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
+#include "base/Fensterrolle.h"
 #include "ui_Hilfe.h"
 
 namespace {
@@ -63,6 +64,7 @@ class THilfeKontext : public QObject {
 
 THilfeFenster::THilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::THilfeFenster) {
   Q_INIT_RESOURCE(kalvora);
+  FensterrolleMelden();
   ui->setupUi(this);
   setObjectName(QStringLiteral("Hilfefenster"));
   QTextBrowser* b = ui->Hilfetext;

@@ -21,6 +21,7 @@
 #include "base/Dateivorschlag.h"
 #include "base/Fehlerbehandlung.h"
 #include "base/Feldfarben.h"
+#include "base/Fensterrolle.h"
 #include "base/Zahlfeld.h"
 #include "bilder/Bilder.h"
 #include "settings/uEinstellungen.h"
@@ -112,7 +113,10 @@ TfmFinanzierung::TfmFinanzierung(QWidget* parent)
     : QWidget(parent, Qt::Window),
       ui(std::make_unique<Ui::TfmFinanzierung>()),
       FZahlfelder(new TZahlfelder(this, TZahlfelder::Zeitpunkt::Danach)) {
+  FensterrolleMelden();
   ui->setupUi(this);
+  ui->VergleichGrafik->setAccessibleName(QStringLiteral("Grafik des Vergleichs"));
+  ui->AngebotsBereich->setAccessibleName(QStringLiteral("Angebote"));
   ui->VergleichDrucken->setIcon(Symbol(QStringLiteral("drucken")));
   ui->VergleichTeiler->setStretchFactor(0, 0);
   ui->VergleichTeiler->setStretchFactor(1, 1);
@@ -388,6 +392,18 @@ void TfmFinanzierung::Neuberechnen(int melden) {
       feld->setFont(schrift);
     }
   }
+  // The chart in a few words, for those who cannot see it.
+  QStringList verlauf;
+  const auto geld = [this](double wert) { return ZahlText(wert, 18, 2).trimmed() + QLatin1Char(' ') + FWaehrung; };
+  for (const TVergleichGrafikDaten::TLinie& l : grafik.Linien) {
+    if (l.Punkte.isEmpty()) continue;
+    QString jahre = ZahlTextEinfach(l.Punkte.back().x(), 1);
+    if (jahre.endsWith(AktuellesZahlenformat().Dezimaltrenner + QStringLiteral("0"))) jahre.chop(2);
+    verlauf << QStringLiteral("%1 von %2 auf %3 in %4 Jahren")
+                   .arg(l.Name, geld(l.Punkte.front().y()), geld(l.Punkte.back().y()), jahre);
+  }
+  ui->VergleichGrafik->setAccessibleDescription(
+      verlauf.isEmpty() ? QString() : QStringLiteral("Restschuld im Lauf der Jahre: ") + verlauf.join(u"; "));
   ui->VergleichGrafik->Setzen(std::move(grafik));
   for (const QString& m : meldungen) Melden(QMessageBox::Critical, QStringLiteral("Fehler"), m);
 }

@@ -11,6 +11,7 @@
 
 #include "base/Aufgeschoben.h"
 #include "bilder/Bilder.h"
+#include "formula/Formeltext.h"
 #include "formula/RtfLeser.h"
 #include "pages/Seiten.h"
 #include "ui_uFormel.h"
@@ -22,6 +23,18 @@ static void FormelnEinbinden() { Q_INIT_RESOURCE(formeln); }
 namespace {
 
 const QString Ordner = QStringLiteral(":/formeln");
+
+// "Formel" with the page and the quantity the document is for.
+QString Formelname(const QString& ressourcenName) {
+  const auto gleich = [&](const QString& formel) { return formel.compare(ressourcenName, Qt::CaseInsensitive) == 0; };
+  for (const TSeite& seite : Seiten::Alle()) {
+    const QString titel = QString(seite.Beschriftung).remove(QLatin1Char('&'));
+    if (gleich(seite.Formel)) return QStringLiteral("Formel: ") + titel;
+    for (const TGesucht& g : seite.Gesucht)
+      if (gleich(g.Formel)) return QStringLiteral("Formel: %1, %2").arg(titel, g.Name);
+  }
+  return QStringLiteral("Formel");
+}
 
 }  // namespace
 
@@ -67,11 +80,16 @@ bool TfmFormel::DokumentLaden(const QString& ressourcenName) {
   const QByteArray rtf = FormelDokument(ressourcenName);
   if (rtf.isEmpty()) {
     ui->RichEdit1->clear();
+    ui->RichEdit1->setAccessibleName(QStringLiteral("Formel"));
+    ui->RichEdit1->setAccessibleDescription(QString());
     ladeFehler = QStringLiteral("Das Formeldokument \u201E%1\u201C ist nicht vorhanden.").arg(ressourcenName);
     return false;
   }
   const TRtfErgebnis ergebnis = TRtfLeser::Lesen(rtf, ui->RichEdit1->document());
   ui->RichEdit1->moveCursor(QTextCursor::Start);
+  // The drawn fractions and exponents, as they are said.
+  ui->RichEdit1->setAccessibleName(Formelname(ressourcenName));
+  ui->RichEdit1->setAccessibleDescription(ergebnis.Ok ? LinearerText(ui->RichEdit1->document()) : QString());
   ladeFehler = ergebnis.Ok ? QString()
                            : QStringLiteral("Das Formeldokument \u201E%1\u201C kann nicht gelesen werden: %2")
                                  .arg(ressourcenName, ergebnis.Fehler);

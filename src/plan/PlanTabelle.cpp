@@ -116,6 +116,9 @@ QVariant TPlanModell::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TPlanModell::headerData(int section, Qt::Orientation orientation, int role) const {
+  // A row is headed by its year or payment, also where the header is not shown.
+  if (orientation == Qt::Vertical && role == Qt::DisplayRole && FPlan && section >= 0 && section < rowCount())
+    return Text(section, spZeit, false);
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
     return QAbstractTableModel::headerData(section, orientation, role);
   return Kopf().value(section);

@@ -17,6 +17,7 @@
 
 #include "base/Dateivorschlag.h"
 #include "base/Fehlerbehandlung.h"
+#include "base/Fensterrolle.h"
 #include "bilder/Bilder.h"
 #include "plan/PlanTabelle.h"
 #include "ui_Zahlungsplan.h"
@@ -36,6 +37,14 @@ QString LaufzeitText(Ext jahre) {
          QStringLiteral(" Monate");
 }
 
+// A caption as it is read out: without its colon.
+QString Vorlesename(const QLabel* beschriftung) {
+  QString text = beschriftung->text();
+  text.remove(QLatin1Char('&'));
+  while (text.endsWith(QLatin1Char(':'))) text.chop(1);
+  return text.trimmed();
+}
+
 // Years as short as they can be written: 10, 10,5, 10,4167.
 QString JahreText(Ext jahre) {
   QString text = ZahlTextEinfach(jahre.Wert(), 4);
@@ -51,8 +60,27 @@ QString JahreText(Ext jahre) {
 
 TfmZahlungsplan::TfmZahlungsplan(QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TfmZahlungsplan>()), FModell(new TPlanModell(this)) {
+  FensterrolleMelden();
   ui->setupUi(this);
   ui->PlanTabelle->setModel(FModell);
+  // Tab leaves the table; the arrow keys move within it.
+  ui->PlanTabelle->setTabKeyNavigation(false);
+  ui->PlanTabelle->setAccessibleName(QStringLiteral("Zahlungsplan"));
+  ui->PlanGrafik->setAccessibleName(QStringLiteral("Grafik des Zahlungsplans"));
+  ui->SondertilgungAbJahrFeld->setAccessibleName(QStringLiteral("Sondertilgung ab Jahr"));
+  ui->ZinsbindungFeld->setAccessibleName(QStringLiteral("Zinsbindung in Jahren"));
+  // The figures the plan yields are reached by Tab like the fields before them
+  // and read out under their captions, their value as the description.
+  QWidget* vorher = ui->AnschlusszinsFeld;
+  for (const auto& [wert, beschriftung] : Werte()) {
+    wert->setFocusPolicy(Qt::TabFocus);
+    wert->setAccessibleName(Vorlesename(beschriftung));
+    wert->setAccessibleDescription(wert->text());
+    setTabOrder(vorher, wert);
+    vorher = wert;
+  }
+  setTabOrder(vorher, ui->PlanJeZahlung);
+  ui->PlanTabelle->installEventFilter(this);
   ui->PlanTabelle->horizontalHeader()->setHighlightSections(false);
   ui->PlanTabelle->verticalHeader()->setDefaultSectionSize(ui->PlanTabelle->fontMetrics().height() + 6);
   ui->PlanTeiler->setStretchFactor(0, 0);
@@ -157,6 +185,7 @@ void TfmZahlungsplan::Anzeigen(const QString& titel, bool nachVorn) {
   ui->AnschlusszinsFeld->clear();
   ui->ZinsbindungFeld->setText(FZinsbindungText);
   ui->SondertilgungWaehrung->setText(FSeite.Waehrung);
+  ui->SondertilgungFeld->setAccessibleName(QStringLiteral("Sondertilgung jährlich in ") + FSeite.Waehrung);
   // A single payment has no payments to list.
   const bool zahlungen = FEingabe.Art != TPlanArt::Einmalzahlung;
   ui->PlanJeZahlung->setEnabled(zahlungen);
@@ -167,10 +196,25 @@ void TfmZahlungsplan::Anzeigen(const QString& titel, bool nachVorn) {
   Behandelt([this] { Neuberechnen(); });
 
   if (!nachVorn) return;
+  const bool geoeffnet = !isVisible();
   show();
   raise();
   activateWindow();
   TabelleBreitGenug();
+  // A window just opened starts at its first control, not inside the table.
+  if (geoeffnet)
+    for (QWidget* erstes : std::initializer_list<QWidget*>{ui->SondertilgungFeld, ui->PlanJeZahlung, ui->PlanDrucken})
+      if (erstes->isVisibleTo(this) && erstes->isEnabled()) {
+        erstes->setFocus();
+        break;
+      }
+}
+
+QList<QPair<QLabel*, QLabel*>> TfmZahlungsplan::Werte() const {
+  return {{ui->NeueLaufzeitLabel, ui->NeueLaufzeitText},
+          {ui->ZinsersparnisLabel, ui->ZinsersparnisText},
+          {ui->RestschuldZinsbindungLabel, ui->RestschuldText},
+          {ui->EffektivzinsLabel, ui->EffektivzinsText}};
 }
 
 void TfmZahlungsplan::TabelleBreitGenug() {
@@ -188,6 +232,17 @@ void TfmZahlungsplan::keyPressEvent(QKeyEvent* ereignis) {
     close();
   else
     QWidget::keyPressEvent(ereignis);
+}
+
+bool TfmZahlungsplan::eventFilter(QObject* objekt, QEvent* ereignis) {
+  // The table would keep Ctrl+Tab; it moves on as it does out of a text area.
+  if (objekt == ui->PlanTabelle && ereignis->type() == QEvent::KeyPress) {
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if ((taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) &&
+        (taste->modifiers() & ~Qt::ShiftModifier) == Qt::ControlModifier)
+      return focusNextPrevChild(taste->key() == Qt::Key_Tab && !(taste->modifiers() & Qt::ShiftModifier));
+  }
+  return QWidget::eventFilter(objekt, ereignis);
 }
 
 bool TfmZahlungsplan::EingabenLesen() {
@@ -281,6 +336,7 @@ void TfmZahlungsplan::Neuberechnen() {
   ui->PlanCentHinweis->setVisible(!hinweis.isEmpty());
   FModell->Setzen(&FPlan, ui->PlanJeZahlung->isChecked());
   ui->PlanGrafik->Setzen(GrafikDaten(FPlan));
+  ui->PlanGrafik->setAccessibleDescription(Grafikbeschreibung());
   SpaltenAnpassen();
   if (FEingabe.Art != TPlanArt::Darlehen || FVorgegeben) return;
 
@@ -298,6 +354,14 @@ void TfmZahlungsplan::Neuberechnen() {
       FZinsbindung
           ? Betrag(cent ? StandNach(FPlan, *FZinsbindung) : RestschuldNach(FEingabe, FSondertilgung, *FZinsbindung), 15)
           : strich);
+  for (const auto& [wert, beschriftung] : Werte()) wert->setAccessibleDescription(wert->text());
+}
+
+QString TfmZahlungsplan::Grafikbeschreibung() const {
+  const TGrafikDaten& d = ui->PlanGrafik->Daten();
+  if (d.Stand.isEmpty()) return {};
+  return QStringLiteral("%1 im Lauf der Jahre: von %2 auf %3 in %4 Jahren")
+      .arg(d.StandName, Betrag(d.Stand.front().y()), Betrag(d.Stand.back().y()), JahreText(Ext(d.Laufzeit)));
 }
 
 std::optional<TAnschluss> TfmZahlungsplan::Anschluss() const {

@@ -14,6 +14,7 @@
 #include "calc/Zahlungsplan.h"
 #include "plan/PlanDruck.h"
 
+class QLabel;
 class QLineEdit;
 class TPlanModell;
 namespace Ui {
@@ -53,6 +54,7 @@ class TfmZahlungsplan : public QWidget {
  protected:
   // Escape closes the window, as it closes a dialog.
   void keyPressEvent(QKeyEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  signals:
   void DruckAngefordert(const TPlanDokument& dokument);
@@ -68,6 +70,10 @@ class TfmZahlungsplan : public QWidget {
   void TabelleBreitGenug();
   QString Betrag(Ext wert, int stellen = 18) const;
   QList<QPair<QString, QString>> Kennzahlen() const;
+  // The figures the plan yields, each with its caption.
+  QList<QPair<QLabel*, QLabel*>> Werte() const;
+  // The chart in one sentence, for those who cannot see it.
+  QString Grafikbeschreibung() const;
   void Melden(QMessageBox::Icon symbol, const QString& titel, const QString& text);
   // Runs a handler; an error it raises ends in a message box.
   template <class F>

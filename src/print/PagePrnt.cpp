@@ -119,6 +119,29 @@ QStringList TPage::Texts() const {
   return texts;
 }
 
+QString TPage::ReadingText() const {
+  // Texts on one baseline form a line; a table's cells are drawn row by row,
+  // but headers and footers may be drawn after the body.
+  std::vector<const TPageCommand*> texts;
+  for (const TPageCommand& c : FCommands)
+    if (c.Kind == TPageCommand::ckText && !c.Text.trimmed().isEmpty()) texts.push_back(&c);
+  std::stable_sort(texts.begin(), texts.end(), [](const TPageCommand* a, const TPageCommand* b) {
+    const int ya = a->A.y() + a->Ascent, yb = b->A.y() + b->Ascent;
+    return ya != yb ? ya < yb : a->A.x() < b->A.x();
+  });
+  QStringList lines;
+  int baseline = 0;
+  for (const TPageCommand* c : texts) {
+    const int y = c->A.y() + c->Ascent;
+    if (lines.isEmpty() || y != baseline)
+      lines << c->Text.trimmed();
+    else
+      lines.last() += QLatin1Char(' ') + c->Text.trimmed();
+    baseline = y;
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
 TPage* TPageList::Add(std::unique_ptr<TPage> page) {
   FPages.push_back(std::move(page));
   return FPages.back().get();
@@ -684,6 +707,7 @@ void TPagePrinter::ClearPages(bool openFirstPage) {
     AddPage();
   else
     NewScratchPage();
+  UpdateAccessibleText();
 }
 
 // ---- text file -----------------------------------------------------------------

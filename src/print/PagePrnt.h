@@ -90,6 +90,8 @@ class TPage {
   void Play(QPainter& painter) const;
   // The texts of the page in drawing order (what a reader of the page sees).
   QStringList Texts() const;
+  // The texts as they are read: line by line from the top, each line from the left.
+  QString ReadingText() const;
 
   // Resolution the page was recorded at and its origin (the printable
   // corner) measured from the paper's corner, both in its own pixels; they
@@ -441,6 +443,9 @@ class TPagePrinter : public QScrollArea {
  private:
   // Zoom at which the paper's extent along one direction fills the view.
   void ZoomAlong(TDirection direction);
+  // Names the preview after the page it shows and gives it that page's text,
+  // so that the report can be read without seeing it.
+  void UpdateAccessibleText();
   void FontChanged();
   void FontRefresh();
   void ComputeLineHeight();

@@ -78,6 +78,7 @@ void TPagePrinter::EndDoc() {
   FPageNumber = PageCount() > 0 ? 1 : 0;
   UpdateScrollBars();
   FPaintBox->update();
+  UpdateAccessibleText();
 }
 
 void TPagePrinter::StartPage() {

@@ -234,6 +234,18 @@ void TPagePrinter::setPageNumber(int value) {
   } else {
     FPageNumber = 0;
   }
+  UpdateAccessibleText();
+}
+
+void TPagePrinter::UpdateAccessibleText() {
+  // A page being written is not shown yet.
+  const bool shown = !FPrinting && FPageNumber >= 1 && FPageNumber <= PageCount();
+  const QString name = shown ? QStringLiteral("Seite %1 von %2").arg(FPageNumber).arg(PageCount()) : QString();
+  const QString text = shown ? Pages(FPageNumber)->ReadingText() : QString();
+  setAccessibleName(name.isEmpty() ? QStringLiteral("Druckvorschau") : QStringLiteral("Druckvorschau, ") + name);
+  setAccessibleDescription(text);
+  FPaintBox->setAccessibleName(name.isEmpty() ? QStringLiteral("Leere Seite") : name);
+  FPaintBox->setAccessibleDescription(text);
 }
 
 // ---- printing --------------------------------------------------------------------------------

@@ -96,6 +96,17 @@ TfrmDruckVorschau::TfrmDruckVorschau(QWidget* parent) : QWidget(parent), ui(std:
   VerbindenBehandelt(ui->Button4, &QPushButton::clicked, this, &TfrmDruckVorschau::Button4Click);
   VerbindenBehandelt(ui->BitBtn1, &QPushButton::clicked, this, &TfrmDruckVorschau::BitBtn1Click);
   VerbindenBehandelt(ui->bitbtnAbbruch, &QPushButton::clicked, this, &TfrmDruckVorschau::bitbtnAbbruchClick);
+  // Zooming by keyboard, with the keys browsers and viewers use; "=" is the
+  // unshifted "+" of many layouts.
+  for (const auto& [knopf, tasten] :
+       {std::pair{ui->SpeedButton17,
+                  QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}},
+        std::pair{ui->SpeedButton18, QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Minus)}}}) {
+    for (const QKeySequence& taste : tasten)
+      connect(new QShortcut(taste, this), &QShortcut::activated, knopf, &QToolButton::click);
+    knopf->setToolTip(knopf->toolTip() + QStringLiteral(" (") + tasten.first().toString(QKeySequence::NativeText) +
+                      QLatin1Char(')'));
+  }
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   VerbindenBehandelt(escape, &QShortcut::activated, this, &TfrmDruckVorschau::bitbtnAbbruchClick);
 }

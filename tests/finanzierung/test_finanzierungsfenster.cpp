@@ -3,6 +3,7 @@
 // printout and the CSV export.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -78,6 +79,22 @@ TEST_F(Vergleichsfenster, BeispielAusDemMenue) {
   QTest::keyClick(Feld(2, "Name"), Qt::Key_F1);
   ASSERT_NE(Hilfefenster(), nullptr);
   EXPECT_EQ(Hilfefenster()->Kontext(), HilfeFinanzierung);
+  // Both are windows of their own to a screen reader; the chart is told in words.
+  for (QWidget* fenster : {static_cast<QWidget*>(F), static_cast<QWidget*>(Hilfefenster())})
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(fenster)->role(), QAccessible::Window)
+        << fenster->objectName().toStdString();
+  // Every stop of the Tab walk has a name of its own, without a colon.
+  QSet<QString> namen;
+  for (QWidget* w : F->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(F) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    EXPECT_FALSE(name.isEmpty() || name.endsWith(u':') || namen.contains(name))
+        << w->objectName().toStdString() << " " << w->metaObject()->className() << " " << name.toStdString();
+    namen.insert(name);
+  }
+  EXPECT_TRUE(Kind<TVergleichGrafik>("VergleichGrafik", F)
+                  ->accessibleDescription()
+                  .startsWith(u"Restschuld im Lauf der Jahre: Hausbank von 200.000,00 DM auf "_qs));
   // A currency symbol changed in the settings shows when the window is called up again.
   const QString waehrung = Einstellungswerte.Waehrungszeichen;
   Einstellungswerte.Waehrungszeichen = QStringLiteral("EUR");

@@ -2,6 +2,7 @@
 // arithmetic, the loan fields, printing into the preview and the CSV file.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDate>
 #include <QFile>
@@ -112,6 +113,65 @@ TEST_F(Planfenster, JedeSpalteSichtbarUndEscapeSchliesst) {
     QTest::keyClick(ziel, Qt::Key_Escape);
     EXPECT_FALSE(fenster->isVisible()) << feld;
   }
+}
+
+// By keyboard: the window opens at its first control, Tab leaves the table
+// both ways. A screen reader finds the window as a window, every stop named
+// once and without a colon, the figures under their captions with their
+// values, the rows headed by their year and the chart told in words.
+TEST_F(Planfenster, TastaturUndVorlesen) {
+  const TPlanSeite einmal =
+      Seite("ZiZiE", 3, {{"ZiZiE_KFeld", "1000"}, {"ZiZiE_pFeld", "5"}, {"ZiZiE_njFeld", "3"}, {"ZiZiE_nmFeld", "0"}});
+  for (const TPlanSeite& seite : {einmal, Darlehen("10")}) {
+    SCOPED_TRACE(seite.Key.toStdString());
+    TfmZahlungsplan* fenster = Zeigen(seite);
+    auto* tabelle = Kind<QTableView>("PlanTabelle", fenster);
+    EXPECT_EQ(fenster->focusWidget(), Kind(seite.Key == u"AnnD"_qs ? "SondertilgungFeld" : "PlanDrucken", fenster));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(fenster)->role(), QAccessible::Window);
+    for (const Qt::KeyboardModifiers taste : std::initializer_list<Qt::KeyboardModifiers>{
+             Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier}) {
+      // As for a user the plan window is the active one, so the main window's Ctrl+Tab is not meant.
+      QApplication::setActiveWindow(fenster);
+      tabelle->setFocus();
+      QTest::keyClick(tabelle, taste & Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab, taste);
+      EXPECT_NE(fenster->focusWidget(), tabelle) << taste;
+    }
+    QSet<QString> namen;
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(fenster) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+      const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+      EXPECT_FALSE(name.isEmpty() || name.endsWith(u':')) << w->objectName().toStdString() << name.toStdString();
+      EXPECT_FALSE(namen.contains(name)) << name.toStdString();
+      namen.insert(name);
+    }
+    fenster->close();
+  }
+  TfmZahlungsplan* fenster = Zeigen(Darlehen("10"));
+  // clang-format off
+  for (const auto& [wert, name] : {std::pair{"NeueLaufzeitLabel", "Neue Laufzeit"}, {"ZinsersparnisLabel", "Zinsersparnis"},
+           {"RestschuldZinsbindungLabel", "Restschuld nach der Zinsbindung"}, {"EffektivzinsLabel", "Effektiver Jahreszins"},
+           {"SondertilgungFeld", "Sondertilgung jährlich in DM"}, {"ZinsbindungFeld", "Zinsbindung in Jahren"}}) {
+    // clang-format on
+    QWidget* w = Kind(wert, fenster);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(name));
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      EXPECT_EQ(a->text(QAccessible::Description), label->text());
+    }
+  }
+  EXPECT_EQ(Kind<QLabel>("EffektivzinsLabel", fenster)->accessibleDescription(), u"6,168 %"_qs);
+  QAccessibleInterface* tabelle = QAccessible::queryAccessibleInterface(Kind(("PlanTabelle"), fenster));
+  EXPECT_EQ(tabelle->text(QAccessible::Name), u"Zahlungsplan"_qs);
+  for (const auto& [zeile, kopf] : {std::pair{0, "Beginn"}, {1, "1"}, {10, "10"}, {11, "Summe"}}) {
+    const QList<QAccessibleInterface*> koepfe =
+        tabelle->tableInterface()->cellAt(zeile, 1)->tableCellInterface()->rowHeaderCells();
+    ASSERT_EQ(koepfe.size(), 1) << zeile;
+    EXPECT_EQ(koepfe[0]->text(QAccessible::Name), QString::fromUtf8(kopf));
+  }
+  QAccessibleInterface* grafik = QAccessible::queryAccessibleInterface(Kind("PlanGrafik", fenster));
+  EXPECT_FALSE(grafik->text(QAccessible::Name).isEmpty());
+  EXPECT_EQ(grafik->text(QAccessible::Description),
+            u"Restschuld im Lauf der Jahre: von 100.000,00 DM auf 0,00 DM in 10 Jahren"_qs);
 }
 
 // An extra repayment typed into the window shortens the loan; what cannot be
@@ -260,6 +320,13 @@ TEST_F(Planfenster, DruckInDieVorschauUndInsPdf) {
     EXPECT_TRUE(seite.contains(QStringLiteral("Zahlungsplan: Annuitäten-Darlehen Wie hoch ist die Rate?"))) << s;
     EXPECT_TRUE(seite.contains(QStringLiteral("Monat Rate Zinsen Tilgung Stand"))) << s;
   }
+  // The page area is named after the page it shows and reads out its text.
+  for (int s : {1, 2}) {
+    P->setPageNumber(s);
+    EXPECT_EQ(P->accessibleName(), QStringLiteral("Druckvorschau, Seite %1 von %2").arg(s).arg(seiten));
+    EXPECT_TRUE(P->accessibleDescription().contains(u"Wie hoch ist die Rate?"_qs)) << s;
+  }
+  P->setPageNumber(1);
   EXPECT_TRUE(text.value(0).contains(QStringLiteral("Effektiver Jahreszins:")));
   EXPECT_TRUE(text.value(seiten - 1).simplified().contains(QStringLiteral("360 599,55")));
 

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -35,17 +36,26 @@ TEST_F(Vorschau, Zoomknoepfe) {
   const uint ganz = P->ZoomPercent();
   ASSERT_NE(breite, ganz);
   // clang-format off
-  const struct { uint Start; const char* Knopf; std::vector<uint> Folge; } faelle[] = {
+  // Knopf null: the key with Ctrl, pressed in the page area.
+  const struct { uint Start; const char* Knopf; std::vector<uint> Folge; Qt::Key Taste = Qt::Key_unknown; } faelle[] = {
       {100, "SpeedButton18", {80, 60, 40, 20, 10, 10}}, {25, "SpeedButton18", {5, 10}},
-      {100, "SpeedButton17", {120, 140}}, {100, "Button2", {breite}}, {100, "Button3", {ganz}}};
+      {100, "SpeedButton17", {120, 140}}, {100, "Button2", {breite}}, {100, "Button3", {ganz}},
+      {100, nullptr, {120, 140}, Qt::Key_Plus}, {100, nullptr, {120}, Qt::Key_Equal},
+      {100, nullptr, {80, 60}, Qt::Key_Minus}};
   // clang-format on
   for (const auto& f : faelle) {
     P->setZoomPercent(f.Start);
     for (uint erwartet : f.Folge) {
-      Klick(f.Knopf);
-      EXPECT_EQ(P->ZoomPercent(), erwartet) << f.Knopf << " ab " << f.Start;
+      if (f.Knopf)
+        Klick(f.Knopf);
+      else
+        QTest::keyClick(P, f.Taste, Qt::ControlModifier);
+      EXPECT_EQ(P->ZoomPercent(), erwartet) << (f.Knopf ? f.Knopf : "Taste") << " ab " << f.Start;
     }
   }
+  // The zoom buttons are reached by Tab as well.
+  for (const char* knopf : {"SpeedButton17", "SpeedButton18"})
+    EXPECT_TRUE(Kind(knopf)->focusPolicy() & Qt::TabFocus) << knopf;
   Klick("btbtnDruck");
   EXPECT_EQ(P->ZoomPercent(), breite);
 }
@@ -74,6 +84,10 @@ TEST_F(Vorschau, LiegtUeberDenSeitenBisZurueck) {
   const TPageCommand titel = P->Pages(1)->Commands().front();
   EXPECT_EQ(titel.Text, QStringLiteral("Mehrwertsteuer"));
   EXPECT_FALSE(titel.Font.bold()) << "the last report left the font bold";
+  // A screen reader reads the report from the page area.
+  EXPECT_EQ(P->accessibleName(), u"Druckvorschau, Seite 1 von 1"_qs);
+  EXPECT_TRUE(P->accessibleDescription().simplified().contains(Kind<QLabel>("MWST_FrageLabel")->text().simplified()))
+      << P->accessibleDescription().toStdString();
   Kind<QAction>("Info1")->trigger();
   EXPECT_FALSE(frmDruckVorschau->isVisible());
 }
