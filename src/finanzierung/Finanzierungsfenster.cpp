@@ -279,6 +279,8 @@ void TfmFinanzierung::Zeigen() {
     const int tabelle = ui->AngebotsTabelle->sizeHint().width() + 4;
     ui->VergleichTeiler->setSizes(
         {tabelle, std::max(ui->VergleichTeiler->width() - tabelle, ui->VergleichGrafik->minimumWidth())});
+    // A keyboard user starts typing the first offer's bank at once.
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("Angebot1Name"))) name->setFocus(Qt::ActiveWindowFocusReason);
   }
 }
 

@@ -31,6 +31,7 @@ class Vergleichsfenster : public Hauptfenster {
     F = fmStart->findChild<TfmFinanzierung*>(QStringLiteral("fmFinanzierung"));
     ASSERT_NE(F, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(F));
+    EXPECT_EQ(F->focusWidget(), Feld(1, "Name"));
   }
   QLineEdit* Feld(int angebot, const char* name) const {
     return Kind<QLineEdit>(QStringLiteral("Angebot%1%2").arg(angebot).arg(name).toLatin1().constData(), F);
