@@ -29,21 +29,10 @@
 
 namespace {
 
-// Set on a control while it carries an announcement as its description, with
-// the description it had before.
-constexpr const char* AnsageMarke = "Barrierefreiheit_Ansage";
-constexpr const char* BeschreibungMarke = "Barrierefreiheit_Beschreibung";
+// The announcements' line in a window.
+const QString Ansagezeile = QStringLiteral("Ansagezeile");
 // Set on a label that stands for a link.
 constexpr const char* VerweisMarke = "Barrierefreiheit_Verweis";
-
-// The state description of an entry field goes where the field keeps it: its
-// description, or behind an announcement that stands there for the moment.
-void BeschreibungSetzen(QWidget* feld, const QString& text) {
-  if (feld->property(AnsageMarke).toBool())
-    feld->setProperty(BeschreibungMarke, text);
-  else if (feld->accessibleDescription() != text)
-    feld->setAccessibleDescription(text);
-}
 
 // True when the field shows its whole text; the same test as the field's own
 // (the text and the cursor behind it).
@@ -89,7 +78,7 @@ class TZustandsbeobachter : public QObject {
     const auto* zeile = qobject_cast<const QLineEdit*>(feld);
     const bool abgeschnitten = zeile && !TextPasst(zeile);
     if (abgeschnitten) text += QStringLiteral(": ") + zeile->text();
-    BeschreibungSetzen(feld, text);
+    if (feld->accessibleDescription() != text) feld->setAccessibleDescription(text);
     const QString hinweis = abgeschnitten ? zeile->text() : QString();
     if (feld->property(HinweisMarke).toBool() || abgeschnitten) {
       feld->setToolTip(hinweis);
@@ -350,6 +339,7 @@ QAccessibleInterface* Zugriffsfabrik(const QString&, QObject* objekt) {
   if (auto* leiste = qobject_cast<TReiterzeilen*>(widget)) return new TReiterleistenobjekt(leiste);
   // A page is announced by its name when the focus enters it.
   if (IstSeite(widget)) return new QAccessibleWidget(widget, QAccessible::Pane);
+  if (widget->objectName() == Ansagezeile) return new QAccessibleWidget(widget, QAccessible::Notification);
   if (auto* label = qobject_cast<QLabel*>(widget); label && label->property(VerweisMarke).toBool())
     return new TVerweisobjekt(label);
   auto* zeile = qobject_cast<QLineEdit*>(widget);
@@ -383,25 +373,6 @@ class TFokusrahmen : public QObject {
         return true;
       }
       default: break;
-    }
-    return false;
-  }
-};
-
-// Gives a control its description back when the focus leaves it.
-class TAnsagewaechter : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-    if (ereignis->type() == QEvent::FocusOut) {
-      auto* widget = static_cast<QWidget*>(objekt);
-      widget->removeEventFilter(this);
-      const QString vorher = widget->property(BeschreibungMarke).toString();
-      widget->setProperty(AnsageMarke, QVariant());
-      widget->setProperty(BeschreibungMarke, QVariant());
-      widget->setAccessibleDescription(vorher);
     }
     return false;
   }
@@ -519,26 +490,23 @@ QString Ansageteil(const TFeld& feld, const QString& text, const QString& waehru
 }
 
 void Ansagen(QWidget* fenster, const QString& text) {
-  QWidget* ziel = fenster->window()->focusWidget();
-  if (!ziel || text.isEmpty()) return;
-  if (!ziel->property(AnsageMarke).toBool()) {
-    ziel->setProperty(BeschreibungMarke, ziel->accessibleDescription());
-    ziel->setProperty(AnsageMarke, true);
-    const QString name = QStringLiteral("Barrierefreiheit_Ansagewaechter");
-    QObject* waechter = ziel->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
-    if (!waechter) {
-      waechter = new TAnsagewaechter(ziel);
-      waechter->setObjectName(name);
-    }
-    ziel->installEventFilter(waechter);
+  QWidget* hauptfenster = fenster->window();
+  auto* zeile = hauptfenster->findChild<QWidget*>(Ansagezeile, Qt::FindDirectChildrenOnly);
+  if (!zeile) {
+    // A pixel that paints nothing and takes no input: seen by no one, but
+    // showing, as a notification must be to be heard.
+    zeile = new QWidget(hauptfenster);
+    zeile->setObjectName(Ansagezeile);
+    zeile->setGeometry(0, 0, 1, 1);
+    zeile->setFocusPolicy(Qt::NoFocus);
+    zeile->setAttribute(Qt::WA_TransparentForMouseEvents);
+    zeile->setAccessibleName(text);
+    zeile->show();  // screen readers speak a notification when it shows, wherever the focus is
+    return;
   }
-  if (ziel->accessibleDescription() != text) {
-    ziel->setAccessibleDescription(text);
-  } else {
-    // The same result again is news as well.
-    QAccessibleEvent ereignis(ziel, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&ereignis);
-  }
+  zeile->setAccessibleName(text);
+  QAccessibleEvent zeigen(zeile, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&zeigen);
 }
 
 void ZugriffsobjekteEinrichten() {

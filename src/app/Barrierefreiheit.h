@@ -39,9 +39,9 @@ QString Feldname(const QString& grundname, TFeldart art, const QString& einheit,
 // ("Endkapital 1.628,89 DM"; "3 Monate" for a field beside another).
 QString Ansageteil(const TFeld& feld, const QString& text, const QString& waehrung);
 
-// Makes `text` heard without moving the focus: it becomes the description
-// of the window's focused control until the focus leaves it (screen readers
-// speak a changed description of the focused object, and read it again there).
+// Makes `text` heard without moving the focus: the window's announcement
+// line (an invisible object "Ansagezeile" with the notification role) takes
+// it as its name and shows again.
 void Ansagen(QWidget* fenster, const QString& text);
 
 // From now on the program's own accessible objects answer for its line edits
