@@ -259,6 +259,7 @@ void TfmStart::FormCreate() {
 
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+  ui->PageControl1->tabBar()->setAccessibleName(QStringLiteral("Seiten"));
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
     FensterEinpassen(bildschirm->availableGeometry());

@@ -197,6 +197,7 @@ TEST_F(Barrierefreiheit, ReiterUndSeitenBenannt) {
   Seite(Seiten::AnnD);
   QAccessibleInterface* objekt = QAccessible::queryAccessibleInterface(leiste);
   EXPECT_EQ(objekt->role(), QAccessible::PageTabList);
+  EXPECT_EQ(objekt->text(QAccessible::Name), QStringLiteral("Seiten"));
   ASSERT_EQ(objekt->childCount(), Seiten()->count());
   QSet<int> zeilen;
   for (int i = 0; i < objekt->childCount(); ++i) {
@@ -217,7 +218,8 @@ TEST_F(Barrierefreiheit, ReiterUndSeitenBenannt) {
   EXPECT_EQ(Seiten()->currentIndex(), Seiten::MWST);
 }
 
-// The web and mail addresses are links the keyboard reaches and opens.
+// The web and mail addresses are links the keyboard reaches and opens; they
+// and the info button show where the focus is.
 TEST_F(Barrierefreiheit, AdressenSindLinks) {
   TAdressempfaenger empfaenger;
   for (const char* schema : {"https", "mailto"})
@@ -234,6 +236,13 @@ TEST_F(Barrierefreiheit, AdressenSindLinks) {
     objekt->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   }
   for (const char* schema : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
+  // The focus is framed where it stands, in the highlight colour.
+  for (const char* name : {"Label97", "SpeedButton1"}) {
+    auto* w = W<QWidget>(QString::fromLatin1(name));
+    w->setFocus();
+    ASSERT_TRUE(w->hasFocus()) << name;
+    EXPECT_EQ(w->grab().toImage().pixelColor(1, w->height() / 2), w->palette().color(QPalette::Highlight)) << name;
+  }
   ASSERT_EQ(empfaenger.Urls.size(), 4);
   EXPECT_EQ(empfaenger.Urls[0].scheme(), QStringLiteral("https"));
   EXPECT_EQ(empfaenger.Urls[3].scheme(), QStringLiteral("mailto"));
