@@ -30,6 +30,8 @@ TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
   setWindowIcon(Symbol(QStringLiteral("kalvora")));
   // Lets the desktop match the windows to the installed launcher and its icon.
   setDesktopFileName(QStringLiteral(KALVORA_APP_ID));
+  // Before any window: an accessible object, once made, stays as it is.
+  ZugriffsobjekteEinrichten();
 
   // Qt's own dialogs speak German when the translations are installed.
   auto* qt = new QTranslator(this);

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/Anwendung.h"
+#include "app/Barrierefreiheit.h"
 #include "app/Hilfe.h"
 #include "app/Seitenbau.h"
 #include "base/Version.h"
@@ -106,6 +107,7 @@ void TfmStart::SeitenAnlegen() {
       if (seite.Art == TSeitenart::Euro) euro->setupUi(widget);
     }
     ui->PageControl1->addTab(widget, seite.Beschriftung);
+    widget->setAccessibleName(QStringLiteral("Seite ") + Vorlesetext(seite.Beschriftung));
     // The first tab added is shown at once, and a shown page lays itself out
     // at whatever size it has then. Filled only now, the start page is laid
     // out once, at the window's final size.
@@ -199,6 +201,10 @@ void TfmStart::FormCreate() {
       "Alle Berechnungen sind ohne Gewähr !\nFür fehlerhafte Berechnungen wird keine Haftung übernommen."));
   AlsLink(info->Label97, Webadresse);
   AlsLink(info->Label98, Mailadresse);
+  AlsVerweisZugaenglich(info->Label97);
+  AlsVerweisZugaenglich(info->Label98);
+  // The style's focus mark on this small button is too faint to find.
+  FokusrahmenZeichnen(info->SpeedButton1);
   info->Image1->setPixmap(Bild(QStringLiteral("kalvora")));
   info->SpeedButton1->setIcon(Symbol(QStringLiteral("info")));
 
@@ -253,6 +259,7 @@ void TfmStart::FormCreate() {
 
   // The tabs are picked with the mouse or the page keys; Tab only walks the fields.
   ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+  ui->PageControl1->tabBar()->setAccessibleName(QStringLiteral("Seiten"));
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
   if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
     FensterEinpassen(bildschirm->availableGeometry());
@@ -472,7 +479,34 @@ void TfmStart::FormPaint(QWidget* flaeche) {
 
 void TfmStart::ApplySettings() {
   for (QLabel* label : Waehrungslabels()) WaehrungZeigen(label, Einstellungswerte.Waehrungszeichen);
+  Feldnamen();
   FrageUpdate();
+}
+
+void TfmStart::Feldnamen() {
+  // The name without its unit is taken once: the record's, else the caption
+  // the form gives the field.
+  static constexpr const char* Grundname = "Barrierefreiheit_Grundname";
+  for (const TBlatt& blatt : FBlaetter) {
+    if (blatt.Gesucht) blatt.Gesucht->setAccessibleName(QStringLiteral("Gesuchte Größe"));
+    for (std::size_t i = 0; i < blatt.Felder.size(); ++i) {
+      const TFeld& f = blatt.Seite->Felder[i];
+      QWidget* feld = blatt.Felder[i];
+      if (f.Art == TFeldart::Liste) {
+        feld->setAccessibleName(QStringLiteral("Zahlungsweise"));
+        continue;
+      }
+      if (!feld->property(Grundname).isValid()) {
+        QString name = !f.Vorlesename.isEmpty() ? f.Vorlesename : f.Beschriftung;
+        if (name.isEmpty()) name = feld->accessibleName();
+        for (const QLabel* label : blatt.Widget->findChildren<QLabel*>())
+          if (name.isEmpty() && label->buddy() == feld) name = label->text();
+        feld->setProperty(Grundname, name);
+      }
+      feld->setAccessibleName(
+          Feldname(feld->property(Grundname).toString(), f.Art, f.Einheit, Einstellungswerte.Waehrungszeichen));
+    }
+  }
 }
 
 QList<QLabel*> TfmStart::Waehrungslabels() const {

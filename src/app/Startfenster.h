@@ -60,6 +60,8 @@ class TfmStart : public QMainWindow {
   void FrageUpdate();
   // Shows the settings' currency symbol and refreshes the question.
   void ApplySettings();
+  // Every field's accessible name with its unit, the currency as shown.
+  void Feldnamen();
   // The unit labels that show the currency symbol.
   QList<QLabel*> Waehrungslabels() const;
 

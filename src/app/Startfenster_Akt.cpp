@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/Barrierefreiheit.h"
 #include "app/Startfenster.h"
 #include "calc/Akt.h"
 #include "settings/uEinstellungen.h"
@@ -98,4 +99,11 @@ void TfmStart::Berechne_Akt() {
     default: break;
   }
   FBlaetter[Seiten::Akt].Gerechnet = FBlaetter[Seiten::Akt].Stand();
+
+  QString ansage =
+      QStringLiteral("Ergebnis: Gesamt %1 %2").arg(akt->Akt_ErgGesamt->text(), Einstellungswerte.Waehrungszeichen);
+  if (akt->Akt_ErgGewinn->isVisible() && !akt->Akt_ErgGewinn->text().isEmpty())
+    ansage +=
+        QStringLiteral(", Gewinnschwelle %1 %2").arg(akt->Akt_ErgGewinn->text(), Einstellungswerte.Waehrungszeichen);
+  Ansagen(this, ansage);
 }

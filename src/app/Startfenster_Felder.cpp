@@ -63,6 +63,12 @@ bool TfmStart::eventFilter(QObject* objekt, QEvent* ereignis) {
       break;
     case QEvent::KeyPress: {
       auto* taste = static_cast<QKeyEvent*>(ereignis);
+      // The address links open from the keyboard as on a click.
+      if ((objekt == info->Label97 || objekt == info->Label98) &&
+          (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter || taste->key() == Qt::Key_Space)) {
+        objekt == info->Label97 ? Label97Click() : Label98Click();
+        return true;
+      }
       auto* feld = qobject_cast<QWidget*>(objekt);
       if (!feld || feld->window() != this) break;
       if (taste->key() == Qt::Key_F1) {

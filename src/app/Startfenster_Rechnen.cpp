@@ -7,8 +7,10 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include "app/Barrierefreiheit.h"
 #include "app/Startfenster.h"
 #include "base/Feldfarben.h"
+#include "settings/uEinstellungen.h"
 
 namespace {
 
@@ -25,6 +27,8 @@ bool TfmStart::Pflichtfeldpruefung(const QList<QLineEdit*>& felder) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
                     QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"), QMessageBox::Ok, this);
     box.exec();
+    // The keyboard goes where the input is missing.
+    if (f->isEnabled() && f->isVisible()) f->setFocus(Qt::OtherFocusReason);
     return false;
   }
   return true;
@@ -56,4 +60,11 @@ void TfmStart::Berechne(int seite) {
   while (uhr.elapsed() < ErgebnisPauseMs) QThread::msleep(static_cast<unsigned long>(ErgebnisPauseMs - uhr.elapsed()));
   Faerben(markiert, TFeldzustand::Ergebnis);
   FBlaetter[static_cast<std::size_t>(seite)].Gerechnet = blatt.Stand();
+
+  // The result is written where the focus is not; it is spoken where it is.
+  QStringList ansage;
+  for (const TAusgabe& aus : gesucht.Fall.Geschrieben)
+    ansage << Ansageteil(blatt.Seite->Felder[static_cast<std::size_t>(aus.Feld)], blatt.Zeile(aus.Feld)->text(),
+                         Einstellungswerte.Waehrungszeichen);
+  Ansagen(this, QStringLiteral("Ergebnis: ") + ansage.join(QStringLiteral(", ")));
 }

@@ -25,7 +25,7 @@ std::vector<TFeld> Felder(const QString& key, const char* rate, const char* betr
           TFeld::Zahlungsweise(name("Zahlungsweise"), 2),
           TFeld::Prozent(name("pFeld"), "&Zinssatz:", name("pEinheit"), 3),
           TFeld::Jahre(name("njFeld"), "&Laufzeit:", "&Jahre", name("njEinheit"), 4),
-          TFeld::Monate(name("nmFeld"), "&Monate", name("nmEinheit"), "Laufzeit Monate", 5),
+          TFeld::Monate(name("nmFeld"), "&Monate", name("nmEinheit"), "Laufzeit, weitere Monate", 5),
           TFeld::Betrag(name(betrag), beschriftung, waehrung, 6)};
 }
 

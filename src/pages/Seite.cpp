@@ -34,14 +34,15 @@ TFeld TFeld::Prozent(const QString& name, const QString& beschriftung, const QSt
 }
 
 TFeld TFeld::Jahre(const QString& name, const QString& beschriftung, const QString& einheit, const QString& einheitname,
-                   int frage) {
+                   int frage, const QString& vorlesename) {
   return {.Name = name,
           .Art = TFeldart::Ganzzahl,
           .Frageplatz = frage,
           .Beschriftung = beschriftung,
           .Breite = 50,
           .Einheit = einheit,
-          .Einheitname = einheitname};
+          .Einheitname = einheitname,
+          .Vorlesename = vorlesename};
 }
 
 TFeld TFeld::Monate(const QString& name, const QString& einheit, const QString& einheitname, const QString& vorlesename,

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "calc/OrvMath.h"
@@ -48,14 +49,20 @@ struct TFeld {
   int Breite = 0;         // pixels
   QString Einheit{};      // text of the unit label behind it
   QString Einheitname{};  // objectName of that label
-  QString Vorlesename{};  // accessibleName of a field beside another
+  QString Vorlesename{};  // accessibleName without its unit, when the caption says too little
+
+  // The same field read aloud by `name`.
+  TFeld Vorgelesen(const QString& name) && {
+    Vorlesename = name;
+    return std::move(*this);
+  }
 
   // The fields of the calculation pages, as they are laid out.
   static TFeld Betrag(const QString& name, const QString& beschriftung, const QString& waehrung, int frage,
                       TFeldart art = TFeldart::Betrag);
   static TFeld Prozent(const QString& name, const QString& beschriftung, const QString& einheitname, int frage);
   static TFeld Jahre(const QString& name, const QString& beschriftung, const QString& einheit,
-                     const QString& einheitname, int frage);
+                     const QString& einheitname, int frage, const QString& vorlesename = {});
   static TFeld Monate(const QString& name, const QString& einheit, const QString& einheitname,
                       const QString& vorlesename, int frage);
   static TFeld Zahlungsweise(const QString& name, int frage);

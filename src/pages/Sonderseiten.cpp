@@ -7,7 +7,9 @@ TSeite Seiten::Seite_Info() {
 }
 
 TSeite Seiten::Seite_Akt() {
-  const auto ergebnis = [](const char* name) { return TFeld{.Name = name, .Art = TFeldart::Ergebnis}; };
+  const auto ergebnis = [](const char* name, const char* einheit = "DM") {
+    return TFeld{.Name = name, .Art = TFeldart::Ergebnis, .Einheit = einheit};
+  };
   return {
       .Key = "Akt",
       .Art = TSeitenart::Aktien,
@@ -21,7 +23,7 @@ TSeite Seiten::Seite_Akt() {
                  {.Name = "Akt_GrundGeb", .Art = TFeldart::Betrag, .Waehrung = "Label84"},
                  {.Name = "Akt_Geb", .Art = TFeldart::Prozent},
                  {.Name = "Akt_MaklerGeb", .Art = TFeldart::Prozent},
-                 ergebnis("Akt_ErgStueck"),
+                 ergebnis("Akt_ErgStueck", ""),
                  ergebnis("Akt_ErgKurs"),
                  ergebnis("Akt_ErgKW"),
                  ergebnis("Akt_ErgMakGeb"),

@@ -44,7 +44,7 @@ TSeite Zinsseite(const TZinsseite& z) {
       .Felder = {TFeld::Betrag(name("KFeld"), "&Anfangskapital :", z.Kapital, 1),
                  TFeld::Prozent(name("pFeld"), "&Zinssatz:", name("pEinheit"), 2),
                  TFeld::Jahre(name("njFeld"), "&Laufzeit:", "&Jahre", name("njEinheit"), 3),
-                 TFeld::Monate(name("nmFeld"), "&Monate", name("nmEinheit"), "Laufzeit Monate", 4),
+                 TFeld::Monate(name("nmFeld"), "&Monate", name("nmEinheit"), "Laufzeit, weitere Monate", 4),
                  TFeld::Betrag(name("KnFeld"), "&Endkapital:", z.Endkapital, 5)},
       .Gesuchtliste = z.Gesuchtliste,
       .Start = 3,

@@ -303,6 +303,7 @@ TfmEinstellungen::TfmEinstellungen(QWidget* parent) : QDialog(parent), ui(std::m
   for (std::size_t i = 0; i < Schalter.size(); ++i)
     FSchalter[i] = findChild<QCheckBox*>(QLatin1String(Schalter[i].Feld));
   // The note stands under the check box's text, not under its box.
+  Feldnamen();
   ui->ZahlenformatHinweis->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                                      style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
   // What the choice means, in numbers: the system's layout beside the program's own.
@@ -331,6 +332,17 @@ void TfmEinstellungen::FormShow() {
   for (std::size_t i = 0; i < Schalter.size(); ++i) FSchalter[i]->setChecked(Einstellungswerte.*Schalter[i].Wert);
   WaehrungZeigen(ui->Label83, Einstellungswerte.Waehrungszeichen);
   WaehrungZeigen(ui->Label84, Einstellungswerte.Waehrungszeichen);
+  Feldnamen();
+}
+
+void TfmEinstellungen::Feldnamen() {
+  // Read with their units; the fee amounts in the currency shown beside them.
+  const QString& w = Einstellungswerte.Waehrungszeichen;
+  ui->Edit1->setAccessibleName(QStringLiteral("Mindestgebühr in ") + w);
+  ui->Edit2->setAccessibleName(QStringLiteral("Grundgebühr in ") + w);
+  ui->Edit3->setAccessibleName(QStringLiteral("Gebühr in %"));
+  ui->Edit4->setAccessibleName(QStringLiteral("Maklergebühr in %"));
+  ui->Edit5->setAccessibleName(QStringLiteral("Währungszeichen"));
 }
 
 void TfmEinstellungen::BitBtn1Click() {

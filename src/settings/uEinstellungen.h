@@ -111,6 +111,8 @@ class TfmEinstellungen : public QDialog {
   void keyPressEvent(QKeyEvent* ereignis) override;
 
  private:
+  // The fields' accessible names with their units.
+  void Feldnamen();
   std::unique_ptr<Ui::TfmEinstellungen> ui;
   // The field of each setting, in the table's order.
   std::array<QLineEdit*, Einstellungen.size()> FFelder{};

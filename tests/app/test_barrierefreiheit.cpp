@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,9 +11,20 @@
 #include <QSignalSpy>
 
 #include "app/Barrierefreiheit.h"
+#include "app/Seitenreiter.h"
 #include "base/Feldfarben.h"
+#include "pages/Seiten.h"
 #include "report/uDruck.h"
+#include "settings/uEinstellungen.h"
 #include "test_startfenster.h"
+
+// Takes the addresses the program opens, instead of the desktop.
+class TAdressempfaenger : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> Urls;
+  Q_INVOKABLE void Oeffnen(const QUrl& url) { Urls << url; }
+};
 
 namespace {
 
@@ -47,7 +60,193 @@ TEST(Feldfarben, SchriftHebtSichVomGrundAb) {
       }
 }
 
+TEST(Feldname, MitEinheit) {
+  // clang-format off
+  const struct { const char* Grund; TFeldart Art; const char* Einheit; const char* Waehrung; const char* Erwartet; } faelle[] = {
+      {"&Anfangskapital :", TFeldart::Betrag, "DM", "DM", "Anfangskapital in DM"},
+      {"&Endkapital:", TFeldart::Betrag, "DM", "€", "Endkapital in €"},
+      {"Mw&St. in DM", TFeldart::Ergebnis, "DM", "CHF", "MwSt. in CHF"},
+      {"&MwSt. in %", TFeldart::Prozent, "%", "DM", "MwSt. in %"},
+      {"&Zinssatz:", TFeldart::Prozent, "%", "DM", "Zinssatz in %"},
+      {"&Laufzeit:", TFeldart::Ganzzahl, "&Jahre", "DM", "Laufzeit in Jahren"},
+      {"Laufzeit, weitere Monate", TFeldart::Ganzzahl, "&Monate", "DM", "Laufzeit, weitere Monate"},
+      {"Restschuld nach Jahren", TFeldart::Ganzzahl, "Jahr&e", "DM", "Restschuld nach Jahren"},
+      {"&Stück", TFeldart::Ganzzahl, "", "DM", "Stück"},
+      {"Gesamt", TFeldart::Ergebnis, "DM", "€", "Gesamt in €"},
+      {"D&M (Deutschland)", TFeldart::Kurs, "", "€", "Betrag in DM (Deutschland)"}};
+  // clang-format on
+  for (const auto& f : faelle)
+    EXPECT_EQ(Feldname(QString::fromUtf8(f.Grund), f.Art, QString::fromUtf8(f.Einheit), QString::fromUtf8(f.Waehrung)),
+              QString::fromUtf8(f.Erwartet))
+        << f.Grund;
+}
+
 using Barrierefreiheit = StartfensterTest;
+
+QString Name(QObject* objekt) { return QAccessible::queryAccessibleInterface(objekt)->text(QAccessible::Name); }
+
+// Every field and list of a page is heard by a name of its own with its
+// unit, the currency as chosen; a field that is a result now is read-only to
+// assistive technology as well and takes no text from it.
+TEST_F(Barrierefreiheit, FelderEindeutigMitEinheitErgebnisseNurLesbar) {
+  const auto pruefen = [this](const QString& waehrung) {
+    int ergebnisse = 0;
+    for (const TSeite& seite : Seiten::Alle()) {
+      QSet<QString> namen;  // the page is named as well
+      for (const TFeld& f : seite.Felder) {
+        QWidget* feld = W<QWidget>(f.Name);
+        const QString name = Name(feld);
+        SCOPED_TRACE(f.Name.toStdString() + ": " + name.toStdString());
+        EXPECT_FALSE(name.isEmpty() || name.endsWith(QLatin1Char(':')));
+        EXPECT_FALSE(namen.contains(name));
+        namen << name;
+        if (f.Art == TFeldart::Betrag || f.Einheit == QLatin1String("DM")) {
+          EXPECT_TRUE(name.endsWith(QStringLiteral(" in ") + waehrung));
+        }
+        if (f.Art == TFeldart::Prozent) {
+          EXPECT_TRUE(name.endsWith(QStringLiteral(" in %")));
+        }
+        if (f.Art == TFeldart::Ganzzahl && !f.Einheit.isEmpty()) {
+          EXPECT_TRUE(name.contains(QStringLiteral("Jahr")) || name.contains(QStringLiteral("Monat")));
+        }
+        auto* zeile = qobject_cast<QLineEdit*>(feld);
+        if (!zeile || !zeile->isEnabled()) continue;
+        QAccessibleInterface* objekt = QAccessible::queryAccessibleInterface(zeile);
+        const QAccessible::State zustand = objekt->state();
+        EXPECT_EQ(zustand.readOnly, zeile->isReadOnly());
+        EXPECT_EQ(zustand.editable, !zeile->isReadOnly());
+        EXPECT_EQ(objekt->editableTextInterface() == nullptr, zeile->isReadOnly());
+        EXPECT_NE(objekt->textInterface(), nullptr);
+        if (!zeile->isReadOnly()) continue;
+        ++ergebnisse;
+        const QString vorher = zeile->text();
+        objekt->setText(QAccessible::Value, QStringLiteral("123"));
+        EXPECT_EQ(zeile->text(), vorher);
+      }
+      if (!seite.Gesuchtliste.isEmpty()) {
+        EXPECT_EQ(Name(W<QComboBox>(seite.Gesuchtliste)), QStringLiteral("Gesuchte Größe"));
+      }
+    }
+    EXPECT_GE(ergebnisse, 12);
+    EXPECT_EQ(Name(W<QComboBox>(QStringLiteral("AnnD_Zahlungsweise"))), QStringLiteral("Zahlungsweise"));
+    for (const auto& [feld, name] : {std::pair{"Edit1", "Mindestgebühr in "}, {"Edit2", "Grundgebühr in "}})
+      EXPECT_EQ(Name(fmEinstellungen->findChild<QLineEdit*>(QString::fromLatin1(feld))),
+                QString::fromUtf8(name) + waehrung);
+  };
+  pruefen(QStringLiteral("DM"));
+  const QString alt = Einstellungswerte.Waehrungszeichen;
+  Einstellungswerte.Waehrungszeichen = QStringLiteral("€");
+  fm->ApplySettings();
+  fmEinstellungen->FormShow();
+  pruefen(QStringLiteral("€"));
+  Einstellungswerte.Waehrungszeichen = alt;
+  fm->ApplySettings();
+
+  // A field that turns from result into input turns editable for assistive technology.
+  Seite(Seiten::eZi);
+  QLineEdit* k = W(QStringLiteral("KFeld"));
+  Waehlen(QStringLiteral("Gesucht1"), 0);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(k)->state().readOnly);
+  Waehlen(QStringLiteral("Gesucht1"), 3);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(k)->state().editable);
+  EXPECT_NE(QAccessible::queryAccessibleInterface(k)->editableTextInterface(), nullptr);
+}
+
+// "Rechnen" writes the result where the focus is not; an unseen
+// notification tells it, and the focus stays. A missing input takes the
+// focus after the box.
+TEST_F(Barrierefreiheit, ErgebnisWirdAngesagtFehlendesFeldBekommtFokus) {
+  Seite(Seiten::eZi);
+  Waehlen(QStringLiteral("Gesucht1"), 3);
+  Tippen(QStringLiteral("KFeld"), QStringLiteral("1000"));
+  Tippen(QStringLiteral("pFeld"), QStringLiteral("5"));
+  Tippen(QStringLiteral("njFeld"), QStringLiteral("10"));
+  QLineEdit* monate = W(QStringLiteral("nmFeld"));
+  monate->setFocus();
+  {
+    TDialogBeantworter antworten;
+    Knopf("RechnenSchalter")->click();
+    ASSERT_EQ(antworten.Boxen.size(), 1);
+    EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
+    EXPECT_EQ(fm->focusWidget(), monate);
+    W(QStringLiteral("KFeld"))->setFocus();
+    monate->clear();
+    Knopf("RechnenSchalter")->click();
+    EXPECT_EQ(fm->focusWidget(), monate);
+  }
+  Aktivieren(fm);
+  Tippen(QStringLiteral("nmFeld"), QStringLiteral("0"));
+  Knopf("RechnenSchalter")->click();
+  const QString endkapital = Text(QStringLiteral("KnFeld"));
+  EXPECT_FALSE(endkapital.isEmpty());
+  EXPECT_EQ(fm->focusWidget(), monate);
+  auto* zeile = W<QWidget>(QStringLiteral("Ansagezeile"));
+  QAccessibleInterface* ansage = QAccessible::queryAccessibleInterface(zeile);
+  EXPECT_EQ(ansage->role(), QAccessible::Notification);
+  EXPECT_EQ(ansage->text(QAccessible::Name), QStringLiteral("Ergebnis: Endkapital ") + endkapital.trimmed() + " DM");
+  EXPECT_FALSE(ansage->state().invisible);
+  EXPECT_EQ(zeile->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(zeile->size(), QSize(1, 1));
+}
+
+// The tabs are exposed where the two rows draw them, the current one
+// selected; the page a field is on is named, so that a page change is heard.
+TEST_F(Barrierefreiheit, ReiterUndSeitenBenannt) {
+  auto* leiste = qobject_cast<TReiterzeilen*>(Seiten()->tabBar());
+  ASSERT_NE(leiste, nullptr);
+  Seite(Seiten::AnnD);
+  QAccessibleInterface* objekt = QAccessible::queryAccessibleInterface(leiste);
+  EXPECT_EQ(objekt->role(), QAccessible::PageTabList);
+  EXPECT_EQ(objekt->text(QAccessible::Name), QStringLiteral("Seiten"));
+  ASSERT_EQ(objekt->childCount(), Seiten()->count());
+  QSet<int> zeilen;
+  for (int i = 0; i < objekt->childCount(); ++i) {
+    QAccessibleInterface* reiter = objekt->child(i);
+    SCOPED_TRACE(i);
+    EXPECT_EQ(reiter->role(), QAccessible::PageTab);
+    EXPECT_EQ(reiter->text(QAccessible::Name), Vorlesetext(Seiten()->tabText(i)));
+    EXPECT_EQ(reiter->state().selected, i == Seiten::AnnD);
+    const QRect r = leiste->ReiterRect(i);
+    EXPECT_EQ(reiter->rect(), QRect(leiste->mapToGlobal(r.topLeft()), r.size()));
+    EXPECT_EQ(objekt->indexOfChild(reiter), i);
+    zeilen << r.top();
+    const QAccessibleInterface* seite = QAccessible::queryAccessibleInterface(Seiten()->widget(i));
+    EXPECT_EQ(seite->text(QAccessible::Name), QStringLiteral("Seite ") + Vorlesetext(Seiten()->tabText(i)));
+  }
+  EXPECT_GE(zeilen.size(), 2);
+  objekt->child(Seiten::MWST)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(Seiten()->currentIndex(), Seiten::MWST);
+}
+
+// The web and mail addresses are links the keyboard reaches and opens; they
+// and the info button show where the focus is.
+TEST_F(Barrierefreiheit, AdressenSindLinks) {
+  TAdressempfaenger empfaenger;
+  for (const char* schema : {"https", "mailto"})
+    QDesktopServices::setUrlHandler(QString::fromLatin1(schema), &empfaenger, "Oeffnen");
+  Seite(Seiten::Info);
+  for (const char* name : {"Label97", "Label98"}) {
+    auto* label = W<QLabel>(QString::fromLatin1(name));
+    EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus) << name;
+    QAccessibleInterface* objekt = QAccessible::queryAccessibleInterface(label);
+    EXPECT_EQ(objekt->role(), QAccessible::Link) << name;
+    EXPECT_EQ(objekt->text(QAccessible::Name), label->text());
+    label->setFocus();
+    QTest::keyClick(label, Qt::Key_Return);
+    objekt->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  }
+  for (const char* schema : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
+  // The focus is framed where it stands, in the highlight colour.
+  for (const char* name : {"Label97", "SpeedButton1"}) {
+    auto* w = W<QWidget>(QString::fromLatin1(name));
+    w->setFocus();
+    ASSERT_TRUE(w->hasFocus()) << name;
+    EXPECT_EQ(w->grab().toImage().pixelColor(1, w->height() / 2), w->palette().color(QPalette::Highlight)) << name;
+  }
+  ASSERT_EQ(empfaenger.Urls.size(), 4);
+  EXPECT_EQ(empfaenger.Urls[0].scheme(), QStringLiteral("https"));
+  EXPECT_EQ(empfaenger.Urls[3].scheme(), QStringLiteral("mailto"));
+}
 
 // Every labelled field is named after its caption; a field beside another
 // after both; a glyph-only button after its hint.
@@ -61,8 +260,12 @@ TEST_F(Barrierefreiheit, FelderHeissenWieIhreBeschriftung) {
       ++benannt;
     }
   EXPECT_GE(benannt, 40);
-  for (const auto& [feld, name] :
-       {std::pair{"nmFeld", "Laufzeit Monate"}, {"AnnD_KnmFeld", "nach Monate"}, {"Akt_ErgStueck", "Stückzahl"}})
+  for (const auto& [feld, name] : {std::pair{"nmFeld", "Laufzeit, weitere Monate"},
+                                   {"AnnD_KnmFeld", "Restschuld nach weiteren Monaten"},
+                                   {"AnnD_RFeld", "Annuitätenrate in DM"},
+                                   {"Akt_Kurs", "Kurs in DM"},
+                                   {"Akt_ErgKurs", "Abrechnungskurs in DM"},
+                                   {"Akt_ErgStueck", "Stückzahl"}})
     EXPECT_EQ(W(QString::fromLatin1(feld))->accessibleName(), QString::fromUtf8(name)) << feld;
   auto* glyphe = W<QAbstractButton>(QStringLiteral("SpeedButton1"));
   EXPECT_FALSE(glyphe->toolTip().isEmpty());
@@ -134,3 +337,5 @@ TEST_F(Barrierefreiheit, KuerzelDerKnoepfeUndMenues) {
 }
 
 }  // namespace
+
+#include "test_barrierefreiheit.moc"
