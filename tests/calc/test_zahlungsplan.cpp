@@ -1,13 +1,14 @@
-// The payment plan against the pages' own closed forms, its refusals, the
-// extra repayment and the effective rate.
+// The payment plan of every page and sought quantity through the pages'
+// records, against the pages' own answers; its refusals, the extra
+// repayment and the effective rate.
 #include <cmath>
 
+#include <limits>
+#include <set>
+
 #include "Deutsch.h"
-#include "calc/AnnD.h"
-#include "calc/BW.h"
 #include "calc/Zahlungsplan.h"
-#include "calc/ZiZiE.h"
-#include "calc/ZiZiR.h"
+#include "pages/Seiten.h"
 
 namespace {
 
@@ -38,25 +39,25 @@ TPlanSeite Seite(const char* key, int gesucht, std::initializer_list<const char*
   return s;
 }
 
-// What the page's formula says the balance is after t years, with the plan's
-// quantities: the end capital, a used-up present value, the residual debt.
-Ext Seitenstand(const TPlanEingabe& e, Ext t) {
-  switch (e.Art) {
-    case TPlanArt::Einmalzahlung: return ZiZiE::Endkapital(e.K, e.p, t, 0);
-    case TPlanArt::Sparplan: return ZiZiR::Endkapital(e.R, e.p, t, 0, e.m);
-    case TPlanArt::Rente: {
-      const Ext qt = Ext(Power(ZuDouble(e.p / 100 + 1), ZuDouble(t)));
-      return e.K * qt - RneAusRate(e.R, e.p, e.m) * (qt - 1) / (e.p / 100);
-    }
-    case TPlanArt::Darlehen: return AnnD::Restschuld(e.K, e.p, t, 0, e.R, e.m);
-  }
-  return 0;
+// The page's own answer to the same texts: its case run through its record,
+// the results written into the texts as the window writes them.
+QHash<QString, QString> Seitenergebnis(const TPlanSeite& s) {
+  const TSeite& seite = *Seiten::Finden(s.Key);
+  const TGesucht& g = seite.Gesucht[static_cast<std::size_t>(s.GesuchtIndex)];
+  QStringList texte;
+  for (const TFeld& f : seite.Felder) texte << s.Felder.value(f.Name);
+  QHash<QString, QString> ergebnis = s.Felder;
+  for (const auto& [feld, text] : Rechnen(g.Fall, texte, RatenProJahr(s.ZahlungsweiseIndex)))
+    ergebnis.insert(seite.Felder[static_cast<std::size_t>(feld)].Name, text.trimmed());
+  return ergebnis;
 }
 
 class Zahlungsplan : public MitZahlenformat {};
 
-// Every case runs with each payment frequency. The plan's balance at the end
-// (and, for a loan, at the "nach" time or half-way) is the page's to the cent.
+// Every case runs with each payment frequency. A loan and a pension end at 0,
+// savings at the page's end capital (given or computed by the page), a loan's
+// debt at the "nach" time is the page's residual debt, to the cent. Every
+// sought quantity of every page either has its rows here or has no plan.
 TEST_F(Zahlungsplan, EndstandWieDieSeite) {
   const char* ungueltig = "Ungültige Gleitkommaoperation";
   const char* zuLang = "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger.";
@@ -78,6 +79,7 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
       {"AnnD", 2, {"100000", "6", "10", "0", nullptr, nullptr, "5", "0"}, nullptr},
       {"AnnD", 0, {nullptr, "6", "10", "0", "1110,21"}, nullptr},
       {"AnnD", 3, {"100000", "6", nullptr, nullptr, "1110,21", nullptr, "5", "7"}, nullptr},
+      {"AnnD", 1, {"100000", "6", nullptr, nullptr, "1110,21", nullptr, "9", "11"}, nullptr},
       {"AnnD", 2, {"250000", "-0,5", "30", "8"}, nullptr},
       // The rate sought: found from the figures given, it ends the plan at them.
       {"ZiZiR", 3, {nullptr, nullptr, "10", "0", "100", "15439,36"}, nullptr},
@@ -100,6 +102,7 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
        "Zu diesen Werten gibt es keinen Zinssatz: Die Raten zahlen zusammen nicht mehr zurück, als geliehen wurde."},
   };
   // clang-format on
+  std::set<std::pair<QString, int>> geplant;
   for (const auto& f : faelle)
     for (int zahlungsweise = 0; zahlungsweise < 4; ++zahlungsweise) {
       const TPlanSeite seite = Seite(f.Key, f.Gesucht, f.Texte, zahlungsweise);
@@ -108,16 +111,13 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
         const TPlanEingabe e = PlanEingabe(seite);
         const TZahlungsplan plan = ZahlungsplanBerechnen(e);
         ASSERT_EQ(f.Fehler, nullptr);
-        EXPECT_EQ(Cent(plan.JeJahr.back().Stand), Cent(Seitenstand(e, e.n)));
+        geplant.insert({seite.Key, seite.GesuchtIndex});
         EXPECT_EQ(plan.JeJahr.back().Stand.Wert(), plan.JeZahlung.back().Stand.Wert());
-        // Where the page was given the end capital, the plan ends there; a
-        // present value or a loan is used up.
-        const QString endkapital = seite.Felder.value(seite.Key + u"_KnFeld"_qs);
-        if (e.Art == TPlanArt::Rente || e.Art == TPlanArt::Darlehen) {
+        const QHash<QString, QString> seitenwerte = Seitenergebnis(seite);
+        if (e.Art == TPlanArt::Rente || e.Art == TPlanArt::Darlehen)
           EXPECT_LT(std::fabs(double(plan.JeJahr.back().Stand.Wert())), 0.005);
-        } else if (!endkapital.isEmpty()) {
-          EXPECT_EQ(Cent(plan.JeJahr.back().Stand), Cent(FeldWert(endkapital)));
-        }
+        else
+          EXPECT_EQ(Cent(plan.JeJahr.back().Stand), Cent(FeldWert(seitenwerte.value(seite.Key + u"_KnFeld"_qs))));
         EXPECT_EQ(int(plan.JeJahr.size()) - 1, int(std::ceil(e.n.Wert() - 1e-9)));
         // Each whole year's (loan: period's) interest is the convention's: on the
         // balance before, and simple interest on the payments to the year's end.
@@ -133,13 +133,27 @@ TEST_F(Zahlungsplan, EndstandWieDieSeite) {
           EXPECT_NEAR(double(z.Zinsen.Wert()), double(soll.Wert()), 1e-9 * (std::fabs(double(vorher.Wert())) + 1));
         }
         if (darlehen) {
-          const Ext t = e.Zinsbindung.value_or(e.n / 2);
-          EXPECT_EQ(Cent(RestschuldNach(e, {}, t)), Cent(Seitenstand(e, t)));
           EXPECT_EQ(Cent(plan.Summe.Aenderung), Cent(e.K));  // the whole loan is repaid
+          // The page computes the debt from the loan and the instalment as written.
+          if (e.Zinsbindung && seite.Felder.contains(u"AnnD_KFeld"_qs) && seite.Felder.contains(u"AnnD_RFeld"_qs)) {
+            TPlanSeite restschuld = seite;
+            restschuld.Felder = seitenwerte;
+            restschuld.GesuchtIndex = 3;
+            EXPECT_EQ(Cent(RestschuldNach(e, {}, *e.Zinsbindung)),
+                      Cent(FeldWert(Seitenergebnis(restschuld).value(u"AnnD_KnFeld"_qs))));
+          }
         }
       } catch (const EFehler& fehler) {
         EXPECT_EQ(fehler.Text(), QString::fromUtf8(f.Fehler ? f.Fehler : "(kein Fehler)"));
       }
+    }
+  for (const TSeite& seite : Seiten::Alle())
+    for (int i = 0; i < static_cast<int>(seite.Gesucht.size()); ++i) {
+      SCOPED_TRACE(testing::Message() << seite.Key.toStdString() << ' ' << i);
+      if (seite.Gesucht[static_cast<std::size_t>(i)].Plan)
+        EXPECT_TRUE(geplant.count({seite.Key, i}));
+      else
+        EXPECT_THROW(PlanEingabe({seite.Key, i, {}, 0, {}, {}}), EPlanFehler);
     }
 }
 
@@ -175,10 +189,39 @@ TEST_F(Zahlungsplan, Sondertilgung) {
             QStringLiteral("2,00 741,40 274,86 "));
   EXPECT_EQ(Cent(mit.Summe.Aenderung), Cent(e.K));
   EXPECT_EQ(Cent(RestschuldNach(e, {2000, 1}, 1)), Cent(mit.JeJahr[1].Stand));
-  EXPECT_EQ(Cent(RestschuldNach(e, {2000, 1}, 50)), QStringLiteral("0,00 "));
   // From a year after the end it changes nothing.
   EXPECT_EQ(ZahlungsplanBerechnen(e, {2000, 4}).JeZahlung.size(), ohne.JeZahlung.size());
-  EXPECT_THROW(RestschuldNach(e, {}, -1), EPlanFehler);
+}
+
+// Any time at all: past the end the debt is 0, a negative one is refused,
+// NaN is the invalid operation it is; a term beyond the plan's bound is
+// refused before any row is counted.
+TEST_F(Zahlungsplan, RestschuldNachJederZeit) {
+  const TPlanEingabe e = PlanEingabe(Seite("AnnD", 2, {"10000", "5", "3", "0"}, 3));
+  TPlanEingabe endlos = e;
+  endlos.n = 1e4000L;
+  const long double unendlich = std::numeric_limits<long double>::infinity();
+  const char* negativ = "Die Zinsbindung kann nicht negativ sein.";
+  const struct {
+    const TPlanEingabe* Eingabe;
+    long double t;
+    const char* Text;
+  } faelle[] = {
+      {&e, 50, "0,00 "},
+      {&e, 1e4000L, "0,00 "},
+      {&e, unendlich, "0,00 "},
+      {&e, -1, negativ},
+      {&e, -unendlich, negativ},
+      {&e, std::numeric_limits<long double>::quiet_NaN(), "Ungültige Gleitkommaoperation"},
+      {&endlos, 5, "Ein Zahlungsplan reicht über höchstens 100 Jahre; diese Laufzeit ist länger."},
+  };
+  for (const auto& f : faelle) {
+    try {
+      EXPECT_EQ(Cent(RestschuldNach(*f.Eingabe, {2000, 1}, f.t)), QString::fromUtf8(f.Text)) << double(f.t);
+    } catch (const EFehler& fehler) {
+      EXPECT_EQ(fehler.Text(), QString::fromUtf8(f.Text)) << double(f.t);
+    }
+  }
 }
 
 // After the fixed-rate period the instalment runs on at the follow-up rate

@@ -13,6 +13,7 @@
 
 #include "common/Dialoghelfer.h"
 #include "finanzierung/Finanzierungsfenster.h"
+#include "pages/Seiten.h"
 #include "plan/PlanGrafik.h"
 #include "plan/PlanTabelle.h"
 #include "plan/Zahlungsplanfenster.h"
