@@ -133,6 +133,7 @@ void TfmStart::SeitenAnlegen() {
       blatt.Felder.push_back(widget->findChild<QWidget*>(feld.Name));
       if (!feld.Waehrung.isEmpty()) blatt.Waehrung << widget->findChild<QLabel*>(feld.Waehrung);
     }
+    if (seite.Art == TSeitenart::Euro) euroFelder = blatt.Eingabefelder();
     FBlaetter.push_back(std::move(blatt));
   }
 }
