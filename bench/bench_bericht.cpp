@@ -47,7 +47,7 @@ void Eingetragen() {
 void LangerAktienname(benchmark::State& state, bool woerter) {
   fmStart->findChild<QLineEdit*>(QStringLiteral("Akt_Name"))->setText(LaengsterText(woerter));
   Eingetragen();
-  DruckenBisVorschau(state, Seiten::Akt);
+  DruckenBisVorschau(state, Seiten::Index(u"Akt"));
   fmStart->findChild<QLineEdit*>(QStringLiteral("Akt_Name"))->clear();
 }
 
@@ -68,18 +68,20 @@ void AlleFelderVoll(benchmark::State& state, int seite, bool woerter) {
 
 int main(int argc, char** argv) {
   return MitFensternLaufen(argc, argv, [] {
-    benchmark::RegisterBenchmark("Bericht/Einfache_Zinsrechnung", DruckenBisVorschau, int(Seiten::eZi))
+    benchmark::RegisterBenchmark("Bericht/Einfache_Zinsrechnung", DruckenBisVorschau, Seiten::Index(u"eZi"))
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Bericht/Aktien", DruckenBisVorschau, int(Seiten::Akt))->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Bericht/Euro", DruckenBisVorschau, int(Seiten::Euro))->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bericht/Aktien", DruckenBisVorschau, Seiten::Index(u"Akt"))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bericht/Euro", DruckenBisVorschau, Seiten::Index(u"Euro"))
+        ->Unit(benchmark::kMillisecond);
     for (const bool woerter : {true, false})
       benchmark::RegisterBenchmark(woerter ? "Bericht/LangerAktienname/Woerter" : "Bericht/LangerAktienname/EinWort",
                                    LangerAktienname, woerter)
           ->Unit(benchmark::kMillisecond);
-    for (const auto& [name, seite] : {std::pair{"Einfache_Zinsrechnung", int(Seiten::eZi)},
-                                      {"Annuitaeten_Darlehen", int(Seiten::AnnD)},
-                                      {"Aktien", int(Seiten::Akt)},
-                                      {"Euro", int(Seiten::Euro)}})
+    for (const auto& [name, seite] : {std::pair{"Einfache_Zinsrechnung", Seiten::Index(u"eZi")},
+                                      {"Annuitaeten_Darlehen", Seiten::Index(u"AnnD")},
+                                      {"Aktien", Seiten::Index(u"Akt")},
+                                      {"Euro", Seiten::Index(u"Euro")}})
       for (const bool woerter : {true, false})
         benchmark::RegisterBenchmark(
             (std::string("Bericht/AlleFelderVoll/") + name + (woerter ? "/Woerter" : "/EinWort")).c_str(),

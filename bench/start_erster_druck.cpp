@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   fmStart->show();
   if (!Warten([] { return fmStart->windowHandle() && fmStart->windowHandle()->isExposed(); })) return 1;
   QCoreApplication::processEvents();
-  fmStart->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(Seiten::eZi);
+  fmStart->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(Seiten::Index(u"eZi"));
   QCoreApplication::processEvents();
 
   TMaler maler;

@@ -11,31 +11,29 @@
 #include "app/Anwendung.h"
 #include "app/Startfenster.h"
 #include "base/Fensterrolle.h"
+#include "pages/Seiten.h"
 #include "ui_Hilfe.h"
 
 namespace {
 
 struct Thema {
   int Kontext;
-  const char* Datei;
+  QString Datei;
 };
 
-// Context 0 is the contents page.
-constexpr Thema Themen[] = {
-    {0, "inhalt.html"},
-    {10, "programm.html"},
-    {20, "einfache-zinsrechnung.html"},
-    {30, "zinseszins-einmalzahlung.html"},
-    {40, "zinseszins-ratenzahlung.html"},
-    {50, "barwert-rentenrechnung.html"},
-    {60, "annuitaeten-darlehen.html"},
-    {70, "mehrwertsteuer.html"},
-    {80, "aktien.html"},
-    {90, "euro.html"},
-    {100, "programmfamilie.html"},
-    {HilfeZahlungsplan, "zahlungsplan.html"},
-    {HilfeFinanzierung, "finanzierung.html"},
-};
+// Every page names its own topic; these are the others. Context 0 is the
+// contents page.
+const QList<Thema>& Themen() {
+  static const QList<Thema> themen = [] {
+    QList<Thema> t{{0, QStringLiteral("inhalt.html")},
+                   {100, QStringLiteral("programmfamilie.html")},
+                   {HilfeZahlungsplan, QStringLiteral("zahlungsplan.html")},
+                   {HilfeFinanzierung, QStringLiteral("finanzierung.html")}};
+    for (const TSeite& seite : Seiten::Alle()) t.append({seite.Hilfe, seite.Hilfethema});
+    return t;
+  }();
+  return themen;
+}
 
 QPointer<THilfeFenster> Fenster;
 
@@ -93,16 +91,16 @@ void THilfeFenster::keyPressEvent(QKeyEvent* ereignis) {
 QTextBrowser* THilfeFenster::Browser() const { return ui->Hilfetext; }
 
 QUrl THilfeFenster::ThemaUrl(int kontext) {
-  const char* datei = Themen[0].Datei;
-  for (const Thema& t : Themen)
+  QString datei = Themen().front().Datei;
+  for (const Thema& t : Themen())
     if (t.Kontext == kontext) datei = t.Datei;
-  return QUrl(QStringLiteral("qrc:/hilfe/") + QLatin1String(datei));
+  return QUrl(QStringLiteral("qrc:/hilfe/") + datei);
 }
 
 int THilfeFenster::KontextVon(const QUrl& url) {
   const QString datei = url.fileName();
-  for (const Thema& t : Themen)
-    if (datei == QLatin1String(t.Datei)) return t.Kontext;
+  for (const Thema& t : Themen())
+    if (datei == t.Datei) return t.Kontext;
   return -1;
 }
 

@@ -73,7 +73,7 @@ QWidget* SeiteBauen(const TSeite& seite) {
     raster->addLayout(zeile, zeilen++, 1, 1, 1);
   };
   QStringList zahlungsweisen;
-  for (const char* z : Zahlungsweisen) zahlungsweisen << QString::fromUtf8(z);
+  for (const TZahlungsweise& z : Zahlungsweisen) zahlungsweisen << QString::fromUtf8(z.Name);
   for (const TFeld& f : seite.Felder) {
     QLabel* beschriftung = nullptr;
     // A first field without a caption still opens a row (a record that does

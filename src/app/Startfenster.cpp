@@ -98,13 +98,30 @@ TfmStart::~TfmStart() {
 
 void TfmStart::SeitenAnlegen() {
   for (const TSeite& seite : Seiten::Alle()) {
-    QWidget* widget = nullptr;
-    if (seite.Art == TSeitenart::Rechnung) {
-      widget = SeiteBauen(seite);
-    } else {
-      widget = new QWidget();
-      if (seite.Art == TSeitenart::Aktien) akt->setupUi(widget);
-      if (seite.Art == TSeitenart::Euro) euro->setupUi(widget);
+    const int index = static_cast<int>(FBlaetter.size());
+    TBlatt blatt{&seite, seite.Art == TSeitenart::Rechnung ? SeiteBauen(seite) : new QWidget()};
+    QWidget* widget = blatt.Widget;
+    // The one place that tells the kinds of page apart: their forms and routines.
+    switch (seite.Art) {
+      case TSeitenart::Rechnung:
+        blatt.Einrichten = [this, index] { SeiteLeeren(index); };
+        blatt.Rechnen = [this, index] { Berechne(index); };
+        blatt.GesuchtGeaendert = [this, index] { GesuchtChange(index); };
+        break;
+      case TSeitenart::Aktien:
+        akt->setupUi(widget);
+        blatt.Einrichten = [this] { AktEinrichten(); };
+        blatt.Rechnen = [this] { Berechne_Akt(); };
+        blatt.GesuchtGeaendert = [this] { Akt_GesuchtChange(); };
+        break;
+      // It converts while the user types; a stray click on its disabled
+      // button must not end the program.
+      case TSeitenart::Euro:
+        euro->setupUi(widget);
+        blatt.Einrichten = [this] { EuroFelderLeeren(); };
+        break;
+      // Its button reads "Ende".
+      case TSeitenart::Info: blatt.Rechnen = [this] { close(); }; break;
     }
     ui->PageControl1->addTab(widget, seite.Beschriftung);
     widget->setAccessibleName(QStringLiteral("Seite ") + Vorlesetext(seite.Beschriftung));
@@ -112,15 +129,24 @@ void TfmStart::SeitenAnlegen() {
     // at whatever size it has then. Filled only now, the start page is laid
     // out once, at the window's final size.
     if (seite.Art == TSeitenart::Info) info->setupUi(widget);
-    TBlatt blatt{&seite, widget};
     if (!seite.Gesuchtliste.isEmpty()) blatt.Gesucht = widget->findChild<QComboBox*>(seite.Gesuchtliste);
     blatt.Frage = widget->findChild<QLabel*>(seite.Key + QStringLiteral("_FrageLabel"));
     for (const TFeld& feld : seite.Felder) {
       blatt.Felder.push_back(widget->findChild<QWidget*>(feld.Name));
       if (!feld.Waehrung.isEmpty()) blatt.Waehrung << widget->findChild<QLabel*>(feld.Waehrung);
     }
+    if (seite.Art == TSeitenart::Euro) euroFelder = blatt.Eingabefelder();
     FBlaetter.push_back(std::move(blatt));
   }
+}
+
+void TfmStart::SeiteLeeren(int seite) {
+  const TBlatt& blatt = FBlaetter[static_cast<std::size_t>(seite)];
+  for (QLineEdit* feld : blatt.Eingabefelder()) feld->clear();
+  blatt.Gesucht->setCurrentIndex(blatt.Seite->Start);
+  GesuchtChange(seite);
+  if (const int liste = blatt.Seite->Zahlungsweise(); liste >= 0)
+    static_cast<QComboBox*>(blatt.Felder[static_cast<std::size_t>(liste)])->setCurrentIndex(0);
 }
 
 QLineEdit* TfmStart::TBlatt::Zeile(int feld) const {
@@ -233,24 +259,10 @@ void TfmStart::FormCreate() {
   LoadSettings();
   ApplySettings();
 
-  for (std::size_t seite = 0; seite < FBlaetter.size(); ++seite) {
-    const TBlatt& blatt = FBlaetter[seite];
-    switch (blatt.Seite->Art) {
-      case TSeitenart::Rechnung: {
-        for (QLineEdit* feld : blatt.Eingabefelder()) feld->clear();
-        blatt.Gesucht->setCurrentIndex(blatt.Seite->Start);
-        GesuchtChange(static_cast<int>(seite));
-        if (const int liste = blatt.Seite->Zahlungsweise(); liste >= 0)
-          static_cast<QComboBox*>(blatt.Felder[static_cast<std::size_t>(liste)])->setCurrentIndex(0);
-        break;
-      }
-      case TSeitenart::Aktien: AktEinrichten(); break;
-      case TSeitenart::Euro: EuroFelderLeeren(); break;
-      case TSeitenart::Info: break;
-    }
-  }
+  for (const TBlatt& blatt : FBlaetter)
+    if (blatt.Einrichten) blatt.Einrichten();
 
-  ui->PageControl1->setCurrentIndex(Seiten::Info);
+  ui->PageControl1->setCurrentIndex(Seiten::Index(u""));
   ui->RechnenSchalter->setText(QStringLiteral("&Ende"));
   ui->RechnenSchalter->setEnabled(true);
   ui->FormelSchalter->setEnabled(false);
@@ -345,14 +357,9 @@ void TfmStart::Verbinden() {
   connect(ui->Info1, &QAction::triggered, this, &TfmStart::Info1Click);
   connect(ui->Hilfe1, &QMenu::aboutToShow, this, &TfmStart::Hilfe1Click);
 
-  for (std::size_t seite = 0; seite < FBlaetter.size(); ++seite) {
-    const TBlatt& blatt = FBlaetter[seite];
-    if (blatt.Seite->Art == TSeitenart::Aktien)
-      connect(blatt.Gesucht, &QComboBox::currentIndexChanged, this, &TfmStart::Akt_GesuchtChange);
-    else if (blatt.Gesucht)
-      connect(blatt.Gesucht, &QComboBox::currentIndexChanged, this,
-              [this, seite] { GesuchtChange(static_cast<int>(seite)); });
-  }
+  for (const TBlatt& blatt : FBlaetter)
+    if (blatt.Gesucht && blatt.GesuchtGeaendert)
+      connect(blatt.Gesucht, &QComboBox::currentIndexChanged, this, blatt.GesuchtGeaendert);
   // The question follows every change of the texts it is built from.
   for (const TBlatt& blatt : FBlaetter) {
     if (!blatt.Frage) continue;
@@ -381,8 +388,8 @@ void TfmStart::PageControl1Change() {
     ui->FormelSchalter->setEnabled(false);
     ui->btbtnDruck->setEnabled(false);
   }
-  ui->RechnenSchalter->setEnabled(art != TSeitenart::Euro);
-  ui->ZahlungsplanSchalter->setEnabled(Aktiv().Seite->Zahlungsplan);
+  ui->RechnenSchalter->setEnabled(static_cast<bool>(Aktiv().Rechnen));
+  ui->ZahlungsplanSchalter->setEnabled(Aktiv().Seite->Zahlungsplan());
   // The keyboard starts at the page's first control, so Tab walks its fields at once.
   const QWidget* blatt = ui->PageControl1->currentWidget();
   for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
@@ -398,7 +405,7 @@ void TfmStart::Info1Click() {
   {
     // A page chosen by the program is no page change of the user's.
     const QSignalBlocker stumm(ui->PageControl1);
-    ui->PageControl1->setCurrentIndex(Seiten::Info);
+    ui->PageControl1->setCurrentIndex(Seiten::Index(u""));
   }
   ui->RechnenSchalter->setText(QStringLiteral("&Ende"));
   ui->RechnenSchalter->setEnabled(true);
@@ -409,7 +416,7 @@ void TfmStart::Info1Click() {
   info->SpeedButton1->setFocus(Qt::OtherFocusReason);
 }
 
-void TfmStart::Hilfe1Click() { ui->Info1->setEnabled(ui->PageControl1->currentIndex() != Seiten::Info); }
+void TfmStart::Hilfe1Click() { ui->Info1->setEnabled(ui->PageControl1->currentIndex() != Seiten::Index(u"")); }
 
 void TfmStart::Hilfe2Click() { HilfeZeigen(0); }
 
@@ -449,15 +456,10 @@ void TfmStart::Label98Click() {
 
 void TfmStart::RechnenSchalterClick() {
   Fehlerbehandelt([this] {
-    switch (Aktiv().Seite->Art) {
-      case TSeitenart::Rechnung: Berechne(ui->PageControl1->currentIndex()); break;
-      case TSeitenart::Aktien: Berechne_Akt(); break;
-      // The euro page converts while the user types; its button is disabled,
-      // and a stray click there must not end the program.
-      case TSeitenart::Euro: return;
-      case TSeitenart::Info: close(); return;
-    }
-    PlanNachfuehren();
+    const TBlatt& blatt = Aktiv();
+    if (!blatt.Rechnen) return;
+    blatt.Rechnen();
+    if (blatt.Seite->Art != TSeitenart::Info) PlanNachfuehren();
   });
 }
 

@@ -22,6 +22,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -83,12 +84,12 @@ class TfmStart : public QMainWindow {
   void Label98Click();
 
   // Calculations, one per page.
-  void Berechne_eZi() { Berechne(Seiten::eZi); }
-  void Berechne_ZiZiE() { Berechne(Seiten::ZiZiE); }
-  void Berechne_ZiZiR() { Berechne(Seiten::ZiZiR); }
-  void Berechne_BW() { Berechne(Seiten::BW); }
-  void Berechne_AnnD() { Berechne(Seiten::AnnD); }
-  void Berechne_MWST() { Berechne(Seiten::MWST); }
+  void Berechne_eZi() { Berechne(Seiten::Index(u"eZi")); }
+  void Berechne_ZiZiE() { Berechne(Seiten::Index(u"ZiZiE")); }
+  void Berechne_ZiZiR() { Berechne(Seiten::Index(u"ZiZiR")); }
+  void Berechne_BW() { Berechne(Seiten::Index(u"BW")); }
+  void Berechne_AnnD() { Berechne(Seiten::Index(u"AnnD")); }
+  void Berechne_MWST() { Berechne(Seiten::Index(u"MWST")); }
   void Berechne_Akt();
 
   // Share and euro pages.
@@ -103,12 +104,12 @@ class TfmStart : public QMainWindow {
   static void FeldGesperrt(QLineEdit* feld);
 
   // Sought-quantity lists.
-  void Gesucht1Change() { GesuchtChange(Seiten::eZi); }
-  void ZiZiE_GesuchtChange() { GesuchtChange(Seiten::ZiZiE); }
-  void ZiZiR_GesuchtChange() { GesuchtChange(Seiten::ZiZiR); }
-  void BW_GesuchtChange() { GesuchtChange(Seiten::BW); }
-  void AnnD_GesuchtChange() { GesuchtChange(Seiten::AnnD); }
-  void MWST_GesuchtChange() { GesuchtChange(Seiten::MWST); }
+  void Gesucht1Change() { GesuchtChange(Seiten::Index(u"eZi")); }
+  void ZiZiE_GesuchtChange() { GesuchtChange(Seiten::Index(u"ZiZiE")); }
+  void ZiZiR_GesuchtChange() { GesuchtChange(Seiten::Index(u"ZiZiR")); }
+  void BW_GesuchtChange() { GesuchtChange(Seiten::Index(u"BW")); }
+  void AnnD_GesuchtChange() { GesuchtChange(Seiten::Index(u"AnnD")); }
+  void MWST_GesuchtChange() { GesuchtChange(Seiten::Index(u"MWST")); }
 
   // Enter moves on like Tab; returns true when the key was swallowed.
   bool EnterCheck(QWidget* feld, int taste);
@@ -145,6 +146,10 @@ class TfmStart : public QMainWindow {
     QLabel* Frage = nullptr;         // the question label, if any
     std::vector<QWidget*> Felder{};  // by field index: a line edit or a list
     QList<QLabel*> Waehrung{};       // unit labels that show the currency symbol
+    // The page's routines, chosen with its form where the page is made: a
+    // calculation page runs its record's cases, the share and euro pages
+    // their own. Without Rechnen the button is off.
+    std::function<void()> Einrichten{}, Rechnen{}, GesuchtGeaendert{};
 
     QLineEdit* Zeile(int feld) const;
     // The field's text; a list's selected item.
@@ -165,6 +170,8 @@ class TfmStart : public QMainWindow {
   };
 
   void SeitenAnlegen();
+  // A calculation page as at start: empty fields, its start question, the first frequency.
+  void SeiteLeeren(int seite);
   void FormCreate();
   void Verbinden();
   void TastenEinrichten();

@@ -28,7 +28,7 @@ void TfmStart::AktEinrichten() {
     politik.setRetainSizeWhenHidden(true);
     w->setSizePolicy(politik);
   }
-  akt->Akt_Gesucht->setCurrentIndex(Seiten::Alle()[Seiten::Akt].Start);
+  akt->Akt_Gesucht->setCurrentIndex(Seiten::Finden(u"Akt")->Start);
   Akt_GesuchtChange();
   for (auto* f : {akt->Akt_Kurs, akt->Akt_Stueck, akt->Akt_Name}) f->clear();
   akt->Akt_MindGeb->setText(Einstellungswerte.Mindestgebuehr);
@@ -98,7 +98,8 @@ void TfmStart::Berechne_Akt() {
     case 1: akt->Akt_ErgGesamt->setText(ZahlText(Akt::VerkaufGesamt(a).Wert(), 18, 2)); break;
     default: break;
   }
-  FBlaetter[Seiten::Akt].Gerechnet = FBlaetter[Seiten::Akt].Stand();
+  TBlatt& blatt = FBlaetter[static_cast<std::size_t>(Seiten::Index(u"Akt"))];
+  blatt.Gerechnet = blatt.Stand();
 
   QString ansage =
       QStringLiteral("Ergebnis: Gesamt %1 %2").arg(akt->Akt_ErgGesamt->text(), Einstellungswerte.Waehrungszeichen);

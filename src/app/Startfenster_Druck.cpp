@@ -51,7 +51,7 @@ TPlanSeite TfmStart::PlanSeite() const {
 void TfmStart::ZahlungsplanSchalterClick() {
   const TBlatt& blatt = Aktiv();
   const int index = blatt.Gesucht ? blatt.Gesucht->currentIndex() : -1;
-  if (!blatt.Seite->Zahlungsplan || index < 0 || index >= static_cast<int>(blatt.Seite->Gesucht.size())) return;
+  if (!blatt.Seite->Zahlungsplan() || index < 0 || index >= static_cast<int>(blatt.Seite->Gesucht.size())) return;
   const std::vector<int>& ergebnis = blatt.Seite->Gesucht[static_cast<std::size_t>(index)].Ergebnis;
   const auto offen = [&] {
     return blatt.Veraltet() ||

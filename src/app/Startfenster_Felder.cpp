@@ -39,7 +39,6 @@ void TfmStart::FelderEinrichten() {
     if (blatt.Gesucht) blatt.Gesucht->installEventFilter(this);
     // User texts go into the sentences as they are, never as markup.
     if (blatt.Frage) blatt.Frage->setTextFormat(Qt::PlainText);
-    if (blatt.Seite->Art == TSeitenart::Euro) euroFelder = blatt.Eingabefelder();
   }
   ErgebnisbreitenSetzen();
   ui->centralwidget->installEventFilter(this);

@@ -623,12 +623,7 @@ Laufzeit LaufzeitZerlegen(Ext n) {
 Ext LaufzeitJahre(Ext nj, Ext nm) { return nm / 12 + nj; }
 
 int RatenProJahr(int index) {
-  switch (index) {
-    case 0: return 12;
-    case 1: return 4;
-    case 2: return 2;
-    default: return 1;
-  }
+  return index >= 0 && index < static_cast<int>(std::size(Zahlungsweisen)) ? Zahlungsweisen[index].RatenProJahr : 1;
 }
 
 namespace {

@@ -92,6 +92,14 @@ Laufzeit LaufzeitZerlegen(Ext n);
 // Term in years from whole years and months: nm / 12 + nj.
 Ext LaufzeitJahre(Ext nj, Ext nm);
 
+// The items of every payment frequency list, in their order, with their
+// instalments per year.
+struct TZahlungsweise {
+  const char* Name;
+  int RatenProJahr;
+};
+inline constexpr TZahlungsweise Zahlungsweisen[] = {
+    {"monatlich", 12}, {"vierteljährlich", 4}, {"halbjährlich", 2}, {"jährlich", 1}};
 // Item index of a payment-frequency list -> instalments per year; no selection counts as 1.
 int RatenProJahr(int index);
 // Equivalent annual instalment and back (identity for m = 1).

@@ -17,13 +17,6 @@ constexpr long double Eps = 1e-9L;
 
 bool Positiv(Ext x) { return x > Ext(0); }
 
-Ext Wert(const TPlanSeite& s, const QString& feld) {
-  const QString text = s.Felder.value(feld);
-  // As the page tests: a text of blanks counts as filled and fails in reading.
-  if (text.isEmpty()) throw EPlanFehler(QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
-  return FeldWert(text);
-}
-
 void LaufzeitPruefen(Ext n) {
   if (!Positiv(n))
     throw EPlanFehler(QStringLiteral("Für eine Laufzeit von 0 oder weniger gibt es keinen Zahlungsplan."));
@@ -32,147 +25,9 @@ void LaufzeitPruefen(Ext n) {
                           .arg(PlanHoechstJahre));
 }
 
-// A rate found that is written as 0,000 % is one the pages' formulas cannot
-// compute with (they divide by the rate); a plan from it would end anywhere.
-Ext GefundenerZinssatz(Ext p) {
-  if (std::fabs(p.Wert()) < 0.0005L)
-    throw EPlanFehler(QStringLiteral("Für einen Zinssatz von 0 % gibt es keinen Zahlungsplan."));
-  return p;
-}
-
 void DarlehenPruefen(Ext K, Ext R) {
   if (!Positiv(K) || !Positiv(R))
     throw EPlanFehler(QStringLiteral("Ein Tilgungsplan braucht eine Darlehenshöhe und eine Rate über 0."));
-}
-
-// The quantities of a page by their symbols; K stands for the present value
-// of the BW page as well.
-struct TWerte {
-  Ext K, p, nj, nm, R, Kn, knj, knm, n;
-  int m = 1;
-};
-
-// A case reads its fields in the page's order and runs the page's formula, so
-// that it fails where the page fails; the sought quantity stays unrounded.
-struct TFall {
-  const char* Key;
-  int Gesucht;
-  TPlanArt Art;
-  std::initializer_list<const char*> Felder;  // symbols, in reading order
-  void (*Rechnen)(TWerte&);
-};
-
-const TFall Faelle[] = {
-    {"ZiZiE",
-     0,
-     TPlanArt::Einmalzahlung,
-     {"Kn", "p", "nj", "nm"},
-     [](TWerte& w) { w.K = ZiZiE::Anfangskapital(w.Kn, w.p, w.nj, w.nm); }},
-    {"ZiZiE",
-     1,
-     TPlanArt::Einmalzahlung,
-     {"K", "Kn", "nj", "nm"},
-     [](TWerte& w) { w.p = ZiZiE::Zinssatz(w.K, w.Kn, w.nj, w.nm); }},
-    {"ZiZiE", 2, TPlanArt::Einmalzahlung, {"K", "p", "Kn"}, [](TWerte& w) { w.n = ZiZiE::Laufzeit(w.K, w.p, w.Kn); }},
-    {"ZiZiE",
-     3,
-     TPlanArt::Einmalzahlung,
-     {"K", "p", "nj", "nm"},
-     [](TWerte& w) { ZiZiE::Endkapital(w.K, w.p, w.nj, w.nm); }},
-    {"ZiZiR",
-     0,
-     TPlanArt::Sparplan,
-     {"Kn", "p", "nj", "nm"},
-     [](TWerte& w) { w.R = ZiZiR::Rate(w.Kn, w.p, w.nj, w.nm, w.m); }},
-    {"ZiZiR", 1, TPlanArt::Sparplan, {"R", "p", "Kn"}, [](TWerte& w) { w.n = ZiZiR::Laufzeit(w.R, w.p, w.Kn, w.m); }},
-    {"ZiZiR",
-     2,
-     TPlanArt::Sparplan,
-     {"R", "p", "nj", "nm"},
-     [](TWerte& w) { ZiZiR::Endkapital(w.R, w.p, w.nj, w.nm, w.m); }},
-    {"ZiZiR",
-     3,
-     TPlanArt::Sparplan,
-     {"R", "nj", "nm", "Kn"},
-     [](TWerte& w) { w.p = GefundenerZinssatz(ZiZiR::Zinssatz(w.R, w.nj, w.nm, w.Kn, w.m)); }},
-    {"BW", 0, TPlanArt::Rente, {"K", "p", "nj", "nm"}, [](TWerte& w) { w.R = BW::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
-    {"BW", 1, TPlanArt::Rente, {"R", "p", "K"}, [](TWerte& w) { w.n = BW::Laufzeit(w.R, w.p, w.K, w.m); }},
-    {"BW", 2, TPlanArt::Rente, {"R", "p", "nj", "nm"}, [](TWerte& w) { w.K = BW::Barwert(w.R, w.p, w.nj, w.nm, w.m); }},
-    {"BW",
-     3,
-     TPlanArt::Rente,
-     {"R", "nj", "nm", "K"},
-     [](TWerte& w) { w.p = GefundenerZinssatz(BW::Zinssatz(w.R, w.nj, w.nm, w.K, w.m)); }},
-    {"AnnD",
-     0,
-     TPlanArt::Darlehen,
-     {"R", "p", "nj", "nm"},
-     [](TWerte& w) { w.K = AnnD::Darlehenshoehe(w.R, w.p, w.nj, w.nm, w.m); }},
-    {"AnnD", 1, TPlanArt::Darlehen, {"K", "p", "R"}, [](TWerte& w) { w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m); }},
-    {"AnnD",
-     2,
-     TPlanArt::Darlehen,
-     {"K", "p", "nj", "nm"},
-     [](TWerte& w) { w.R = AnnD::Rate(w.K, w.p, w.nj, w.nm, w.m); }},
-    // The page asks for the debt after a time; the plan runs until it is repaid.
-    {"AnnD",
-     3,
-     TPlanArt::Darlehen,
-     {"K", "p", "knj", "knm", "R"},
-     [](TWerte& w) {
-       AnnD::Restschuld(w.K, w.p, w.knj, w.knm, w.R, w.m);
-       DarlehenPruefen(w.K, w.R);
-       if (!(w.R > w.p / Ext(w.m) / 100 * w.K))
-         throw EPlanFehler(
-             QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; "
-                            "so wird das Darlehen nie getilgt."));
-       w.n = AnnD::Laufzeit(w.K, w.p, w.R, w.m);
-     }},
-    {"AnnD",
-     4,
-     TPlanArt::Darlehen,
-     {"K", "nj", "nm", "R"},
-     [](TWerte& w) { w.p = GefundenerZinssatz(AnnD::Zinssatz(w.K, w.nj, w.nm, w.R, w.m)); }},
-};
-
-QString Feldname(const QString& key, const QString& symbol) {
-  if (symbol == QLatin1String("K") && key == QLatin1String("BW")) return QStringLiteral("BW_BWFeld");
-  if (symbol == QLatin1String("knm")) return key + QStringLiteral("_KnmFeld");
-  return key + u'_' + symbol + QStringLiteral("Feld");
-}
-
-Ext* Symbol(TWerte& w, const QString& name) {
-  const std::pair<const char*, Ext TWerte::*> symbole[] = {
-      {"K", &TWerte::K}, {"p", &TWerte::p},   {"nj", &TWerte::nj},   {"nm", &TWerte::nm},
-      {"R", &TWerte::R}, {"Kn", &TWerte::Kn}, {"knj", &TWerte::knj}, {"knm", &TWerte::knm}};
-  for (const auto& [symbol, glied] : symbole)
-    if (name == QLatin1String(symbol)) return &(w.*glied);
-  return nullptr;
-}
-
-void SeiteLesen(const TPlanSeite& s, TPlanEingabe& e) {
-  const TFall* fall = nullptr;
-  for (const TFall& f : Faelle)
-    if (s.Key == QLatin1String(f.Key) && s.GesuchtIndex == f.Gesucht) fall = &f;
-  if (!fall) throw EPlanFehler(QStringLiteral("Für diese Frage gibt es keinen Zahlungsplan."));
-
-  TWerte w;
-  w.m = fall->Art == TPlanArt::Einmalzahlung ? 1 : e.m;
-  bool termin = false;
-  for (const char* symbol : fall->Felder) {
-    *Symbol(w, QLatin1String(symbol)) = Wert(s, Feldname(s.Key, QLatin1String(symbol)));
-    termin = termin || QLatin1String(symbol) == QLatin1String("nj");
-  }
-  if (termin) w.n = LaufzeitJahre(w.nj, w.nm);
-  fall->Rechnen(w);
-  e = {fall->Art, w.K, w.p, w.R, w.m, w.n, std::nullopt};
-  if (e.Art != TPlanArt::Darlehen) return;
-  DarlehenPruefen(e.K, e.R);
-  // The page's "nach" time, when both of its fields can be read.
-  try {
-    e.Zinsbindung = LaufzeitJahre(Wert(s, QStringLiteral("AnnD_knjFeld")), Wert(s, QStringLiteral("AnnD_KnmFeld")));
-  } catch (const EFehler&) {
-  }
 }
 
 TPlanZeile Beginn(const TPlanEingabe& e) {
@@ -432,12 +287,26 @@ void Zusammenfassen(TZahlungsplan& plan) {
 
 }  // namespace
 
-TPlanEingabe PlanEingabe(const TPlanSeite& seite) {
-  TPlanEingabe e;
-  e.m = RatenProJahr(seite.ZahlungsweiseIndex);
-  SeiteLesen(seite, e);
+void PlanEingabePruefen(const TPlanEingabe& e) {
+  if (e.Art == TPlanArt::Darlehen) DarlehenPruefen(e.K, e.R);
   LaufzeitPruefen(e.n);
-  return e;
+}
+
+Ext GefundenerZinssatz(Ext p) {
+  // A rate written as 0,000 % is one the pages' formulas cannot compute with
+  // (they divide by the rate); a plan from it would end anywhere.
+  if (std::fabs(p.Wert()) < 0.0005L)
+    throw EPlanFehler(QStringLiteral("Für einen Zinssatz von 0 % gibt es keinen Zahlungsplan."));
+  return p;
+}
+
+Ext Tilgungsdauer(Ext K, Ext p, Ext R, int m) {
+  DarlehenPruefen(K, R);
+  if (!(R > p / Ext(m) / 100 * K))
+    throw EPlanFehler(
+        QStringLiteral("Die Rate ist nicht höher als die Zinsen eines Zahlungszeitraums; so wird das Darlehen nie "
+                       "getilgt."));
+  return AnnD::Laufzeit(K, p, R, m);
 }
 
 TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s, const std::optional<TAnschluss>& a,
@@ -500,7 +369,10 @@ Ext StandNach(const TZahlungsplan& plan, Ext t) {
 }
 
 Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t) {
+  if (std::isnan(t.Wert())) throw EInvalidOp();
   if (t < Ext(0)) throw EPlanFehler(QStringLiteral("Die Zinsbindung kann nicht negativ sein."));
+  // The rows are counted in int; the plan's bound keeps them few.
+  LaufzeitPruefen(e.n);
   // The debt is repaid within a period after the term; a longer time changes
   // nothing and must not run on.
   const Ext grenze = e.n + 1;

@@ -42,9 +42,10 @@ class EPlanFehler : public EFehler {
   using EFehler::EFehler;
 };
 
-// What the plan reads from a page when it is opened.
+// What the plan reads from a page when it is opened; the page's record says
+// how (pages/Seiten.h: PlanEingabe).
 struct TPlanSeite {
-  QString Key;                     // "ZiZiE", "ZiZiR", "BW" or "AnnD"
+  QString Key;                     // the page's key
   int GesuchtIndex = -1;           // item index of the sought-quantity list
   QHash<QString, QString> Felder;  // field texts by the fields' names
   int ZahlungsweiseIndex = 0;      // item index of the payment frequency list
@@ -103,9 +104,16 @@ struct TZahlungsplan {
 // At most this many years; a longer term is refused before any row is made.
 inline constexpr int PlanHoechstJahre = 100;
 
-// Reads the page's texts and recomputes its sought quantity; raises the page's
-// own errors (EFehler) and EPlanFehler for a plan that cannot be made.
-TPlanEingabe PlanEingabe(const TPlanSeite& seite);
+// What every plan's quantities must satisfy before a plan is made: a term of
+// more than 0 and at most PlanHoechstJahre years, a loan amount and an
+// instalment above 0. Raises EPlanFehler.
+void PlanEingabePruefen(const TPlanEingabe& e);
+// A rate found by search, refused (EPlanFehler) when it is written as 0,000 %:
+// the pages' formulas divide by the rate, and a plan from it would end anywhere.
+Ext GefundenerZinssatz(Ext p);
+// The term of a loan its instalment repays; EPlanFehler when the instalment
+// does not exceed a period's interest.
+Ext Tilgungsdauer(Ext K, Ext p, Ext R, int m);
 // A follow-up rate the instalment does not cover raises EPlanFehler.
 TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung& s = {},
                                     const std::optional<TAnschluss>& a = std::nullopt, bool inCent = false);
@@ -116,6 +124,7 @@ QString CentAbweichung(const TZahlungsplan& cent, const TZahlungsplan& genau, co
 // The balance after t years: after the last row due by then.
 Ext StandNach(const TZahlungsplan& plan, Ext t);
 // Loan balance after t years (0 once repaid); the page's "Restschuld nach t".
+// A t beyond the term gives 0; a negative t is refused, NaN is EInvalidOp.
 Ext RestschuldNach(const TPlanEingabe& e, const TSondertilgung& s, Ext t);
 // Effective annual rate in percent of a loan plan's payment stream: the rate x
 // at which the payments, discounted with (1 + x)^-t over their exact times in

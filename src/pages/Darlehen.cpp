@@ -5,6 +5,11 @@
 
 namespace {
 enum { K, p, nj, nm, R, Zw, Kn, knj, Knm };
+
+// A loan's plan from the values its case reads; the "nach" time is shown with it.
+TPlan Tilgungsplan(std::function<TPlanEingabe(const TWerte&, int m)> eingabe) {
+  return {TPlanArt::Darlehen, std::move(eingabe), knj, Knm};
+}
 }  // namespace
 
 TSeite Seiten::Seite_AnnD() {
@@ -14,6 +19,7 @@ TSeite Seiten::Seite_AnnD() {
       .Art = TSeitenart::Rechnung,
       .Beschriftung = "Annuitäten-Darlehen",
       .Hilfe = 60,
+      .Hilfethema = "annuitaeten-darlehen.html",
       .FeldHilfe = 60,
       .Felder = {TFeld::Betrag("AnnD_KFeld", "D&arlehenshöhe:", "Label49", 1),
                  TFeld::Prozent("AnnD_pFeld", "&Zinssatz:", "AnnD_pEinheit", 2),
@@ -38,7 +44,10 @@ TSeite Seiten::Seite_AnnD() {
             .Formel = "Formel_AnnD_K0",
             .Bericht = {"Zinssatz:\nLaufzeit:\nAnnD-Rate\nZahlungsweise:",
                         {S::Satz(p), S::Laufzeit(nj, nm), S::Betrag(R), S::Zahlungsweise()},
-                        {S::Betrag(K), S::Leer()}}},
+                        {S::Betrag(K), S::Leer()}},
+            .Plan = Tilgungsplan([](const TWerte& w, int m) {
+              return Planwerte(AnnD::Darlehenshoehe(w[0], w[1], w[2], w[3], m), w[1], w[0], LaufzeitJahre(w[2], w[3]));
+            })},
            {.Name = "Laufzeit",
             .Ergebnis = {nj, nm},
             .Fall = {{R, K, p},
@@ -50,7 +59,10 @@ TSeite Seiten::Seite_AnnD() {
             .Formel = "Formel_AnnD_Lfz",
             .Bericht = {"Darlehenshöhe:\nZinssatz:\nAnnD-Rate\nZahlungsweise:",
                         {S::Betrag(K), S::Satz(p), S::Betrag(R), S::Zahlungsweise()},
-                        {S::Laufzeit(nj, nm)}}},
+                        {S::Laufzeit(nj, nm)}},
+            .Plan = Tilgungsplan([](const TWerte& w, int m) {
+              return Planwerte(w[0], w[1], w[2], AnnD::Laufzeit(w[0], w[1], w[2], m));
+            })},
            {.Name = "AnnD-Rate",
             .Ergebnis = {R},
             .Fall = {{K, p, nj, nm},
@@ -62,7 +74,10 @@ TSeite Seiten::Seite_AnnD() {
             .Formel = "Formel_AnnD_A",
             .Bericht = {"Darlehenshöhe:\nZinssatz:\nLaufzeit:\nZahlungsweise:",
                         {S::Betrag(K), S::Satz(p), S::Laufzeit(nj, nm), S::Zahlungsweise()},
-                        {S::Betrag(R)}}},
+                        {S::Betrag(R)}},
+            .Plan = Tilgungsplan([](const TWerte& w, int m) {
+              return Planwerte(w[0], w[1], AnnD::Rate(w[0], w[1], w[2], w[3], m), LaufzeitJahre(w[2], w[3]));
+            })},
            // The loan term is not used here; the "nach:" fields give the point in time.
            {.Name = "Restschuld",
             .Ergebnis = {Kn},
@@ -76,7 +91,12 @@ TSeite Seiten::Seite_AnnD() {
             .Formel = "Formel_AnnD_Kn",
             .Bericht = {"Darlehenshöhe:\nZinssatz:\nAnnD-Rate:\nZahlungsweise:\nnach:",
                         {S::Betrag(K), S::Satz(p), S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(knj, Knm)},
-                        {S::Betrag(Kn)}}},
+                        {S::Betrag(Kn)}},
+            // The page asks for the debt after a time; the plan runs until it is repaid.
+            .Plan = Tilgungsplan([](const TWerte& w, int m) {
+              AnnD::Restschuld(w[0], w[1], w[2], w[3], w[4], m);
+              return Planwerte(w[0], w[1], w[4], Tilgungsdauer(w[0], w[1], w[4], m));
+            })},
            // The residual-debt row plays no part in finding the rate, so it is greyed.
            {.Name = "Zinssatz",
             .Ergebnis = {p},
@@ -90,8 +110,11 @@ TSeite Seiten::Seite_AnnD() {
             .Formel = "Formel_AnnD_Zins",
             .Bericht = {"Darlehenshöhe:\nLaufzeit:\nAnnD-Rate:\nZahlungsweise:",
                         {S::Betrag(K), S::Laufzeit(nj, nm), S::Betrag(R), S::Zahlungsweise()},
-                        {S::Satz(p)}}}},
+                        {S::Satz(p)}},
+            .Plan = Tilgungsplan([](const TWerte& w, int m) {
+              return Planwerte(w[0], GefundenerZinssatz(AnnD::Zinssatz(w[0], w[1], w[2], w[3], m)), w[3],
+                               LaufzeitJahre(w[1], w[2]));
+            })}},
       .Fragehoehe = 53,
-      .Zahlungsplan = true,
   };
 }

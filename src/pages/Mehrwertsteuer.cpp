@@ -16,6 +16,7 @@ TSeite Seiten::Seite_MWST() {
       .Art = TSeitenart::Rechnung,
       .Beschriftung = "Mehrwertsteuer",
       .Hilfe = 70,
+      .Hilfethema = "mehrwertsteuer.html",
       .FeldHilfe = 70,
       .Felder = {TFeld::Betrag("MWST_Netto", "&Nettobetrag", "Label65", 1),
                  TFeld::Prozent("MWST_MWSTprozent", "&MwSt. in %", "MWST_ProzentEinheit", 2),
@@ -77,6 +78,5 @@ TSeite Seiten::Seite_MWST() {
                    .Bericht = {"Nettobetrag:\nMwSt in %:\nMwSt in DM:",
                                {S::Betrag(Netto), S::Satz(Prozent), S::Betrag(Steuer), S::Leer()},
                                {S::Betrag(Brutto)}}}},
-      .Zahlungsplan = false,
   };
 }

@@ -48,16 +48,39 @@ std::array<TFall, 4> Faelle(TRatenformeln f) {
             }}}};
 }
 
+// Their plans, of a savings plan or a pension: the amount X is the end of
+// the one, the present value the other starts from.
+std::array<TPlan, 4> Plaene(TRatenformeln f, TPlanArt art) {
+  const auto plan = [art](auto eingabe) { return TPlan{art, eingabe}; };
+  const auto anfang = [art](Ext X) { return art == TPlanArt::Rente ? X : Ext(0); };
+  return {plan([=](const TWerte& w, int m) {
+            return Planwerte(anfang(w[0]), w[1], f.Rate(w[0], w[1], w[2], w[3], m), LaufzeitJahre(w[2], w[3]));
+          }),
+          plan([=](const TWerte& w, int m) {
+            return Planwerte(anfang(w[2]), w[1], w[0], f.Laufzeit(w[0], w[1], w[2], m));
+          }),
+          plan([=](const TWerte& w, int m) {
+            return Planwerte(anfang(f.Betrag(w[0], w[1], w[2], w[3], m)), w[1], w[0], LaufzeitJahre(w[2], w[3]));
+          }),
+          plan([=](const TWerte& w, int m) {
+            return Planwerte(anfang(w[3]), GefundenerZinssatz(f.Zinssatz(w[0], w[1], w[2], w[3], m)), w[0],
+                             LaufzeitJahre(w[1], w[2]));
+          })};
+}
+
 }  // namespace
 
 TSeite Seiten::Seite_ZiZiR() {
   namespace S = Stueck;
-  const auto fall = Faelle({ZiZiR::Rate, ZiZiR::Laufzeit, ZiZiR::Endkapital, ZiZiR::Zinssatz});
+  const TRatenformeln formeln{ZiZiR::Rate, ZiZiR::Laufzeit, ZiZiR::Endkapital, ZiZiR::Zinssatz};
+  const auto fall = Faelle(formeln);
+  const auto plan = Plaene(formeln, TPlanArt::Sparplan);
   return {
       .Key = "ZiZiR",
       .Art = TSeitenart::Rechnung,
       .Beschriftung = "Zinseszins Ratenzahlung",
       .Hilfe = 40,
+      .Hilfethema = "zinseszins-ratenzahlung.html",
       .FeldHilfe = 30,
       .Felder = Felder("ZiZiR", "Label27", "KnFeld", "&Endkapital:", "Label29"),
       .Gesuchtliste = "ZiZiR_Gesucht",
@@ -70,7 +93,8 @@ TSeite Seiten::Seite_ZiZiR() {
                    .Formel = "Formel_ZiZiR_R",
                    .Bericht = {"Zahlungsart:\nZinssatz:\nLaufzeit:\nEndkapital:",
                                {S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Betrag(X)},
-                               {S::Betrag(R)}}},
+                               {S::Betrag(R)}},
+                   .Plan = plan[0]},
                   {.Name = "Laufzeit",
                    .Ergebnis = {nj, nm},
                    .Fall = fall[1],
@@ -79,7 +103,8 @@ TSeite Seiten::Seite_ZiZiR() {
                    .Formel = "Formel_ZiZiR_Lfz",
                    .Bericht = {"Rate:\nZahlungsart:\nZinssatz:\nEndkapital:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Betrag(X)},
-                               {S::Laufzeit(nj, nm)}}},
+                               {S::Laufzeit(nj, nm)}},
+                   .Plan = plan[1]},
                   {.Name = "Endkapital",
                    .Ergebnis = {X},
                    .Fall = fall[2],
@@ -88,7 +113,8 @@ TSeite Seiten::Seite_ZiZiR() {
                    .Formel = "Formel_ZiZiR_EK",
                    .Bericht = {"Rate:\nZahlungsart:\nZinssatz:\nLaufzeit:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm)},
-                               {S::Betrag(X)}}},
+                               {S::Betrag(X)}},
+                   .Plan = plan[2]},
                   {.Name = "Zinssatz",
                    .Ergebnis = {p},
                    .Fall = fall[3],
@@ -97,20 +123,23 @@ TSeite Seiten::Seite_ZiZiR() {
                    .Formel = "Formel_ZiZiR_Zins",
                    .Bericht = {"Rate:\nZahlungsart:\nLaufzeit:\nEndkapital:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(nj, nm), S::Betrag(X)},
-                               {S::Satz(p)}}}},
+                               {S::Satz(p)}},
+                   .Plan = plan[3]}},
       .Titel = "Zinseszinsrechnung mit Raten-Einzahlungen",
-      .Zahlungsplan = true,
   };
 }
 
 TSeite Seiten::Seite_BW() {
   namespace S = Stueck;
-  const auto fall = Faelle({BW::Rate, BW::Laufzeit, BW::Barwert, BW::Zinssatz});
+  const TRatenformeln formeln{BW::Rate, BW::Laufzeit, BW::Barwert, BW::Zinssatz};
+  const auto fall = Faelle(formeln);
+  const auto plan = Plaene(formeln, TPlanArt::Rente);
   return {
       .Key = "BW",
       .Art = TSeitenart::Rechnung,
       .Beschriftung = "Barwert-/ Rentenrechnung",
       .Hilfe = 50,
+      .Hilfethema = "barwert-rentenrechnung.html",
       .FeldHilfe = 40,
       .Felder = Felder("BW", "Label38", "BWFeld", "&Barwert/Kapital:", "Label40"),
       .Gesuchtliste = "BW_Gesucht",
@@ -124,7 +153,8 @@ TSeite Seiten::Seite_BW() {
                    .Formel = "Formel_BW_R",
                    .Bericht = {"Zahlungsweise:\nZinssatz:\nLaufzeit:\nBarwert/Kapital:",
                                {S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Betrag(X)},
-                               {S::Betrag(R)}}},
+                               {S::Betrag(R)}},
+                   .Plan = plan[0]},
                   {.Name = "Laufzeit",
                    .Ergebnis = {nj, nm},
                    .Fall = fall[1],
@@ -133,7 +163,8 @@ TSeite Seiten::Seite_BW() {
                    .Formel = "Formel_BW_Lfz",
                    .Bericht = {"Rate:\nZahlungsweise:\nZinssatz:\nBarwert/Kapital:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Betrag(X)},
-                               {S::Laufzeit(nj, nm)}}},
+                               {S::Laufzeit(nj, nm)}},
+                   .Plan = plan[1]},
                   {.Name = "Barwert",
                    .Ergebnis = {X},
                    .Fall = fall[2],
@@ -142,7 +173,8 @@ TSeite Seiten::Seite_BW() {
                    .Formel = "Formel_BW_BW",
                    .Bericht = {"Rate:\nZahlungsweise:\nZinssatz:\nLaufzeit:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Satz(p), S::Laufzeit(nj, nm), S::Leer()},
-                               {S::Betrag(X)}}},
+                               {S::Betrag(X)}},
+                   .Plan = plan[2]},
                   {.Name = "Zinssatz",
                    .Ergebnis = {p},
                    .Fall = fall[3],
@@ -151,7 +183,7 @@ TSeite Seiten::Seite_BW() {
                    .Formel = "Formel_BW_Zins",
                    .Bericht = {"Rate:\nZahlungsweise:\nLaufzeit:\nBarwert/Kapital:",
                                {S::Betrag(R), S::Zahlungsweise(), S::Laufzeit(nj, nm), S::Betrag(X)},
-                               {S::Satz(p)}}}},
-      .Zahlungsplan = true,
+                               {S::Satz(p)}},
+                   .Plan = plan[3]}},
   };
 }

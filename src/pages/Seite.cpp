@@ -1,5 +1,7 @@
 #include "pages/Seite.h"
 
+#include <algorithm>
+
 std::optional<TZahlregel> Exitregel(TFeldart art) {
   switch (art) {
     case TFeldart::Betrag: return TZahlregel::DM;
@@ -71,6 +73,19 @@ int TSeite::Zahlungsweise() const {
   return -1;
 }
 
+TPlanEingabe Planwerte(Ext K, Ext p, Ext R, Ext n) {
+  TPlanEingabe e;
+  e.K = K;
+  e.p = p;
+  e.R = R;
+  e.n = n;
+  return e;
+}
+
+bool TSeite::Zahlungsplan() const {
+  return std::any_of(Gesucht.begin(), Gesucht.end(), [](const TGesucht& g) { return g.Plan.has_value(); });
+}
+
 std::vector<std::pair<int, QString>> Rechnen(const TFall& fall, const QStringList& texte, int m) {
   TWerte werte;
   werte.reserve(fall.Gelesen.size());
@@ -93,6 +108,7 @@ QStringList Satzmaengel(const TSeite& seite) {
       maengel << QStringLiteral("field name '%1' empty or twice").arg(f.Name);
     namen << f.Name;
   }
+  if (seite.Hilfethema.isEmpty()) maengel << QStringLiteral("no help topic");
   if (seite.Art == TSeitenart::Rechnung && felder > 0 && seite.Felder.front().Beschriftung.isEmpty())
     maengel << QStringLiteral("the first field has no caption to start its row");
   if (!seite.Gesucht.empty() && (seite.Start < 0 || seite.Start >= static_cast<int>(seite.Gesucht.size())))
@@ -103,6 +119,10 @@ QStringList Satzmaengel(const TSeite& seite) {
     indizes.insert(indizes.end(), g.Fall.Geprueft.begin(), g.Fall.Geprueft.end());
     indizes.insert(indizes.end(), g.Fall.Gelesen.begin(), g.Fall.Gelesen.end());
     for (const TAusgabe& a : g.Fall.Geschrieben) indizes.push_back(a.Feld);
+    if (g.Plan) {
+      indizes.insert(indizes.end(), {g.Plan->BindungJahre, g.Plan->BindungMonate});
+      if (!g.Plan->Eingabe) maengel << QStringLiteral("'%1': a plan without its quantities").arg(g.Name);
+    }
     for (const std::vector<TStueck>* stuecke : {&g.Bericht.Werte, &g.Bericht.Ergebnis})
       for (const TStueck& s : *stuecke) indizes.insert(indizes.end(), {s.Feld, s.Monate});
     for (int i : indizes)

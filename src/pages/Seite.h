@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calc/OrvMath.h"
+#include "calc/Zahlungsplan.h"
 #include "calc/Zinssuche.h"
 
 enum class TSeitenart {
@@ -30,7 +31,7 @@ enum class TFeldart {
   Kurs,      // an amount of the euro page: no exit rule
   Text,      // free text
   Ergebnis,  // only ever written by the program
-  Liste,     // the payment frequency list
+  Liste,     // the payment frequency list (Zahlungsweisen)
 };
 
 // The exit rule of a field of this kind, if it has one.
@@ -67,10 +68,6 @@ struct TFeld {
                       const QString& vorlesename, int frage);
   static TFeld Zahlungsweise(const QString& name, int frage);
 };
-
-// The items of every payment frequency list; RatenProJahr gives their
-// instalments per year.
-inline constexpr const char* Zahlungsweisen[] = {"monatlich", "vierteljährlich", "halbjährlich", "jährlich"};
 
 // A calculation: the fields that must hold a text, the fields read (in this
 // order), the fields written with their significant digits and decimals, and
@@ -124,6 +121,24 @@ struct TBericht {
   std::vector<TStueck> Ergebnis{};
 };
 
+// The payment plan of a sought quantity: its kind, and its quantities from
+// the values the case reads (in the case's order) and the instalments per
+// year. The sought quantity is computed anew and stays unrounded, so that the
+// plan ends where the page's formula ends; the page's errors are raised where
+// the page raises them.
+struct TPlan {
+  TPlanArt Art{};
+  std::function<TPlanEingabe(const TWerte&, int m)> Eingabe{};
+  // A loan's "nach" fields (years, months): the plan shows the debt then.
+  int BindungJahre = -1;
+  int BindungMonate = -1;
+};
+
+// A plan's quantities: starting capital, present value or loan (0 for a
+// savings plan), percent per year, instalment (0 for a single payment) and
+// term in years; the record adds the kind and the instalments per year.
+TPlanEingabe Planwerte(Ext K, Ext p, Ext R, Ext n);
+
 // What a page does for one sought quantity.
 struct TGesucht {
   QString Name{};               // item of the sought-quantity list
@@ -133,6 +148,7 @@ struct TGesucht {
   QString Frage{};   // question template: {1}..{8} the texts T1..T8, {W} the currency symbol
   QString Formel{};  // formula document
   TBericht Bericht{};
+  std::optional<TPlan> Plan{};  // none: no payment plan for this question
 };
 
 struct TSeite {
@@ -140,19 +156,21 @@ struct TSeite {
   TSeitenart Art{};
   QString Beschriftung{};  // tab caption
   int Hilfe{};             // context of the help button
+  QString Hilfethema{};    // the help topic of that context, a file of resources/hilfe
   int FeldHilfe{};         // context of F1 in one of the page's fields
   std::vector<TFeld> Felder{};
   QString Gesuchtliste{};  // objectName of the sought-quantity list
   int Start = 0;           // sought index at start
   std::vector<TGesucht> Gesucht{};
-  QString Hinweis{};          // closes every question of the page
-  int Fragehoehe = 91;        // pixels of the question label
-  QString Titel{};            // report title, when it is not the caption
-  QString Formel{};           // formula document of every sought quantity
-  bool Zahlungsplan = false;  // a payment plan can be made of its results
+  QString Hinweis{};    // closes every question of the page
+  int Fragehoehe = 91;  // pixels of the question label
+  QString Titel{};      // report title, when it is not the caption
+  QString Formel{};     // formula document of every sought quantity
 
   // The index of the payment frequency list; -1 when the page has none.
   int Zahlungsweise() const;
+  // A payment plan can be made of some of its results.
+  bool Zahlungsplan() const;
   QString Berichtstitel() const { return Titel.isEmpty() ? Beschriftung : Titel; }
 };
 

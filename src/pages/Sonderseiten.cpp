@@ -3,7 +3,12 @@
 #include "pages/Seiten.h"
 
 TSeite Seiten::Seite_Info() {
-  return {.Key = "", .Art = TSeitenart::Info, .Beschriftung = "Info", .Hilfe = 10, .FeldHilfe = 10};
+  return {.Key = "",
+          .Art = TSeitenart::Info,
+          .Beschriftung = "Info",
+          .Hilfe = 10,
+          .Hilfethema = "programm.html",
+          .FeldHilfe = 10};
 }
 
 TSeite Seiten::Seite_Akt() {
@@ -15,6 +20,7 @@ TSeite Seiten::Seite_Akt() {
       .Art = TSeitenart::Aktien,
       .Beschriftung = "Aktien",
       .Hilfe = 80,
+      .Hilfethema = "aktien.html",
       .FeldHilfe = 80,
       .Felder = {{.Name = "Akt_Kurs", .Art = TFeldart::Betrag, .Waehrung = "Label80"},
                  {.Name = "Akt_Stueck", .Art = TFeldart::Ganzzahl},
@@ -41,6 +47,7 @@ TSeite Seiten::Seite_Euro() {
                .Art = TSeitenart::Euro,
                .Beschriftung = "Euro",
                .Hilfe = 90,
+               .Hilfethema = "euro.html",
                .FeldHilfe = 90,
                .Formel = "Formel_Euro"};
   for (const Euro::Waehrung& w : Euro::Waehrungen) seite.Felder.push_back({.Name = w.Feld, .Art = TFeldart::Kurs});

@@ -21,13 +21,14 @@ struct TZinsseite {
   QString Beschriftung;
   QString Titel;
   int Hilfe;
+  QString Hilfethema;
   QString Gesuchtliste;
   QString Kapital;  // currency labels of the starting and the end capital
   QString Endkapital;
   QString Hinweis;
   QString LaufzeitVorgaben;  // the report's labels when the term is sought
   TZinsformeln Formeln;
-  bool Zahlungsplan;
+  bool Zahlungsplan;  // of a single payment, compounded yearly
 };
 
 TSeite Zinsseite(const TZinsseite& z) {
@@ -35,11 +36,12 @@ TSeite Zinsseite(const TZinsseite& z) {
   const auto f = z.Formeln;
   const auto name = [&](const char* feld) { return z.Praefix + QLatin1String(feld); };
   const auto dokument = [&](const char* gesucht) { return "Formel_" + z.Key + u'_' + QLatin1String(gesucht); };
-  return {
+  TSeite seite{
       .Key = z.Key,
       .Art = TSeitenart::Rechnung,
       .Beschriftung = z.Beschriftung,
       .Hilfe = z.Hilfe,
+      .Hilfethema = z.Hilfethema,
       .FeldHilfe = 20,
       .Felder = {TFeld::Betrag(name("KFeld"), "&Anfangskapital :", z.Kapital, 1),
                  TFeld::Prozent(name("pFeld"), "&Zinssatz:", name("pEinheit"), 2),
@@ -97,8 +99,23 @@ TSeite Zinsseite(const TZinsseite& z) {
                                {S::Betrag(Kn)}}}},
       .Hinweis = z.Hinweis,
       .Titel = z.Titel,
-      .Zahlungsplan = z.Zahlungsplan,
   };
+  if (!z.Zahlungsplan) return seite;
+  // The values in the cases' reading order: Kn p nj nm, K Kn nj nm, K p Kn, K p nj nm.
+  const auto plan = [](auto eingabe) { return TPlan{TPlanArt::Einmalzahlung, eingabe}; };
+  seite.Gesucht[0].Plan = plan([f](const TWerte& w, int) {
+    return Planwerte(f.Anfangskapital(w[0], w[1], w[2], w[3]), w[1], 0, LaufzeitJahre(w[2], w[3]));
+  });
+  seite.Gesucht[1].Plan = plan([f](const TWerte& w, int) {
+    return Planwerte(w[0], f.Zinssatz(w[0], w[1], w[2], w[3]), 0, LaufzeitJahre(w[2], w[3]));
+  });
+  seite.Gesucht[2].Plan =
+      plan([f](const TWerte& w, int) { return Planwerte(w[0], w[1], 0, f.Laufzeit(w[0], w[1], w[2])); });
+  seite.Gesucht[3].Plan = plan([f](const TWerte& w, int) {
+    f.Endkapital(w[0], w[1], w[2], w[3]);
+    return Planwerte(w[0], w[1], 0, LaufzeitJahre(w[2], w[3]));
+  });
+  return seite;
 }
 
 }  // namespace
@@ -109,6 +126,7 @@ TSeite Seiten::Seite_eZi() {
                     .Beschriftung = "einfache Zinsrechnung",
                     .Titel = "Einfache Zinsrechnung",
                     .Hilfe = 20,
+                    .Hilfethema = "einfache-zinsrechnung.html",
                     .Gesuchtliste = "Gesucht1",
                     .Kapital = "Label6",
                     .Endkapital = "Label9",
@@ -125,6 +143,7 @@ TSeite Seiten::Seite_ZiZiE() {
                     .Beschriftung = "Zinseszins Einmalzahlung",
                     .Titel = {},
                     .Hilfe = 30,
+                    .Hilfethema = "zinseszins-einmalzahlung.html",
                     .Gesuchtliste = "ZiZiE_Gesucht",
                     .Kapital = "Label16",
                     .Endkapital = "Label18",

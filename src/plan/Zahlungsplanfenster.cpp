@@ -19,17 +19,11 @@
 #include "base/Fehlerbehandlung.h"
 #include "base/Fensterrolle.h"
 #include "bilder/Bilder.h"
+#include "pages/Seiten.h"
 #include "plan/PlanTabelle.h"
 #include "ui_Zahlungsplan.h"
 
 namespace {
-
-QString Seitentitel(const QString& key) {
-  if (key == QLatin1String("ZiZiE")) return QStringLiteral("Zinseszins Einmalzahlung");
-  if (key == QLatin1String("ZiZiR")) return QStringLiteral("Zinseszins Ratenzahlung");
-  if (key == QLatin1String("BW")) return QStringLiteral("Barwert-/ Rentenrechnung");
-  return QStringLiteral("Annuitäten-Darlehen");
-}
 
 QString LaufzeitText(Ext jahre) {
   const Laufzeit l = LaufzeitZerlegen(jahre);
@@ -148,7 +142,7 @@ bool TfmZahlungsplan::Zeigen(const TPlanSeite& seite, bool nachVorn) {
   FZinsbindungText = FZinsbindung ? JahreText(*FZinsbindung) : QString();
 
   FVorgegeben = false;
-  Anzeigen(QStringLiteral("Zahlungsplan: ") + Seitentitel(seite.Key), nachVorn);
+  Anzeigen(QStringLiteral("Zahlungsplan: ") + Seiten::Finden(seite.Key)->Beschriftung, nachVorn);
   return true;
 }
 
@@ -396,13 +390,12 @@ void TfmZahlungsplan::SpaltenAnpassen() {
 }
 
 QList<QPair<QString, QString>> TfmZahlungsplan::Kennzahlen() const {
-  static const char* const zahlungsweisen[] = {"monatlich", "vierteljährlich", "halbjährlich", "jährlich"};
   const TPlanArt art = FEingabe.Art;
   QList<QPair<QString, QString>> k;
   k.append({QStringLiteral("Laufzeit:"), LaufzeitText(FPlan.Laufzeit)});
   if (art != TPlanArt::Einmalzahlung)
     k.append({QStringLiteral("Zahlungsweise:"),
-              QString::fromUtf8(zahlungsweisen[std::clamp(FSeite.ZahlungsweiseIndex, 0, 3)])});
+              QString::fromUtf8(Zahlungsweisen[std::clamp(FSeite.ZahlungsweiseIndex, 0, 3)].Name)});
   k.append({art == TPlanArt::Darlehen ? QStringLiteral("Summe der Raten:")
             : art == TPlanArt::Rente  ? QStringLiteral("Summe der Entnahmen:")
                                       : QStringLiteral("Summe der Einzahlungen:"),

@@ -143,7 +143,7 @@ TEST_F(Barrierefreiheit, FelderEindeutigMitEinheitErgebnisseNurLesbar) {
   fm->ApplySettings();
 
   // A field that turns from result into input turns editable for assistive technology.
-  Seite(Seiten::eZi);
+  Seite(::Seiten::Index(u"eZi"));
   QLineEdit* k = W(QStringLiteral("KFeld"));
   Waehlen(QStringLiteral("Gesucht1"), 0);
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(k)->state().readOnly);
@@ -156,7 +156,7 @@ TEST_F(Barrierefreiheit, FelderEindeutigMitEinheitErgebnisseNurLesbar) {
 // notification tells it, and the focus stays. A missing input takes the
 // focus after the box.
 TEST_F(Barrierefreiheit, ErgebnisWirdAngesagtFehlendesFeldBekommtFokus) {
-  Seite(Seiten::eZi);
+  Seite(::Seiten::Index(u"eZi"));
   Waehlen(QStringLiteral("Gesucht1"), 3);
   Tippen(QStringLiteral("KFeld"), QStringLiteral("1000"));
   Tippen(QStringLiteral("pFeld"), QStringLiteral("5"));
@@ -194,7 +194,7 @@ TEST_F(Barrierefreiheit, ErgebnisWirdAngesagtFehlendesFeldBekommtFokus) {
 TEST_F(Barrierefreiheit, ReiterUndSeitenBenannt) {
   auto* leiste = qobject_cast<TReiterzeilen*>(Seiten()->tabBar());
   ASSERT_NE(leiste, nullptr);
-  Seite(Seiten::AnnD);
+  Seite(::Seiten::Index(u"AnnD"));
   QAccessibleInterface* objekt = QAccessible::queryAccessibleInterface(leiste);
   EXPECT_EQ(objekt->role(), QAccessible::PageTabList);
   EXPECT_EQ(objekt->text(QAccessible::Name), QStringLiteral("Seiten"));
@@ -205,7 +205,7 @@ TEST_F(Barrierefreiheit, ReiterUndSeitenBenannt) {
     SCOPED_TRACE(i);
     EXPECT_EQ(reiter->role(), QAccessible::PageTab);
     EXPECT_EQ(reiter->text(QAccessible::Name), Vorlesetext(Seiten()->tabText(i)));
-    EXPECT_EQ(reiter->state().selected, i == Seiten::AnnD);
+    EXPECT_EQ(reiter->state().selected, i == ::Seiten::Index(u"AnnD"));
     const QRect r = leiste->ReiterRect(i);
     EXPECT_EQ(reiter->rect(), QRect(leiste->mapToGlobal(r.topLeft()), r.size()));
     EXPECT_EQ(objekt->indexOfChild(reiter), i);
@@ -214,8 +214,8 @@ TEST_F(Barrierefreiheit, ReiterUndSeitenBenannt) {
     EXPECT_EQ(seite->text(QAccessible::Name), QStringLiteral("Seite ") + Vorlesetext(Seiten()->tabText(i)));
   }
   EXPECT_GE(zeilen.size(), 2);
-  objekt->child(Seiten::MWST)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(Seiten()->currentIndex(), Seiten::MWST);
+  objekt->child(::Seiten::Index(u"MWST"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(Seiten()->currentIndex(), ::Seiten::Index(u"MWST"));
 }
 
 // The web and mail addresses are links the keyboard reaches and opens; they
@@ -224,7 +224,7 @@ TEST_F(Barrierefreiheit, AdressenSindLinks) {
   TAdressempfaenger empfaenger;
   for (const char* schema : {"https", "mailto"})
     QDesktopServices::setUrlHandler(QString::fromLatin1(schema), &empfaenger, "Oeffnen");
-  Seite(Seiten::Info);
+  Seite(0);
   for (const char* name : {"Label97", "Label98"}) {
     auto* label = W<QLabel>(QString::fromLatin1(name));
     EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus) << name;

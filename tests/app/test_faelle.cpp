@@ -134,10 +134,13 @@ TEST_F(Faelle, SatzpruefungFindetMaengel) {
        "index 42"},
       {"start beyond the list", [](TSeite& s) { s.Start = 9; }, "start index 9"},
       {"no formula", [](TSeite& s) { s.Gesucht[2].Fall.Formel = nullptr; }, "no formula"},
+      {"no help topic", [](TSeite& s) { s.Hilfethema.clear(); }, "no help topic"},
+      {"plan without quantities", [](TSeite& s) { s.Gesucht[3].Plan->Eingabe = nullptr; }, "plan without"},
+      {"plan beyond the fields", [](TSeite& s) { s.Gesucht[0].Plan->BindungJahre = 7; }, "index 7"},
   };
   // clang-format on
   for (const auto& f : faelle) {
-    TSeite seite = Seiten::Alle()[Seiten::ZiZiR];
+    TSeite seite = *Seiten::Finden(u"ZiZiR");
     f.verderben(seite);
     const QStringList maengel = Satzmaengel(seite);
     ASSERT_EQ(maengel.size(), 1) << f.name;

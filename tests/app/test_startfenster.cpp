@@ -148,9 +148,10 @@ TEST_F(StartfensterTest, ErgebnisfelderZeigenIhrenGanzenText) {
               : a.Hoechstwert > 0 ? ZahlText(-a.Hoechstwert, a.Stellen, a.Dezimalen)
                                   : ZahlText(1 - std::pow(10.0L, a.Stellen), a.Stellen, a.Dezimalen));
   const QString achtzehn = QStringLiteral("-999.999.999.999.999.999");
-  for (QLineEdit* f : Seiten()->widget(::Seiten::Akt)->findChildren<QLineEdit*>(QRegularExpression(u"^Akt_Erg"_qs)))
+  for (QLineEdit* f :
+       Seiten()->widget(::Seiten::Index(u"Akt"))->findChildren<QLineEdit*>(QRegularExpression(u"^Akt_Erg"_qs)))
     passt(f, f == W(QStringLiteral("Akt_ErgStueck")) ? QStringLiteral("-9999999") : achtzehn + QStringLiteral(",00 "));
-  for (QLineEdit* f : Seiten()->widget(::Seiten::Euro)->findChildren<QLineEdit*>())
+  for (QLineEdit* f : Seiten()->widget(::Seiten::Index(u"Euro"))->findChildren<QLineEdit*>())
     passt(f, achtzehn + QStringLiteral(",00"));
 
   // A share count typed with separators and computed before the field is

@@ -2,6 +2,7 @@
 // monthly, one row per year) into the file named by the argument.
 #include <QFile>
 
+#include "pages/Seiten.h"
 #include "plan/PlanTabelle.h"
 
 int main(int argc, char** argv) {

@@ -14,6 +14,7 @@
 
 #include "common/Dialoghelfer.h"
 #include "finanzierung/Finanzierungsfenster.h"
+#include "pages/Seiten.h"
 #include "plan/PlanGrafik.h"
 #include "plan/PlanTabelle.h"
 #include "plan/Zahlungsplanfenster.h"
