@@ -196,10 +196,20 @@ class TListenobjekt : public THuelle {
   QPointer<QComboBox> FListe;
 };
 
-// One tab of the page control, where the bar draws it.
+// Where a tab is drawn: the page control lays its tabs out in rows of its own.
+QRect Reiterrechteck(const QTabBar* leiste, int index) {
+  const auto* zeilen = qobject_cast<const TReiterzeilen*>(leiste);
+  return zeilen ? zeilen->ReiterRect(index) : leiste->tabRect(index);
+}
+int ReiterBei(const QTabBar* leiste, QPoint punkt) {
+  const auto* zeilen = qobject_cast<const TReiterzeilen*>(leiste);
+  return zeilen ? zeilen->ReiterBei(punkt) : leiste->tabAt(punkt);
+}
+
+// One tab of a tab bar, where the bar draws it.
 class TReiterobjekt : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  TReiterobjekt(TReiterzeilen* leiste, int index) : FLeiste(leiste), FIndex(index) {}
+  TReiterobjekt(QTabBar* leiste, int index) : FLeiste(leiste), FIndex(index) {}
 
   bool isValid() const override { return FLeiste && FIndex < FLeiste->count(); }
   QObject* object() const override { return nullptr; }
@@ -219,7 +229,7 @@ class TReiterobjekt : public QAccessibleInterface, public QAccessibleActionInter
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid()) return {};
-    const QRect r = FLeiste->ReiterRect(FIndex);
+    const QRect r = Reiterrechteck(FLeiste, FIndex);
     return {FLeiste->mapToGlobal(r.topLeft()), r.size()};
   }
   QAccessible::Role role() const override { return QAccessible::PageTab; }
@@ -246,14 +256,15 @@ class TReiterobjekt : public QAccessibleInterface, public QAccessibleActionInter
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
-  QPointer<TReiterzeilen> FLeiste;
+  QPointer<QTabBar> FLeiste;
   int FIndex;
 };
 
-// The page control's tabs as drawn in their rows; the selected one follows the page.
+// A tab bar's tabs as drawn; the selected one follows the current tab (the
+// toolkit's own tabs report no selection).
 class TReiterleistenobjekt : public QAccessibleWidget {
  public:
-  explicit TReiterleistenobjekt(TReiterzeilen* leiste) : QAccessibleWidget(leiste, QAccessible::PageTabList) {
+  explicit TReiterleistenobjekt(QTabBar* leiste) : QAccessibleWidget(leiste, QAccessible::PageTabList) {
     FVerbindung = QObject::connect(leiste, &QTabBar::currentChanged, leiste, [this](int index) { Gewechselt(index); });
     FAktuell = leiste->currentIndex();
   }
@@ -277,13 +288,19 @@ class TReiterleistenobjekt : public QAccessibleWidget {
       if (QAccessible::accessibleInterface(it.value()) == kind) return it.key();
     return -1;
   }
+  // Unnamed, a bar is called after its current tab, as the toolkit calls it.
+  QString text(QAccessible::Text art) const override {
+    if (art == QAccessible::Name && widget()->accessibleName().isEmpty() && Leiste()->currentIndex() >= 0)
+      return Vorlesetext(Leiste()->tabText(Leiste()->currentIndex()));
+    return QAccessibleWidget::text(art);
+  }
   QAccessibleInterface* childAt(int x, int y) const override {
-    const int index = Leiste()->ReiterBei(Leiste()->mapFromGlobal(QPoint(x, y)));
+    const int index = ReiterBei(Leiste(), Leiste()->mapFromGlobal(QPoint(x, y)));
     return index < 0 ? nullptr : child(index);
   }
 
  private:
-  TReiterzeilen* Leiste() const { return static_cast<TReiterzeilen*>(widget()); }
+  QTabBar* Leiste() const { return static_cast<QTabBar*>(widget()); }
   void Gewechselt(int index) {
     if (QAccessible::isActive()) {
       QAccessible::State wechsel;
@@ -336,7 +353,7 @@ bool IstSeite(const QWidget* w) {
 QAccessibleInterface* Zugriffsfabrik(const QString&, QObject* objekt) {
   if (FabrikSchweigt || !objekt || !objekt->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(objekt);
-  if (auto* leiste = qobject_cast<TReiterzeilen*>(widget)) return new TReiterleistenobjekt(leiste);
+  if (auto* leiste = qobject_cast<QTabBar*>(widget)) return new TReiterleistenobjekt(leiste);
   // A page is announced by its name when the focus enters it.
   if (IstSeite(widget)) return new QAccessibleWidget(widget, QAccessible::Pane);
   if (widget->objectName() == Ansagezeile) return new QAccessibleWidget(widget, QAccessible::Notification);
