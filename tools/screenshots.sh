@@ -99,8 +99,7 @@ xdotool key v
 if VERGLEICH=$(warte_fenster "Finanzierungen vergleichen" 10); then
   fokus "$VERGLEICH"
   sleep 0.5
-  # Opened, the window has no field in focus; Tab brings the first one.
-  xdotool key Tab
+  # Opened, the window has the first offer's bank name in focus.
   for angebot in "Bank A|300000|3,5|2||10|5||" "Bank B|300000|3,3|2||10|5||2500"; do
     IFS='|' read -r -a werte <<<"$angebot|"
     for wert in "${werte[@]:0:9}"; do
