@@ -167,7 +167,6 @@ TEST_F(Barrierefreiheit, ErgebnisWirdAngesagtFehlendesFeldBekommtFokus) {
     TDialogBeantworter antworten;
     Knopf("RechnenSchalter")->click();
     ASSERT_EQ(antworten.Boxen.size(), 1);
-    EXPECT_EQ(antworten.Boxen[0].Text, QStringLiteral("Zur Berechnung müssen alle Felder eingegeben werden!"));
     EXPECT_EQ(fm->focusWidget(), monate);
     W(QStringLiteral("KFeld"))->setFocus();
     monate->clear();
