@@ -4,6 +4,8 @@ KALVORA_SANITIZE ?= OFF
 ifeq ($(KALVORA_SANITIZE),ON)
 BUILD ?= build-sanitize
 BUILD_TYPE ?= RelWithDebInfo
+# Undefined behaviour stops a test with its stack, as an ASan finding does.
+export UBSAN_OPTIONS ?= halt_on_error=1:print_stacktrace=1
 else
 BUILD ?= build
 BUILD_TYPE ?= Release
