@@ -4,6 +4,8 @@ KALVORA_SANITIZE ?= OFF
 ifeq ($(KALVORA_SANITIZE),ON)
 BUILD ?= build-sanitize
 BUILD_TYPE ?= RelWithDebInfo
+# Undefined behaviour stops a test with its stack, as an ASan finding does.
+export UBSAN_OPTIONS ?= halt_on_error=1:print_stacktrace=1
 else
 BUILD ?= build
 BUILD_TYPE ?= Release
@@ -16,7 +18,7 @@ PACKAGES := cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-p
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test format-check coverage bench bench-startup fuzz fuzz-smoke package package-check screenshots clean
+.PHONY: all deps configure build run test format-check tidy coverage bench bench-startup fuzz fuzz-smoke package package-check screenshots clean
 
 all: build
 
@@ -47,6 +49,14 @@ test: build
 format-check: EXTRA_PACKAGES = clang-format
 format-check: deps
 	git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run --Werror
+
+# clang-tidy with .clang-tidy over every source file of src/, any finding an
+# error. It reads the compile commands of $(BUILD) and needs the form and
+# moc headers the build generates; the generated sources themselves are left out.
+tidy: EXTRA_PACKAGES = clang-tidy
+tidy: configure
+	cmake --build $(BUILD) -j $(JOBS) --target $$(ninja -C $(BUILD) -t targets all | sed -n 's/^\([A-Za-z0-9_]*_autogen\): phony$$/\1/p')
+	git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 1 clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*'
 
 # Every test on an unoptimised build with gcov counters, then the line
 # coverage of src/ per module and in total; fails below 90 %.
@@ -81,16 +91,20 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVORA_FUZZ=ON -DKALVORA_TESTS=OFF
 	cmake --build build-fuzz -j $(JOBS)
 
-# Every fuzz target for 30 s, starting from its committed corpus; what it
-# finds new and any crash stay in build-fuzz. The targets that lay out rows
-# and reports get inputs of full length (64 KB) from the start.
+# Every fuzz target for FUZZ_SEKUNDEN seconds, starting from its committed
+# corpus; what it finds new and any crash stay in build-fuzz. A crash, a leak,
+# an input slower than 25 s or any undefined behaviour fails the run. The
+# targets that lay out rows and reports get inputs of full length (64 KB)
+# from the start.
+FUZZ_SEKUNDEN ?= 30
 FUZZ_LANG := fuzz_tabellenformat fuzz_bericht
 fuzz-smoke: fuzz
 	for t in build-fuzz/fuzz/fuzz_*; do [ -f "$$t" ] && [ -x "$$t" ] || continue; \
 	  n=$$(basename "$$t"); mkdir -p build-fuzz/corpus/$$n; \
 	  case " $(FUZZ_LANG) " in *" $$n "*) lang=-len_control=0;; *) lang=;; esac; \
-	  "$$t" -max_total_time=30 -max_len=65536 $$lang -timeout=25 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
-	    build-fuzz/corpus/$$n fuzz/corpus/$$n || exit 1; \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  "$$t" -max_total_time=$(FUZZ_SEKUNDEN) -max_len=65536 $$lang -timeout=25 -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$n fuzz/corpus/$$n || exit 1; \
 	done
 
 # The Debian package, from a Release build without the tests. Its prefix is

@@ -52,7 +52,7 @@ int TRzLabel::TextFlags() const {
 
 QString TRzLabel::MesseText() const {
   // An empty label keeps the height of one line.
-  const QString t = text();
+  QString t = text();
   if (t.isEmpty() || (buddy() && t == QLatin1String("&"))) return QStringLiteral(" ");
   return t;
 }

@@ -98,7 +98,7 @@ QImage Kachel() {
 // every side for the relief that TRzLabel draws around them. Null when the
 // face is not installed: the program would draw in another one.
 QImage Namenszug(const QString& text, int faktor) {
-  const QString familie = Schriftzug::Schriften.last();
+  const QString& familie = Schriftzug::Schriften.last();
   const QFont schrift = Schriftzug::Schrift({familie});
   if (!QFontDatabase::families().contains(familie) || QFontInfo(schrift).family() != familie) return {};
   const int flags = Qt::TextExpandTabs | Qt::AlignHCenter | Qt::AlignTop;

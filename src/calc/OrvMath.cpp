@@ -384,7 +384,7 @@ QString ZahlText(long double wert, int stellen, int dezimalen) {
   dezimalen = std::clamp(dezimalen, 0, 18);
   Dezimal d;
   if (!Festkomma(wert, stellen, dezimalen, d)) return Exponentenform(d, f);
-  const QString zahl = Gruppiert(d, dezimalen, f);
+  QString zahl = Gruppiert(d, dezimalen, f);
   if (!d.negativ) {
     switch (f.PositivFormat) {
       case 2: return u' ' + zahl;
@@ -450,7 +450,7 @@ QString GespeicherterZahltext(const QString& text) {
   // the system's, whichever the user had chosen then.
   for (const Zahlenformat& frueher : {Zahlenformat::Deutsch(), Zahlenformat::AusLocale(QLocale())}) {
     if (!LesbarIn(frueher, text, wert)) continue;
-    const QString umgeschrieben = Umgeschrieben(text, frueher, AktuellesZahlenformat());
+    QString umgeschrieben = Umgeschrieben(text, frueher, AktuellesZahlenformat());
     long double wieder = 0;
     if (Lesbar(umgeschrieben, wieder) && wieder == wert) return umgeschrieben;
   }

@@ -316,7 +316,7 @@ TZahlungsplan ZahlungsplanBerechnen(const TPlanEingabe& e, const TSondertilgung&
   TZahlungsplan plan;
   plan.Art = e.Art;
   plan.m = e.Art == TPlanArt::Einmalzahlung ? 1 : e.m;
-  plan.JeZahlung.reserve(static_cast<size_t>(plan.m * (PlanHoechstJahre + 2)));
+  plan.JeZahlung.reserve(static_cast<size_t>(plan.m) * (PlanHoechstJahre + 2));
   plan.JeZahlung.push_back(Beginn(e));
   if (e.Art == TPlanArt::Darlehen)
     Darlehensverlauf(e, s, e.n, plan.JeZahlung, a);

@@ -84,7 +84,7 @@ QString Prozent(Ext p) { return ZahlText(p.Wert(), 15, 2).trimmed() + QStringLit
 QString Dauer(const std::optional<int>& monate) {
   if (!monate) return QStringLiteral("nie");
   const int j = *monate / 12, m = *monate % 12;
-  const QString jahre = j == 1 ? QStringLiteral("1 Jahr") : QStringLiteral("%1 Jahre").arg(j);
+  QString jahre = j == 1 ? QStringLiteral("1 Jahr") : QStringLiteral("%1 Jahre").arg(j);
   const QString monat = m == 1 ? QStringLiteral("1 Monat") : QStringLiteral("%1 Monate").arg(m);
   if (m == 0) return jahre;
   return j == 0 ? monat : jahre + QStringLiteral(", ") + monat;

@@ -45,7 +45,7 @@ QList<TAngebotTexte> VergleichLesen(const QByteArray& daten, const QStringList& 
   const QJsonValue liste = wurzel.value(QStringLiteral("angebote"));
   if (!liste.isArray() || liste.toArray().size() > anzahl) VergleichBeschaedigt();
   QList<TAngebotTexte> angebote;
-  for (const QJsonValue& a : liste.toArray()) {
+  for (const QJsonValue a : liste.toArray()) {
     if (!a.isObject()) VergleichBeschaedigt();
     TAngebotTexte texte;
     for (const QString& feld : felder) {

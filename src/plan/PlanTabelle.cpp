@@ -5,7 +5,7 @@
 namespace {
 
 QString Betrag(Ext wert, bool csv) {
-  const QString text = ZahlText(wert.Wert(), 18, 2).trimmed();
+  QString text = ZahlText(wert.Wert(), 18, 2).trimmed();
   if (!csv) return text;
   // Spreadsheets read a decimal comma whatever the program's regional settings are.
   const Zahlenformat& f = AktuellesZahlenformat();

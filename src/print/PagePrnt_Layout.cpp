@@ -276,7 +276,7 @@ TPagePrinter::TSplit TPagePrinter::SplitLengths(QStringView rest, int width, boo
 
 QString TPagePrinter::SplitToFit(QString& rest, int width, bool dropBlank) const {
   const TSplit split = SplitLengths(rest, width, dropBlank);
-  const QString line = rest.left(split.Line);
+  QString line = rest.left(split.Line);
   rest.remove(0, split.Used);
   return line;
 }

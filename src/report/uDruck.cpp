@@ -233,9 +233,9 @@ TPrinterBackend* TfrmDruckVorschau::Druckwerk() {
 
 QString TfrmDruckVorschau::PdfDateiErfragen() {
   const QString ordner = FOrdner.isEmpty() || !QDir(FOrdner).exists() ? Dokumentenordner() : FOrdner;
-  const QString datei = SpeicherdateiErfragen(this, QStringLiteral("Bericht als PDF-Datei speichern"),
-                                              DateiVorschlag(ordner, FTitel, QStringLiteral("pdf")),
-                                              QStringLiteral("PDF-Dateien (*.pdf)"));
+  QString datei = SpeicherdateiErfragen(this, QStringLiteral("Bericht als PDF-Datei speichern"),
+                                        DateiVorschlag(ordner, FTitel, QStringLiteral("pdf")),
+                                        QStringLiteral("PDF-Dateien (*.pdf)"));
   if (!datei.isEmpty()) FOrdner = QFileInfo(datei).absolutePath();
   return datei;
 }
