@@ -38,20 +38,19 @@ done
 # rate sought, the fields reached by their mnemonics, the rate computed by the
 # plan's button; then the residual debt sought (the term greyed with its
 # text) and computed. $1 and $2 name the pictures of the page and the plan.
-zustaende() {
-  local felder=$1 plan=$2
-  xdotool key alt+g Up
-  for eingabe in a:100000 z:6 l:10 m:0 n:5 o:0; do
-    xdotool key "alt+${eingabe%%:*}"
-    xdotool type "${eingabe#*:}"
-  done
+# The loan's plan, opened by its button: the rest of the arguments are steps
+# done in it first ("key:alt+n", "type:5"); its picture is $1; closed, so
+# that it does not lie over the main window's picture.
+planbild() {
+  local bild=$1
+  shift
   xdotool key alt+u
   if PLAN=$(warte_fenster "Zahlungsplan: Annuitäten-Darlehen" 10); then
-    sleep 0.8
-    import -window "$PLAN" "$ZIEL/$plan.png"
-    echo "$ZIEL/$plan.png"
-    # Closed, so that it does not lie over the main window's picture.
     fokus "$PLAN"
+    for schritt in "$@"; do xdotool "${schritt%%:*}" "${schritt#*:}"; done
+    sleep 1
+    import -window "$PLAN" "$ZIEL/$bild.png"
+    echo "$ZIEL/$bild.png"
     xdotool key Escape
     sleep 0.3
   else
@@ -59,6 +58,16 @@ zustaende() {
     PLANFEHLER=1
   fi
   fokus "$FENSTER"
+}
+
+zustaende() {
+  local felder=$1 plan=$2
+  xdotool key alt+g Up
+  for eingabe in a:100000 z:6 l:10 m:0 n:5 o:0; do
+    xdotool key "alt+${eingabe%%:*}"
+    xdotool type "${eingabe#*:}"
+  done
+  planbild "$plan"
   xdotool key alt+g Down alt+r
   sleep 1
   import -window "$FENSTER" "$ZIEL/$felder.png"
@@ -125,22 +134,7 @@ for eingabe in a:300000 z:3,5 t:1375 n:10 o:0; do
   xdotool key "alt+${eingabe%%:*}"
   xdotool type "${eingabe#*:}"
 done
-xdotool key alt+u
-if PLAN=$(warte_fenster "Zahlungsplan: Annuitäten-Darlehen" 10); then
-  fokus "$PLAN"
-  xdotool key alt+n
-  xdotool type 5
-  xdotool key Return
-  sleep 1
-  import -window "$PLAN" "$ZIEL/15-zahlungsplan-anschlusszins.png"
-  echo "$ZIEL/15-zahlungsplan-anschlusszins.png"
-  xdotool key Escape
-  sleep 0.3
-else
-  echo "Kein Zahlungsplan erschienen"
-  PLANFEHLER=1
-fi
-fokus "$FENSTER"
+planbild 15-zahlungsplan-anschlusszins key:alt+n type:5 key:Return
 beenden_und_pruefen
 
 # The same under a dark theme, as a desktop sets one through the qt6ct
